@@ -1,0 +1,106 @@
+#include "Form1.h"
+#include "ui_Form1.h"
+
+#include "CardDraw.h"
+#include "CountEntry.h"
+#include "Main.h"
+#include "OutputFolder.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "WindowPointer.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QPixmap>
+
+namespace {
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_store(store), m_random(random)
+{
+    ui->setupUi(this);
+    applyLook();
+
+    m_pointer = std::make_unique<WindowPointer>(this);
+    m_draw = new CardDraw(ui->List1, ui->Text1, ui->ProgressBar1, *m_pointer, m_random, this);
+    m_count = new CountEntry(ui->Text1, m_store, this);
+    m_folder = new OutputFolder(ui->Text2, this, m_store, this);
+
+    connect(ui->PushButton2, &QPushButton::clicked, m_draw, &CardDraw::PushButton2_Click);
+    connect(ui->PushButton9, &QPushButton::clicked, m_folder, &OutputFolder::PushButton9_Click);
+}
+
+Form1::~Form1() = default;
+
+void Form1::applyLook()
+{
+    setFixedSize(536, 479);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFont(arialBold(9));
+    for (QPushButton *button : {ui->PushButton1, ui->PushButton2, ui->PushButton3, ui->PushButton9})
+        button->setFont(arialBold(11.25));
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    for (QGroupBox *frame : {ui->Frame1, ui->Frame2, ui->Frame3, ui->Frame4}) {
+        frame->setPalette(white);
+        frame->setAutoFillBackground(true);
+    }
+    ui->ProgressBar1->setRange(0, 100);
+    ui->ProgressBar1->setValue(0);
+    ui->ProgressBar1->setFormat(QStringLiteral("Progress Bar"));
+    ui->ProgressBar1->setTextVisible(true);
+}
+
+QString Form1::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+void Form1::loadHandPointer()
+{
+    const QString path = programFolder() + QStringLiteral("/HAND-M.CUR");
+    if (!Main::FileExists(path))
+        return;
+    const QPixmap picture(path);
+    if (!picture.isNull())
+        m_pointer->setMouseIcon(QCursor(picture));
+}
+
+void Form1::Form_Load()
+{
+    Main::CenterForm(this);
+    loadHandPointer();
+    Main::MaybeOpenHomePage(m_random);
+    setWindowTitle(QStringLiteral("Velmora"));
+    ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
+    m_folder->load();
+}
+
+void Form1::Form_Unload()
+{
+    Main::SaveFormPosition(this, m_store);
+    // Any draw waiting in its yield ends at its next step instead of touching a
+    // window that is going away.
+    m_draw->abortAll();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+class CardDraw;
+class CountEntry;
+class OutputFolder;
+class RandomSource;
+class SettingsStore;
+class WindowPointer;
+
+// The program's one window. It builds the controls, creates one object per
+// subsystem with just the controls that subsystem uses, and wires each
+// control's signal to the handler its subsystem owns.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form1(SettingsStore &store, RandomSource &random, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Start-up, before the window is first shown.
+    void Form_Load();
+
+    Ui::Form1 &controls() { return *ui; }
+    WindowPointer &pointer() { return *m_pointer; }
+    CardDraw &draw() { return *m_draw; }
+    OutputFolder &outputFolder() { return *m_folder; }
+
+    // The folder the program file lies in; the optional files live there.
+    static QString programFolder();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Unload();
+    void applyLook();
+    void loadHandPointer();
+
+    std::unique_ptr<Ui::Form1> ui;
+    SettingsStore &m_store;
+    RandomSource &m_random;
+    std::unique_ptr<WindowPointer> m_pointer;
+    CardDraw *m_draw = nullptr;
+    CountEntry *m_count = nullptr;
+    OutputFolder *m_folder = nullptr;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ErrorReport.h"
+#include "Failure.h"
+
+#include <QString>
+#include <functional>
+#include <utility>
+
+// Runs the numbered statements of one guarded handler. A statement that fails
+// shows the error report and makes guard() return false; the handler's own code
+// then says where it goes on, so its control flow reads like its numbered lines.
+// The guard stays in force after a report: every later failure is reported too.
+class Guard
+{
+public:
+    explicit Guard(QString location) : m_location(std::move(location)) {}
+
+    template<typename Statement>
+    bool operator()(int line, Statement &&statement)
+    {
+        try {
+            if (s_injector && s_injector(m_location, line))
+                throw Failure(QStringLiteral("Injected failure"));
+            std::forward<Statement>(statement)();
+            return true;
+        } catch (const Failure &failure) {
+            ErrorReport::show(failure.description(), m_location, line);
+            return false;
+        }
+    }
+
+    const QString &location() const { return m_location; }
+
+    // Test seam: makes the statement at (location, line) fail before it runs
+    // whenever the function returns true. Empty in the program.
+    using Injector = std::function<bool(const QString &location, int line)>;
+    static void setInjector(Injector injector) { s_injector = std::move(injector); }
+
+private:
+    QString m_location;
+    static inline Injector s_injector;
+};

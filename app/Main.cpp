@@ -1,0 +1,62 @@
+#include "Main.h"
+
+#include "Platform.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace Main {
+
+void CenterForm(QWidget *form)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = form->frameGeometry().size();
+    form->move(area.x() + (area.width() - outer.width()) / 2,
+               area.y() + (area.height() - outer.height()) / 2);
+}
+
+bool FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.lastModified().isValid();
+}
+
+int MaybeOpenHomePage(RandomSource &random)
+{
+    random.reseed(Platform::current().secondsSinceMidnight());
+    const float r = random.nextSingle();
+    const int n = int(std::floor(double(r) * 100.0)) + 1;
+    if (n == 7)
+        Platform::current().openUrl(homePage);
+    return n;
+}
+
+void SaveFormPosition(QWidget *form, SettingsStore &store)
+{
+    const auto isNormal = [form] {
+        return !(form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    };
+    const QRect frame = form->frameGeometry();
+    const struct {
+        const char *key;
+        int pixels;
+    } values[] = {
+        {"Left", frame.x()}, {"Top", frame.y()}, {"Width", frame.width()}, {"Height", frame.height()},
+    };
+    for (const auto &value : values) {
+        if (isNormal())
+            store.set(QLatin1String(value.key), QString::number(value.pixels * twipsPerPixel));
+    }
+}
+
+} // namespace Main

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+class RandomSource;
+class SettingsStore;
+
+// Small shared routines of start-up and shut-down.
+namespace Main {
+
+// The product's home page, opened on about one start in a hundred.
+inline const QUrl homePage{QStringLiteral("https://velmora.app/")};
+
+// Moves a window to the middle of the primary screen.
+void CenterForm(QWidget *form);
+
+// True when the file system can report a modification time for the path (an
+// existing file or folder); never fails.
+bool FileExists(const QString &path);
+
+// One roll in a hundred, reseeded from the clock; opens the home page on a 7.
+// Returns the roll, 1..100.
+int MaybeOpenHomePage(RandomSource &random);
+
+// Writes Left, Top, Width and Height (in twips) while the window is in the
+// normal state, reading the state anew before each value.
+void SaveFormPosition(QWidget *form, SettingsStore &store);
+
+// 15 twips to a pixel at the 96 dpi the layout was made for.
+constexpr int twipsPerPixel = 15;
+
+} // namespace Main

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class QUrl;
+
+// What the program asks of the desktop that a test cannot observe: modal
+// messages, the folder browser, the web browser, the clock and one turn of the
+// event queue. The program installs the real one in main(); tests install a
+// recording fake (tests/support/FakePlatform.h).
+class Platform
+{
+public:
+    enum class Icon { None, Warning, Critical };
+
+    virtual ~Platform() = default;
+
+    // A modal box with one OK button; returns once the user has closed it.
+    virtual void message(const QString &text, const QString &title, Icon icon) = 0;
+    // The chosen folder's path in native separators, or an empty text on cancel.
+    virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
+    virtual void openUrl(const QUrl &url) = 0;
+    // Seconds since midnight, keeping the fraction of a second.
+    virtual float secondsSinceMidnight() = 0;
+    // Lets pending events (repaints, input, other handlers) run once.
+    virtual void yield() = 0;
+
+    static Platform &current();
+    // Installs a platform and returns the previous one; not owned.
+    static Platform *install(Platform *platform);
+};
+
+// The application's title, used by every message box that has none of its own.
+inline QString applicationTitle()
+{
+    return QStringLiteral("Velmora");
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Platform.h"
+
+// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QTime and the
+// application's event loop.
+class QtPlatform final : public Platform
+{
+public:
+    void message(const QString &text, const QString &title, Icon icon) override;
+    QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
+    void openUrl(const QUrl &url) override;
+    float secondsSinceMidnight() override;
+    void yield() override;
+};

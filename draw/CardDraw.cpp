@@ -1,0 +1,147 @@
+#include "CardDraw.h"
+
+#include "ErrorReport.h"
+#include "Failure.h"
+#include "Guard.h"
+#include "NumberText.h"
+#include "Platform.h"
+#include "RandomSource.h"
+#include "WindowPointer.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr int deckSize = 52;
+}
+
+CardDraw::CardDraw(QListWidget *list, QLineEdit *count, QProgressBar *progress,
+                   WindowPointer &pointer, RandomSource &random, QObject *parent)
+    : QObject(parent), m_list(list), m_count(count), m_progress(progress), m_pointer(pointer),
+      m_random(random)
+{
+}
+
+CardDraw::~CardDraw()
+{
+    *m_alive = false;
+}
+
+QString CardDraw::entryText(int cardNumber)
+{
+    return QStringLiteral("Card ") + QString::number(cardNumber);
+}
+
+double CardDraw::RandomIndex(qint32 n)
+{
+    m_random.reseed(Platform::current().secondsSinceMidnight());
+    const float r = m_random.nextSingle();
+    return std::floor(double(r) * double(n));
+}
+
+bool CardDraw::IsCardListed(qint16 cardNumber) const
+{
+    const qint16 count = NumberText::toInt16(double(m_list->count()));
+    for (qint16 j = 0; j < count; ++j) {
+        const QStringList words = NumberText::splitAtBlanks(m_list->item(j)->text());
+        if (words.size() < 2)
+            throw Failure(QStringLiteral("Subscript out of range"));
+        if (NumberText::toInt16(words.at(1)) == cardNumber)
+            return true;
+    }
+    return false;
+}
+
+bool CardDraw::allCardsListed() const
+{
+    for (qint16 number = 1; number <= deckSize; ++number) {
+        if (!IsCardListed(number))
+            return false;
+    }
+    return true;
+}
+
+void CardDraw::abortAll()
+{
+    m_aborted = true;
+}
+
+void CardDraw::PushButton2_Click()
+{
+    Guard guard(ErrorReport::location("PushButton2_Click"));
+    const std::shared_ptr<bool> alive = m_alive;
+    const quint64 me = ++m_generation;
+    ++m_depth;
+    struct DepthGuard {
+        std::shared_ptr<bool> alive;
+        int &depth;
+        ~DepthGuard() { if (*alive) --depth; }
+    } depthGuard{alive, m_depth};
+
+    qint32 bound = 0;
+    double candidate = 0;
+
+    guard(100, [&] { m_list->clear(); });
+
+    qint32 i = 1;
+    // A count that is no number or beyond 32 bits leaves no loop bound: the
+    // draw lists nothing and goes straight to its closing steps.
+    if (guard(102, [&] { bound = NumberText::toInt32(m_count->text()); })) {
+        while (i <= bound) {
+            guard(104, [&] {
+                const qint16 c = NumberText::toInt16(m_count->text());
+                if (c == 0)
+                    throw Failure::divisionByZero();
+                m_progress->setValue(int(std::lround(double(i) / double(c) * 100.0)));
+            });
+
+            guard(106, [&] { Platform::current().yield(); });
+            // Anything may have happened inside the yield.
+            if (!*alive || m_aborted || me != m_generation)
+                return;
+
+            // With every card listed no candidate can ever be free: stop here
+            // instead of drawing for ever (a count above 52 gets this far).
+            bool exhausted = false;
+            for (;;) {
+                const bool drawn = guard(108, [&] {
+                    if (allCardsListed()) {
+                        exhausted = true;
+                        throw Failure(QStringLiteral("No card left to draw: all 52 cards are listed"));
+                    }
+                    candidate = RandomIndex(deckSize);
+                });
+                if (!drawn && exhausted)
+                    break;
+                bool listed = true;
+                if (!guard(110, [&] { listed = IsCardListed(NumberText::toInt16(candidate + 1)); }))
+                    listed = false; // a failed test goes on as if the card were free
+                if (!listed)
+                    break;
+            }
+            if (exhausted)
+                break;
+
+            guard(112, [&] { m_list->addItem(entryText(int(candidate) + 1)); });
+
+            if (!guard(114, [&] {
+                    if (i == std::numeric_limits<qint32>::max())
+                        throw Failure::overflow();
+                    ++i;
+                }))
+                break;
+        }
+    }
+
+    bool hasEntries = true;
+    if (!guard(116, [&] { hasEntries = m_list->count() > 0; }))
+        hasEntries = true;
+    if (hasEntries)
+        guard(118, [&] { m_list->setCurrentRow(0); });
+    guard(120, [&] { m_progress->setValue(0); });
+    guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });
+    guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });
+}

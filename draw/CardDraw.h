@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QtGlobal>
+#include <memory>
+
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class RandomSource;
+class WindowPointer;
+
+// The draw button: lists the requested number of distinct random cards as
+// "Card N" entries, advancing the progress bar and yielding to the event queue
+// once per card so the window stays responsive.
+//
+// Re-entrancy: inside a yield any handler can run. A second press starts a new
+// draw that replaces this one (the older draw stops at its next step); a close
+// of the window or the destruction of this object ends every running draw
+// without touching anything afterwards.
+class CardDraw : public QObject
+{
+    Q_OBJECT
+public:
+    CardDraw(QListWidget *list, QLineEdit *count, QProgressBar *progress, WindowPointer &pointer,
+             RandomSource &random, QObject *parent = nullptr);
+    ~CardDraw() override;
+
+    void PushButton2_Click();
+
+    // A whole number from 0 to n - 1, after reseeding from the clock.
+    double RandomIndex(qint32 n);
+    // Whether some entry carries cardNumber as its second word.
+    bool IsCardListed(qint16 cardNumber) const;
+
+    // Ends every running draw at its next step (the window is closing).
+    void abortAll();
+    bool isRunning() const { return m_depth > 0; }
+
+    static QString entryText(int cardNumber);
+
+private:
+    bool allCardsListed() const;
+
+    QPointer<QListWidget> m_list;
+    QPointer<QLineEdit> m_count;
+    QPointer<QProgressBar> m_progress;
+    WindowPointer &m_pointer;
+    RandomSource &m_random;
+    quint64 m_generation = 0;
+    int m_depth = 0;
+    bool m_aborted = false;
+    // Outlives this object in the stack frames of running draws, which check it
+    // after every yield before they touch a member.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};

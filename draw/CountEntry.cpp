@@ -1,0 +1,86 @@
+#include "CountEntry.h"
+
+#include "NumberText.h"
+#include "Platform.h"
+#include "SettingsStore.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+constexpr double maximumCount = 52;
+}
+
+CountEntry::CountEntry(QLineEdit *field, SettingsStore &store, QObject *parent)
+    : QObject(parent), m_field(field), m_store(store)
+{
+    connect(field, &QLineEdit::textChanged, this, &CountEntry::Text1_Change);
+    field->installEventFilter(this);
+}
+
+void CountEntry::Text1_Change()
+{
+    m_store.set(settingsKey(), m_field->text());
+}
+
+CountEntry::Verdict CountEntry::check(const QString &text)
+{
+    const auto v = NumberText::value(text);
+    if (!v)
+        return Verdict::NotNumeric;
+    // Any size counts: 1e30 and 1e400 (infinity) are simply above the limit.
+    if (NumberText::roundHalfEven(*v) > maximumCount)
+        return Verdict::AboveLimit;
+    return Verdict::Accepted;
+}
+
+void CountEntry::Text1_LostFocus()
+{
+    // The message box takes the focus, and giving it back may bounce: one check
+    // at a time, so a refusal can never trigger itself.
+    if (m_checking || !m_field)
+        return;
+    m_checking = true;
+    const Verdict verdict = check(m_field->text());
+    if (verdict == Verdict::NotNumeric) {
+        Platform::current().message(QStringLiteral("Must be numerical value."),
+                                    QStringLiteral("Numeric Value Required"),
+                                    Platform::Icon::Warning);
+    } else if (verdict == Verdict::AboveLimit) {
+        Platform::current().message(QStringLiteral("Up to 52 cards allowed"), applicationTitle(),
+                                    Platform::Icon::Warning);
+    }
+    if (verdict != Verdict::Accepted && m_field) {
+        if (QWidget *window = m_field->window()) {
+            window->activateWindow();
+        }
+        m_field->setFocus(Qt::OtherFocusReason);
+    }
+    m_checking = false;
+}
+
+bool CountEntry::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_field && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Only a move to another control of this window counts: not switching to
+        // another application, not a popup or the message box itself, not the
+        // window closing.
+        const bool toControl = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+            || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason
+            || reason == Qt::OtherFocusReason;
+        if (toControl && m_field->window()->isVisible()) {
+            // Decide after the focus has moved, so the new owner is known.
+            QTimer::singleShot(0, this, [this] {
+                if (!m_field)
+                    return;
+                QWidget *now = QApplication::focusWidget();
+                if (now && now != m_field && now->window() == m_field->window())
+                    Text1_LostFocus();
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

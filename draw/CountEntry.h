@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QLineEdit;
+class SettingsStore;
+
+// The card count field: every edit is stored at once, and the text is checked
+// when the focus moves from the field to another control of the window. A
+// refused text stays as typed; the focus goes back to the field.
+class CountEntry : public QObject
+{
+    Q_OBJECT
+public:
+    CountEntry(QLineEdit *field, SettingsStore &store, QObject *parent = nullptr);
+
+    static QString settingsKey() { return QStringLiteral("Number Of Cards"); }
+
+    void Text1_Change();
+    void Text1_LostFocus();
+
+    // Whether a count text would be accepted when the field loses the focus.
+    enum class Verdict { Accepted, NotNumeric, AboveLimit };
+    static Verdict check(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPointer<QLineEdit> m_field;
+    SettingsStore &m_store;
+    bool m_checking = false;
+};

@@ -1,0 +1,46 @@
+#include "FakePlatform.h"
+
+#include <QCoreApplication>
+
+FakePlatform::FakePlatform()
+{
+    m_previous = Platform::install(this);
+}
+
+FakePlatform::~FakePlatform()
+{
+    Platform::install(m_previous);
+}
+
+void FakePlatform::message(const QString &text, const QString &title, Icon icon)
+{
+    messages.append({text, title, icon});
+    if (onMessage)
+        onMessage(messages.last());
+}
+
+QString FakePlatform::browseFolder(QWidget *, const QString &prompt, const QString &startFolder)
+{
+    browsePrompts.append(prompt);
+    browseStarts.append(startFolder);
+    return browseAnswers.isEmpty() ? QString() : browseAnswers.takeFirst();
+}
+
+void FakePlatform::openUrl(const QUrl &url)
+{
+    openedUrls.append(url);
+}
+
+float FakePlatform::secondsSinceMidnight()
+{
+    return clock;
+}
+
+void FakePlatform::yield()
+{
+    ++yields;
+    if (processEvents)
+        QCoreApplication::processEvents();
+    if (onYield)
+        onYield();
+}

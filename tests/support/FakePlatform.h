@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+// Records what the program asks of the desktop and answers from a script.
+// Installed for its lifetime; the previous platform comes back afterwards.
+class FakePlatform final : public Platform
+{
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    void message(const QString &text, const QString &title, Icon icon) override;
+    QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
+    void openUrl(const QUrl &url) override;
+    float secondsSinceMidnight() override;
+    void yield() override;
+
+    QList<Message> messages;
+    QList<QUrl> openedUrls;
+    QStringList browsePrompts;
+    QStringList browseStarts;
+
+    // Answers for browseFolder, one per call; empty means "cancel".
+    QStringList browseAnswers;
+    float clock = 43200.0f;
+    // Runs inside each yield (after the real event queue turn when processEvents is set).
+    std::function<void()> onYield;
+    // Runs inside each message, before it returns (the user "reading" the box).
+    std::function<void(const Message &)> onMessage;
+    bool processEvents = true;
+    int yields = 0;
+
+private:
+    Platform *m_previous = nullptr;
+};
