@@ -40,6 +40,7 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
 
     connect(ui->PushButton2, &QPushButton::clicked, m_draw, &CardDraw::PushButton2_Click);
     connect(ui->PushButton9, &QPushButton::clicked, m_folder, &OutputFolder::PushButton9_Click);
+    setUpPointerRules();
 }
 
 Form1::~Form1() = default;
@@ -71,18 +72,9 @@ QString Form1::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-void Form1::loadHandPointer()
-{
-    const QString path = programFolder() + QStringLiteral("/HAND-M.CUR");
-    if (!Main::FileExists(path))
-        return;
-    const QPixmap picture(path);
-    if (!picture.isNull())
-        m_pointer->setMouseIcon(QCursor(picture));
-}
-
 void Form1::Form_Load()
 {
+    ApplySkin();
     Main::CenterForm(this);
     loadHandPointer();
     Main::MaybeOpenHomePage(m_random);

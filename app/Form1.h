@@ -40,7 +40,12 @@ protected:
 private:
     void Form_Unload();
     void applyLook();
+
+    // Appearance (Form1Appearance.cpp): the optional skin beside the program,
+    // the optional hand pointer, and the pointer rules on mouse moves.
+    void ApplySkin();
     void loadHandPointer();
+    void setUpPointerRules();
 
     std::unique_ptr<Ui::Form1> ui;
     SettingsStore &m_store;
