@@ -1,0 +1,32 @@
+#include "BackPainter.h"
+
+#include "BackPatterns.h"
+#include "BackScenes.h"
+#include "Canvas.h"
+#include "CardShape.h"
+
+QImage BackPainter::back(int index)
+{
+    Canvas canvas(CardShape::Width, CardShape::Height);
+    QPainter &p = canvas.painter();
+    p.save();
+    switch (index) {
+    case 0: BackPatterns::lattice(p); break;
+    case 1: BackPatterns::dots(p); break;
+    case 2: BackPatterns::roses(p); break;
+    case 3: BackPatterns::basket(p); break;
+    case 4: BackPatterns::berries(p); break;
+    case 5: BackScenes::clownfish(p); break;
+    case 6: BackScenes::robot(p); break;
+    case 7: BackScenes::reef(p); break;
+    case 8: BackScenes::sleeve(p); break;
+    case 9: BackScenes::shell(p); break;
+    case 10: BackScenes::beach(p); break;
+    default: BackScenes::castle(p); break;
+    }
+    p.restore();
+    CardShape::paintEdge(p);
+    QImage image = canvas.finish();
+    CardShape::cutCorners(image);
+    return image;
+}

@@ -1,0 +1,164 @@
+#include "BackPatterns.h"
+
+#include "CardShape.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+namespace {
+
+void rose(QPainter &p, QPointF c, qreal r)
+{
+    // Leaves first so the bloom sits on them.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        p.save();
+        p.translate(c);
+        p.rotate(30 + i * 120);
+        QPainterPath leaf;
+        leaf.moveTo(r * 0.6, 0);
+        leaf.quadTo(r * 1.3, -r * 0.55, r * 2.0, 0);
+        leaf.quadTo(r * 1.3, r * 0.55, r * 0.6, 0);
+        p.fillPath(leaf, QColor(70, 160, 60));
+        p.setPen(QPen(QColor(30, 90, 30), r * 0.08));
+        p.drawLine(QPointF(r * 0.7, 0), QPointF(r * 1.9, 0));
+        p.setPen(Qt::NoPen);
+        p.restore();
+    }
+    p.setBrush(QColor(150, 0, 20));
+    p.drawEllipse(c, r, r);
+    // Petal arcs spiralling inward give the bloom its rose look.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(230, 40, 60), r * 0.2, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal rr = r * (0.8 - i * 0.25);
+        p.drawArc(QRectF(c.x() - rr, c.y() - rr, 2 * rr, 2 * rr), (40 + i * 110) * 16, 200 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 90, 100));
+    p.drawEllipse(c, r * 0.18, r * 0.18);
+}
+
+void leafWithBerries(QPainter &p, QPointF c, qreal angle, qreal size)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(angle);
+    QPainterPath leaf;
+    leaf.moveTo(-size, 0);
+    leaf.quadTo(0, -size * 0.55, size, 0);
+    leaf.quadTo(0, size * 0.55, -size, 0);
+    p.fillPath(leaf, QColor(40, 170, 60));
+    p.setPen(QPen(QColor(20, 100, 30), size * 0.08));
+    p.drawLine(QPointF(-size * 0.9, 0), QPointF(size * 0.9, 0));
+    p.setPen(QPen(QColor(10, 50, 10), size * 0.06));
+    p.setBrush(QColor(220, 20, 30));
+    p.drawEllipse(QPointF(-size * 0.55, size * 0.45), size * 0.22, size * 0.22);
+    p.drawEllipse(QPointF(-size * 0.15, size * 0.6), size * 0.22, size * 0.22);
+    p.setBrush(QColor(255, 210, 0));
+    p.drawEllipse(QPointF(-size * 0.85, size * 0.75), size * 0.2, size * 0.2);
+    p.restore();
+}
+
+} // namespace
+
+QRectF BackPatterns::whiteBorder(QPainter &p, qreal margin)
+{
+    CardShape::paintBlank(p, Qt::white);
+    return QRectF(margin, margin, CardShape::Width - 2 * margin, CardShape::Height - 2 * margin);
+}
+
+void BackPatterns::lattice(QPainter &p)
+{
+    const QRectF inner = whiteBorder(p, 4);
+    p.save();
+    p.setClipRect(inner);
+    p.fillRect(inner, QColor(20, 30, 110));
+    p.translate(inner.center());
+    p.rotate(45);
+    const qreal step = 7.0;
+    const qreal band = 4.2;
+    const int n = 10;
+    const QColor red(210, 30, 40), blue(60, 120, 230), edge(10, 10, 40);
+    const auto strip = [&](qreal x0, qreal y0, qreal w, qreal h, const QColor &c) {
+        p.setPen(QPen(edge, 0.5));
+        p.setBrush(c);
+        p.drawRect(QRectF(x0, y0, w, h));
+    };
+    // Each crossing decides which band lies on top, alternating like cloth.
+    for (int i = -n; i <= n; ++i)
+        strip(-n * step, i * step - band / 2, 2 * n * step, band, red);
+    for (int j = -n; j <= n; ++j)
+        for (int i = -n; i < n; ++i)
+            strip(j * step - band / 2, i * step, band, step, blue);
+    for (int j = -n; j <= n; ++j)
+        for (int i = -n; i <= n; ++i)
+            if ((i + j) % 2 == 0)
+                strip(j * step - band / 2 - 0.6, i * step - band / 2, band + 1.2, band, red);
+    p.restore();
+    p.setPen(QPen(QColor(20, 30, 110), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void BackPatterns::dots(QPainter &p)
+{
+    // Nothing but a frame and dots: the table shows through everywhere else.
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(3.5, 3.5, CardShape::Width - 7, CardShape::Height - 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (int row = 0; row < 10; ++row)
+        for (int col = 0; col < 7; ++col)
+            p.drawEllipse(QPointF(9.5 + col * 8.7 + (row % 2) * 0.0, 9 + row * 8.7), 1.3, 1.3);
+}
+
+void BackPatterns::roses(QPainter &p)
+{
+    p.fillRect(QRectF(0, 0, CardShape::Width, CardShape::Height), QColor(10, 70, 35));
+    for (int row = 0; row < 6; ++row)
+        for (int col = 0; col < 4; ++col) {
+            const qreal x = 8 + col * 19 + (row % 2) * 9.5;
+            const qreal y = 8 + row * 17;
+            rose(p, QPointF(x, y), 4.6);
+        }
+}
+
+void BackPatterns::basket(QPainter &p)
+{
+    const QRectF inner = whiteBorder(p, 4);
+    p.save();
+    p.setClipRect(inner);
+    const qreal cell = 9.0;
+    const QColor colours[3] = {QColor(40, 80, 200), QColor(250, 210, 30), QColor(40, 160, 70)};
+    const QColor edge(30, 40, 40);
+    for (int row = 0; row < 11; ++row)
+        for (int col = 0; col < 8; ++col) {
+            const QPointF o(inner.left() + col * cell - 1, inner.top() + row * cell - 1);
+            const bool across = (row + col) % 2 == 0;
+            for (int s = 0; s < 3; ++s) {
+                const QColor &c = colours[(row + col + s) % 3];
+                const QRectF r = across ? QRectF(o.x(), o.y() + s * cell / 3, cell, cell / 3)
+                                        : QRectF(o.x() + s * cell / 3, o.y(), cell / 3, cell);
+                p.setPen(QPen(edge, 0.4));
+                p.setBrush(c);
+                p.drawRect(r);
+            }
+        }
+    p.restore();
+    p.setPen(QPen(edge, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void BackPatterns::berries(QPainter &p)
+{
+    p.fillRect(QRectF(0, 0, CardShape::Width, CardShape::Height), QColor(30, 60, 170));
+    for (int row = 0; row < 5; ++row)
+        for (int col = 0; col < 3; ++col) {
+            const qreal x = 12 + col * 24 + (row % 2) * 12;
+            const qreal y = 10 + row * 19;
+            leafWithBerries(p, QPointF(x, y), (row % 2 ? -35 : 35) + col * 10, 9);
+        }
+}

@@ -1,0 +1,206 @@
+#include "FacePainter.h"
+
+#include "Canvas.h"
+#include "CardShape.h"
+#include "CourtPainter.h"
+#include "Glyphs.h"
+#include "JesterPainter.h"
+#include "SuitPips.h"
+
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr qreal Left = 20.5;
+constexpr qreal Centre = 35.5;
+constexpr qreal Right = 50.5;
+constexpr qreal Top = 19.0;
+constexpr qreal Bottom = 77.0;
+constexpr qreal Middle = 48.0;
+constexpr qreal PipHeight = 13.0;
+
+struct Pip { qreal x; qreal y; };
+
+// The customary arrangements; everything below the middle is drawn turned.
+std::vector<Pip> layout(int rank)
+{
+    const qreal third = (Bottom - Top) / 3.0;
+    const std::array<qreal, 4> four{Top, Top + third, Bottom - third, Bottom};
+    std::vector<Pip> pips;
+    const auto sides = [&](qreal y) { pips.push_back({Left, y}); pips.push_back({Right, y}); };
+    switch (rank) {
+    case 2: pips = {{Centre, Top}, {Centre, Bottom}}; break;
+    case 3: pips = {{Centre, Top}, {Centre, Middle}, {Centre, Bottom}}; break;
+    case 4: sides(Top); sides(Bottom); break;
+    case 5: sides(Top); sides(Bottom); pips.push_back({Centre, Middle}); break;
+    case 6: sides(Top); sides(Middle); sides(Bottom); break;
+    case 7:
+        sides(Top); sides(Middle); sides(Bottom);
+        pips.push_back({Centre, (Top + Middle) / 2});
+        break;
+    case 8:
+        sides(Top); sides(Middle); sides(Bottom);
+        pips.push_back({Centre, (Top + Middle) / 2});
+        pips.push_back({Centre, (Middle + Bottom) / 2});
+        break;
+    case 9:
+        for (qreal y : four)
+            sides(y);
+        pips.push_back({Centre, Middle});
+        break;
+    case 10:
+        for (qreal y : four)
+            sides(y);
+        pips.push_back({Centre, (four[0] + four[1]) / 2});
+        pips.push_back({Centre, (four[2] + four[3]) / 2});
+        break;
+    default: break;
+    }
+    return pips;
+}
+
+QImage finishCard(Canvas &canvas)
+{
+    QImage image = canvas.finish();
+    CardShape::cutCorners(image);
+    return image;
+}
+
+} // namespace
+
+void FacePainter::paintIndex(QPainter &p, int suit, int rank)
+{
+    const QColor ink = SuitPips::ink(suit);
+    const QString text = Glyphs::rankText(rank);
+    // "10" is two figures in the width of one: squeeze it rather than shrink it.
+    const qreal spacing = rank == 10 ? 0.2 : 1.6;
+    const qreal height = 8.5;
+    const QPainterPath rankPath = Glyphs::text(text, height, 2.8, spacing);
+    const qreal rankWidth = rankPath.boundingRect().width();
+    const qreal squeeze = rankWidth > 10.0 ? 10.0 / rankWidth : 1.0;
+    const qreal cx = 7.5;
+
+    for (int turn = 0; turn < 2; ++turn) {
+        p.save();
+        if (turn == 1) {
+            p.translate(CardShape::Width, CardShape::Height);
+            p.rotate(180);
+        }
+        p.save();
+        p.translate(cx - rankWidth * squeeze / 2, 4);
+        p.scale(squeeze, 1);
+        p.fillPath(rankPath, ink);
+        p.restore();
+        p.fillPath(SuitPips::placed(suit, cx, 18.5, 7.5), ink);
+        p.restore();
+    }
+}
+
+void FacePainter::paintPips(QPainter &p, int suit, int rank)
+{
+    const QColor ink = SuitPips::ink(suit);
+    for (const Pip &pip : layout(rank))
+        p.fillPath(SuitPips::placed(suit, pip.x, pip.y, PipHeight, pip.y > Middle + 0.5), ink);
+}
+
+void FacePainter::paintAceOfSpades(QPainter &p)
+{
+    // The deck's signature card: a large spade with a white inlay and a
+    // scrolled ribbon behind it.
+    const QPointF c(Centre, Middle);
+    p.save();
+    p.setPen(QPen(QColor(0, 0, 0), 1.1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 24.5, 28);
+    p.setPen(QPen(QColor(0, 0, 0), 0.6));
+    p.drawEllipse(c, 22.5, 26);
+    // Scroll flourishes left and right of the ring.
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath scroll;
+        scroll.moveTo(Centre + side * 22, Middle + 14);
+        scroll.cubicTo(Centre + side * 31, Middle + 10, Centre + side * 31, Middle - 2, Centre + side * 26, Middle - 4);
+        scroll.cubicTo(Centre + side * 23, Middle - 5, Centre + side * 22, Middle - 1, Centre + side * 25, Middle);
+        p.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(scroll);
+    }
+    p.restore();
+
+    p.fillPath(SuitPips::placed(SuitPips::Spades, Centre, Middle, 40), Qt::black);
+    // White inlay: a smaller spade outline and a line of beads down its heart.
+    QPainterPath inner = SuitPips::placed(SuitPips::Spades, Centre, Middle - 3, 27);
+    p.save();
+    p.setPen(QPen(Qt::white, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(inner);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(Centre, Middle - 8 + i * 5.5), 1.4, 1.4);
+    p.restore();
+}
+
+QImage FacePainter::face(int cardIndex)
+{
+    const int suit = cardIndex / 13;
+    const int rank = cardIndex % 13 + 1;
+    Canvas canvas(CardShape::Width, CardShape::Height);
+    QPainter &p = canvas.painter();
+    CardShape::paintBlank(p, Qt::white);
+    if (rank >= 11) {
+        CourtPainter::paint(p, suit, rank);
+    } else if (rank == 1 && suit == SuitPips::Spades) {
+        paintAceOfSpades(p);
+    } else if (rank == 1) {
+        p.fillPath(SuitPips::placed(suit, Centre, Middle, 24), SuitPips::ink(suit));
+    } else {
+        paintPips(p, suit, rank);
+    }
+    paintIndex(p, suit, rank);
+    CardShape::paintEdge(p);
+    return finishCard(canvas);
+}
+
+QImage FacePainter::joker(bool red)
+{
+    const QColor ink = red ? QColor(204, 0, 0) : QColor(0, 0, 0);
+    Canvas canvas(CardShape::Width, CardShape::Height);
+    QPainter &p = canvas.painter();
+    CardShape::paintBlank(p, Qt::white);
+    const QString word = QStringLiteral("Joker");
+    const QPainterPath text = Glyphs::text(word, 11, 2.6, 1.4);
+    const QRectF box = text.boundingRect();
+    for (int turn = 0; turn < 2; ++turn) {
+        p.save();
+        if (turn == 1) {
+            p.translate(CardShape::Width, CardShape::Height);
+            p.rotate(180);
+        }
+        p.translate((CardShape::Width - box.width()) / 2 - box.left(), 5);
+        p.fillPath(text, ink);
+        p.restore();
+    }
+    JesterPainter::paint(p, QRectF(12, 20, 47, 56), red);
+    CardShape::paintEdge(p);
+    return finishCard(canvas);
+}
+
+QImage FacePainter::ringMark()
+{
+    Canvas canvas(CardShape::Width, CardShape::Height);
+    QPainter &p = canvas.painter();
+    p.setPen(QPen(QColor(0, 168, 0), 7));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(Centre, Middle), 25, 25);
+    return canvas.finish();
+}
+
+QImage FacePainter::crossMark()
+{
+    Canvas canvas(CardShape::Width, CardShape::Height);
+    QPainter &p = canvas.painter();
+    p.setPen(QPen(QColor(220, 0, 0), 8, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QPointF(14, 22), QPointF(57, 74));
+    p.drawLine(QPointF(57, 22), QPointF(14, 74));
+    return canvas.finish();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPainter>
+#include <QRectF>
+
+// The little jester in the middle of the jokers.
+class JesterPainter
+{
+public:
+    static void paint(QPainter &p, const QRectF &box, bool red);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+
+// The four suit signs as outlines of our own, each in a 1 x 1 box centred on
+// the origin with its point or stem downward.
+class SuitPips
+{
+public:
+    enum Suit { Spades = 0, Diamonds = 1, Clubs = 2, Hearts = 3 };
+
+    static QPainterPath path(int suit);
+
+    // The sign scaled to the given height and centred on (cx, cy); turned
+    // upside down for the lower half of a card.
+    static QPainterPath placed(int suit, qreal cx, qreal cy, qreal height, bool upsideDown = false);
+
+    static bool isRed(int suit) { return suit == Diamonds || suit == Hearts; }
+    static QColor ink(int suit);
+};
