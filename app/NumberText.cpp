@@ -2,8 +2,14 @@
 
 #include "Failure.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
+#ifdef __APPLE__
+#include <xlocale.h>
+#endif
 #include <limits>
 
 namespace NumberText {
@@ -79,6 +85,17 @@ Int toInt(double v)
     return static_cast<Int>(r);
 }
 
+double strtodC(const char *text)
+{
+#ifdef _WIN32
+    static const _locale_t c = _create_locale(LC_NUMERIC, "C");
+    return _strtod_l(text, nullptr, c);
+#else
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    return strtod_l(text, nullptr, c);
+#endif
+}
+
 double requireValue(QStringView text)
 {
     const auto v = value(text);
@@ -99,11 +116,13 @@ std::optional<double> value(QStringView text)
     const QStringView t = trimmed(text);
     if (!matchesGrammar(t))
         return std::nullopt;
-    // The grammar admits only ASCII, so the C locale conversion reads it exactly;
-    // an exponent beyond double range comes back as infinity, which callers
+    // The grammar admits only ASCII. QCoreApplication switches the C library
+    // to the user's locale, where plain strtod() would stop at the point of
+    // "2.5" on a decimal-comma desktop, so the conversion names the C locale.
+    // An exponent beyond double range comes back as infinity, which callers
     // treat as "too large" rather than as an error in the text.
     const QByteArray latin = t.toLatin1();
-    return std::strtod(latin.constData(), nullptr);
+    return strtodC(latin.constData());
 }
 
 double roundHalfEven(double v)
