@@ -62,7 +62,10 @@ bool SettingsStore::set(const QString &key, const QString &value)
 {
     m_settings->setValue(keyPath(key), value);
     m_settings->sync();
-    if (m_settings->status() == QSettings::NoError)
+    // A file that was unreadable at start leaves FormatError behind for the
+    // whole run, yet the write itself goes through and replaces that file:
+    // only an access error means the value did not reach the disk.
+    if (m_settings->status() != QSettings::AccessError)
         return true;
 
     m_writeFailed = true;
