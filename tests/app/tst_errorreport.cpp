@@ -1,0 +1,140 @@
+#include "CardDraw.h"
+#include "ErrorReport.h"
+#include "Form1.h"
+#include "FormFixture.h"
+#include "QtPlatform.h"
+#include "TestSettings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString emailLine = QStringLiteral("Please email screenshot of this message to ")
+    + QString::fromUtf16(ErrorReport::supportAddress);
+
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+} // namespace
+
+class TestErrorReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void divisionByZeroDuringDrawIsReportedAtLine104();
+    void reportLayoutByteForByte_data();
+    void reportLayoutByteForByte();
+    void realMessageBoxShowsTheReport();
+};
+
+void TestErrorReport::initTestCase()
+{
+    TestSettings::redirectUserConfig();
+}
+
+// The user zeroes the count while a draw of two cards runs: the second card's
+// progress value divides by zero.
+void TestErrorReport::divisionByZeroDuringDrawIsReportedAtLine104()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("2"));
+    bool zeroed = false;
+    f.platform.onYield = [&] {
+        if (!zeroed) {
+            zeroed = true;
+            f.Text1()->setText(QStringLiteral("0"));
+        }
+    };
+    QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
+
+    QCOMPARE(f.platform.messages.size(), 1);
+    const FakePlatform::Message &m = f.platform.messages[0];
+    QCOMPARE(m.text,
+             QStringLiteral("Division by zero\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 104\r\r")
+                 + emailLine);
+    QCOMPARE(m.title, QStringLiteral("Application Error"));
+    QCOMPARE(m.icon, Platform::Icon::Warning);
+    QCOMPARE(f.List1()->count(), 2);
+}
+
+void TestErrorReport::reportLayoutByteForByte_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray tail = "\r\r" + emailLine.toUtf8();
+    QTest::addRow("type mismatch at the first line")
+        << QStringLiteral("Type mismatch") << 100
+        << QByteArray("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 100") + tail;
+    QTest::addRow("a description with the file system's reason and a path")
+        << QStringLiteral("Permission denied: /tmp/Kärten/Card 1.bmp") << 124
+        << QByteArray("Permission denied: /tmp/K\xc3\xa4rten/Card 1.bmp\r\n"
+                      "in Ostrelle5/20/2014.Form1.PushButton2_Click at line 124")
+            + tail;
+}
+
+void TestErrorReport::reportLayoutByteForByte()
+{
+    QFETCH(QString, description);
+    QFETCH(int, line);
+    QFETCH(QByteArray, expected);
+
+    const QString text = ErrorReport::message(description, ErrorReport::location("PushButton2_Click"), line);
+    QCOMPARE(text.toUtf8(), expected);
+    // The address at the end is one the user can write to.
+    QVERIFY(QRegularExpression(QStringLiteral("to [^@\\s]+@[^@\\s]+\\.[a-z]+$")).match(text).hasMatch());
+}
+
+// The real box: a draw whose count is no number reports line 102 through
+// QMessageBox; a timer plays the user who reads it and presses OK.
+void TestErrorReport::realMessageBoxShowsTheReport()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("abc"));
+
+    QtPlatform real;
+    Platform *fake = Platform::install(&real);
+
+    QList<SeenBox> seen;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible())
+                continue;
+            seen.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start();
+    f.form().draw().PushButton2_Click();
+    closer.stop();
+    Platform::install(fake);
+
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text,
+             QStringLiteral("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 102\r\r")
+                 + emailLine);
+    QCOMPARE(seen[0].title, QStringLiteral("Application Error"));
+    QCOMPARE(seen[0].icon, QMessageBox::Warning);
+    QCOMPARE(seen[0].buttons, 1);
+    QCOMPARE(f.List1()->count(), 0);
+}
+
+QTEST_MAIN(TestErrorReport)
+#include "tst_errorreport.moc"
