@@ -1,0 +1,550 @@
+#include "CardDraw.h"
+#include "ErrorReport.h"
+#include "FormFixture.h"
+#include "Guard.h"
+#include "TestSettings.h"
+#include "WindowPointer.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+const QString drawLocation = ErrorReport::location("PushButton2_Click");
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+bool allDistinct(const QStringList &texts)
+{
+    return QSet<QString>(texts.cbegin(), texts.cend()).size() == texts.size();
+}
+
+// "Card N" with N from 1 to 52 in plain decimal: no sign, no leading zero, no fraction.
+bool isCardEntry(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^Card ([1-9]|[1-4][0-9]|5[0-2])$"));
+    return pattern.match(text).hasMatch();
+}
+
+int reportLine(const QString &text)
+{
+    static const QRegularExpression at(QStringLiteral("PushButton2_Click at line (\\d+)\r\r"));
+    const auto m = at.match(text);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TestCardDraw : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void fullDeckListsEveryCardOnce();
+    void countDecidesHowManyCards_data();
+    void countDecidesHowManyCards();
+    void progressIsSetBeforeEachCard_data();
+    void progressIsSetBeforeEachCard();
+    void countWithoutLoopBoundListsNothing_data();
+    void countWithoutLoopBoundListsNothing();
+    void countAboveTheDeckStopsWhenEveryCardIsListed_data();
+    void countAboveTheDeckStopsWhenEveryCardIsListed();
+    void failedStatementContinues_data();
+    void failedStatementContinues();
+    void editingCountDuringDraw_data();
+    void editingCountDuringDraw();
+    void pressDuringDrawReplacesIt_data();
+    void pressDuringDrawReplacesIt();
+    void closingWindowDuringDrawEndsIt();
+    void deletingWindowDuringDrawEndsIt_data();
+    void deletingWindowDuringDrawEndsIt();
+    void isCardListedReadsTheNumberWord_data();
+    void isCardListedReadsTheNumberWord();
+    void reseedWithFrozenClockNeverRepeats();
+};
+
+void TestCardDraw::initTestCase()
+{
+    TestSettings::redirectUserConfig();
+}
+
+void TestCardDraw::cleanup()
+{
+    Guard::setInjector({});
+}
+
+void TestCardDraw::fullDeckListsEveryCardOnce()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("52"));
+    QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
+
+    QStringList listed = entries(f.List1());
+    QCOMPARE(listed.size(), 52);
+    QStringList deck;
+    for (int n = 1; n <= 52; ++n)
+        deck.append(QStringLiteral("Card %1").arg(n));
+    QStringList sorted = listed;
+    std::sort(sorted.begin(), sorted.end());
+    std::sort(deck.begin(), deck.end());
+    QCOMPARE(sorted, deck);
+    QCOMPARE(f.List1()->currentRow(), 0);
+    QCOMPARE(f.ProgressBar1()->value(), 0);
+    QCOMPARE(f.ProgressBar1()->format(), QStringLiteral("Progress Bar"));
+    QCOMPARE(f.platform.yields, 52);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestCardDraw::countDecidesHowManyCards_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("cards");
+
+    QTest::addRow("0 draws nothing") << "0" << 0;
+    QTest::addRow("-5 draws nothing") << "-5" << 0;
+    QTest::addRow("1 draws one card") << "1" << 1;
+    QTest::addRow("2.5 draws 2 (half to even)") << "2.5" << 2;
+    QTest::addRow("3.5 draws 4 (half to even)") << "3.5" << 4;
+    QTest::addRow("blanks around 7 draw 7") << " 7 " << 7;
+    QTest::addRow("exponent 1e1 draws 10") << "1e1" << 10;
+}
+
+void TestCardDraw::countDecidesHowManyCards()
+{
+    QFETCH(QString, count);
+    QFETCH(int, cards);
+
+    FormFixture f;
+    // Entries of an earlier draw must go.
+    f.List1()->addItems({QStringLiteral("Card 3"), QStringLiteral("Card 4")});
+    f.List1()->setCurrentRow(-1);
+    f.Text1()->setText(count);
+    f.form().draw().PushButton2_Click();
+
+    const QStringList listed = entries(f.List1());
+    QCOMPARE(listed.size(), cards);
+    QVERIFY(allDistinct(listed));
+    for (const QString &e : listed)
+        QVERIFY2(isCardEntry(e), qPrintable(e));
+    QCOMPARE(f.List1()->currentRow(), cards > 0 ? 0 : -1);
+    QCOMPARE(f.ProgressBar1()->value(), 0);
+    QCOMPARE(f.ProgressBar1()->format(), QStringLiteral("Progress Bar"));
+    QCOMPARE(f.form().pointer().mousePointer(), int(WindowPointer::Default));
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestCardDraw::progressIsSetBeforeEachCard_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QList<int>>("atYields");
+
+    QTest::addRow("one card: 100 before it is drawn") << "1" << QList<int>{100};
+    QTest::addRow("four cards: quarters") << "4" << QList<int>{25, 50, 75, 100};
+    QTest::addRow("three cards: thirds, rounded") << "3" << QList<int>{33, 67, 100};
+}
+
+void TestCardDraw::progressIsSetBeforeEachCard()
+{
+    QFETCH(QString, count);
+    QFETCH(QList<int>, atYields);
+
+    FormFixture f;
+    f.Text1()->setText(count);
+    QList<int> seen;
+    QList<int> listedAtYield;
+    f.platform.onYield = [&] {
+        seen.append(f.ProgressBar1()->value());
+        listedAtYield.append(f.List1()->count());
+    };
+    f.form().draw().PushButton2_Click();
+
+    QCOMPARE(seen, atYields);
+    QList<int> before;
+    for (int i = 0; i < atYields.size(); ++i)
+        before.append(i);
+    QCOMPARE(listedAtYield, before); // each value is set before its card is listed
+    QCOMPARE(f.ProgressBar1()->value(), 0);
+}
+
+void TestCardDraw::countWithoutLoopBoundListsNothing_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("description");
+
+    QTest::addRow("letters are a type mismatch") << "abc" << "Type mismatch";
+    QTest::addRow("empty count is a type mismatch") << "" << "Type mismatch";
+    QTest::addRow("3e9 overflows 32 bits") << "3e9" << "Overflow";
+    QTest::addRow("2147483647.5 rounds beyond 32 bits") << "2147483647.5" << "Overflow";
+}
+
+void TestCardDraw::countWithoutLoopBoundListsNothing()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, description);
+
+    FormFixture f;
+    f.List1()->addItem(QStringLiteral("Card 8"));
+    f.Text1()->setText(count);
+    f.form().draw().PushButton2_Click();
+
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(reportLine(f.platform.messages[0].text), 102);
+    QVERIFY(f.platform.messages[0].text.startsWith(description + QStringLiteral("\r\n")));
+    QCOMPARE(f.List1()->count(), 0);
+    QCOMPARE(f.platform.yields, 0);
+    QCOMPARE(f.ProgressBar1()->format(), QStringLiteral("Progress Bar"));
+}
+
+void TestCardDraw::countAboveTheDeckStopsWhenEveryCardIsListed_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("progressReports");
+
+    QTest::addRow("60: 52 cards, then one report") << "60" << 0;
+    // The progress value reads the count as 16 bits, which 1e9 overflows for
+    // every card: one line-104 report per card, as for any failing statement.
+    QTest::addRow("1e9: 52 cards, progress overflows each card") << "1e9" << 53;
+}
+
+void TestCardDraw::countAboveTheDeckStopsWhenEveryCardIsListed()
+{
+    QFETCH(QString, count);
+    QFETCH(int, progressReports);
+
+    FormFixture f;
+    f.Text1()->setText(count);
+    f.form().draw().PushButton2_Click();
+
+    const QStringList listed = entries(f.List1());
+    QCOMPARE(listed.size(), 52);
+    QVERIFY(allDistinct(listed));
+
+    int noCardLeft = 0;
+    int at104 = 0;
+    for (const auto &m : std::as_const(f.platform.messages)) {
+        if (m.text.contains(QStringLiteral("No card left"))) {
+            ++noCardLeft;
+            QCOMPARE(reportLine(m.text), 108);
+        } else {
+            QCOMPARE(reportLine(m.text), 104);
+            ++at104;
+        }
+    }
+    QCOMPARE(noCardLeft, 1);
+    QCOMPARE(at104, progressReports);
+    QCOMPARE(f.List1()->currentRow(), 0);
+    QCOMPARE(f.ProgressBar1()->value(), 0);
+}
+
+// The failure table: a statement that fails is reported and the handler goes
+// on where its numbered lines say. The list starts with two old entries, the
+// progress bar at 77 with an old text, the pointer as an hourglass.
+void TestCardDraw::failedStatementContinues_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<bool>("everyTime");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("cards");          // entries after the draw
+    QTest::addColumn<bool>("oldEntriesKept");
+    QTest::addColumn<int>("yields");
+    QTest::addColumn<int>("firstProgress");  // progress value at the first yield
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("progressEnd");
+    QTest::addColumn<QString>("formatEnd");
+    QTest::addColumn<int>("pointerEnd");
+    QTest::addColumn<int>("reports");
+
+    const QString pb = QStringLiteral("Progress Bar");
+    const QString old = QStringLiteral("old text");
+    // line, every, count, cards, old kept, yields, first progress, selected, progress end, text, pointer, reports
+    QTest::addRow("100: old entries stay, new ones appended")
+        << 100 << false << "3" << 5 << true << 3 << 33 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("102: no loop bound, straight to the end")
+        << 102 << false << "3" << 0 << false << 0 << -1 << -1 << 0 << pb << 0 << 1;
+    QTest::addRow("104: that card's progress is skipped")
+        << 104 << false << "3" << 3 << false << 3 << 77 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("106: no yield for that card")
+        << 106 << false << "3" << 3 << false << 2 << 67 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("108: goes on with the test and still lists distinct cards")
+        << 108 << false << "3" << 3 << false << 3 << 33 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("112: that card is not appended")
+        << 112 << false << "3" << 2 << false << 3 << 33 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("114: the loop ends after one card")
+        << 114 << false << "3" << 1 << false << 1 << 33 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("116: entry 0 selected even so")
+        << 116 << false << "3" << 3 << false << 3 << 33 << 0 << 0 << pb << 0 << 1;
+    QTest::addRow("118: nothing selected")
+        << 118 << false << "3" << 3 << false << 3 << 33 << -1 << 0 << pb << 0 << 1;
+    QTest::addRow("120: progress stays at 100, later steps run")
+        << 120 << false << "3" << 3 << false << 3 << 33 << 0 << 100 << pb << 0 << 1;
+    QTest::addRow("122: old progress text stays, pointer still reset")
+        << 122 << false << "3" << 3 << false << 3 << 33 << 0 << 0 << old << 0 << 1;
+    QTest::addRow("124: pointer stays an hourglass")
+        << 124 << false << "3" << 3 << false << 3 << 33 << 0 << 0 << pb << 11 << 1;
+    QTest::addRow("104 in every pass: one report per pass, end steps still run")
+        << 104 << true << "3" << 3 << false << 3 << 77 << 0 << 0 << pb << 0 << 3;
+    QTest::addRow("106 in every pass: one report per pass, no yields")
+        << 106 << true << "4" << 4 << false << 0 << -1 << 0 << 0 << pb << 0 << 4;
+    QTest::addRow("112 in every pass: nothing appended, nothing selected")
+        << 112 << true << "3" << 0 << false << 3 << 33 << -1 << 0 << pb << 0 << 3;
+}
+
+void TestCardDraw::failedStatementContinues()
+{
+    QFETCH(int, line);
+    QFETCH(bool, everyTime);
+    QFETCH(QString, count);
+    QFETCH(int, cards);
+    QFETCH(bool, oldEntriesKept);
+    QFETCH(int, yields);
+    QFETCH(int, firstProgress);
+    QFETCH(int, selected);
+    QFETCH(int, progressEnd);
+    QFETCH(QString, formatEnd);
+    QFETCH(int, pointerEnd);
+    QFETCH(int, reports);
+
+    FormFixture f;
+    f.List1()->addItems({QStringLiteral("Card 51"), QStringLiteral("Card 52")});
+    f.List1()->setCurrentRow(-1);
+    f.ProgressBar1()->setValue(77);
+    f.ProgressBar1()->setFormat(QStringLiteral("old text"));
+    f.form().pointer().setMousePointer(WindowPointer::Hourglass);
+    f.Text1()->setText(count);
+
+    int failures = 0;
+    Guard::setInjector([&](const QString &location, int at) {
+        if (location != drawLocation || at != line || (!everyTime && failures > 0))
+            return false;
+        ++failures;
+        return true;
+    });
+    QList<int> progressAtYield;
+    f.platform.onYield = [&] { progressAtYield.append(f.ProgressBar1()->value()); };
+    f.form().draw().PushButton2_Click();
+    Guard::setInjector({});
+
+    QCOMPARE(f.platform.messages.size(), reports);
+    for (const auto &m : std::as_const(f.platform.messages)) {
+        QCOMPARE(reportLine(m.text), line);
+        QVERIFY(m.text.startsWith(QStringLiteral("Injected failure\r\n") + drawLocation));
+    }
+    const QStringList listed = entries(f.List1());
+    QCOMPARE(listed.size(), cards);
+    QVERIFY2(allDistinct(listed), qPrintable(listed.join(u',')));
+    QCOMPARE(listed.mid(0, 2) == QStringList({"Card 51", "Card 52"}), oldEntriesKept);
+    QCOMPARE(f.platform.yields, yields);
+    if (firstProgress >= 0)
+        QCOMPARE(progressAtYield.value(0), firstProgress);
+    QCOMPARE(f.List1()->currentRow(), selected);
+    QCOMPARE(f.ProgressBar1()->value(), progressEnd);
+    QCOMPARE(f.ProgressBar1()->format(), formatEnd);
+    QCOMPARE(f.form().pointer().mousePointer(), pointerEnd);
+}
+
+// The number of cards is fixed when the loop starts; the progress value reads
+// the field anew for every card.
+void TestCardDraw::editingCountDuringDraw_data()
+{
+    QTest::addColumn<QString>("edited");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QList<int>>("progress");
+
+    QTest::addRow("emptied: type mismatch for each later card")
+        << "" << "Type mismatch" << QList<int>{25, 25, 25, 25};
+    QTest::addRow("zeroed: division by zero for each later card")
+        << "0" << "Division by zero" << QList<int>{25, 25, 25, 25};
+    QTest::addRow("raised to 8: later progress uses 8, still 4 cards")
+        << "8" << "" << QList<int>{25, 25, 38, 50};
+}
+
+void TestCardDraw::editingCountDuringDraw()
+{
+    QFETCH(QString, edited);
+    QFETCH(QString, description);
+    QFETCH(QList<int>, progress);
+
+    FormFixture f;
+    f.Text1()->setText(QStringLiteral("4"));
+    QList<int> seen;
+    f.platform.onYield = [&] {
+        seen.append(f.ProgressBar1()->value());
+        if (seen.size() == 1)
+            f.Text1()->setText(edited);
+    };
+    f.form().draw().PushButton2_Click();
+
+    QCOMPARE(f.List1()->count(), 4);
+    QVERIFY(allDistinct(entries(f.List1())));
+    QCOMPARE(seen, progress);
+    QCOMPARE(f.platform.messages.size(), description.isEmpty() ? 0 : 3);
+    for (const auto &m : std::as_const(f.platform.messages)) {
+        QVERIFY(m.text.startsWith(description + QStringLiteral("\r\n")));
+        QCOMPARE(reportLine(m.text), 104);
+    }
+}
+
+// A press inside the yield starts a new draw that replaces the running one.
+void TestCardDraw::pressDuringDrawReplacesIt_data()
+{
+    QTest::addColumn<QStringList>("counts");   // outermost first
+    QTest::addColumn<int>("pressAtYield");     // of each draw but the innermost
+
+    QTest::addRow("three nested draws end with the innermost's cards")
+        << QStringList{"5", "4", "2"} << 1;
+    QTest::addRow("full deck pressed again late in a full-deck draw")
+        << QStringList{"52", "52"} << 40;
+    QTest::addRow("a deck above 52 nested in one above 52")
+        << QStringList{"60", "60"} << 30;
+}
+
+void TestCardDraw::pressDuringDrawReplacesIt()
+{
+    QFETCH(QStringList, counts);
+    QFETCH(int, pressAtYield);
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(counts.first());
+    int depth = 1;
+    QList<int> yieldsOfDepth(counts.size(), 0);
+    QStringList innermostAtEnd;
+    f.platform.onYield = [&] {
+        const int mine = depth;
+        if (++yieldsOfDepth[mine - 1] == pressAtYield && mine < counts.size()) {
+            depth = mine + 1;
+            f.Text1()->setText(counts[mine]);
+            f.button("PushButton2")->click();
+            if (mine + 1 == counts.size())
+                innermostAtEnd = entries(f.List1());
+            depth = mine;
+        }
+    };
+    f.button("PushButton2")->click();
+
+    const QStringList listed = entries(f.List1());
+    const int innermost = qMin(52, counts.last().toInt());
+    QCOMPARE(listed.size(), innermost);
+    QCOMPARE(listed, innermostAtEnd);
+    QVERIFY(allDistinct(listed));
+    QCOMPARE(f.List1()->currentRow(), 0);
+    QVERIFY(!f.form().draw().isRunning());
+    const int expectedReports = counts.last().toInt() > 52 ? 1 : 0;
+    QCOMPARE(f.platform.messages.size(), expectedReports);
+}
+
+void TestCardDraw::closingWindowDuringDrawEndsIt()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("10"));
+    f.platform.onYield = [&] {
+        if (f.platform.yields == 2)
+            f.form().close();
+    };
+    f.button("PushButton2")->click();
+
+    QCOMPARE(f.platform.yields, 2);
+    QCOMPARE(f.List1()->count(), 1);
+    QVERIFY(!f.form().isVisible());
+    QVERIFY(!f.form().draw().isRunning());
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestCardDraw::deletingWindowDuringDrawEndsIt_data()
+{
+    QTest::addColumn<bool>("throughButton");
+    QTest::addColumn<int>("nested");
+
+    QTest::addRow("handler called directly") << false << 1;
+    QTest::addRow("through the button") << true << 1;
+    QTest::addRow("two nested draws") << true << 2;
+}
+
+void TestCardDraw::deletingWindowDuringDrawEndsIt()
+{
+    QFETCH(bool, throughButton);
+    QFETCH(int, nested);
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("10"));
+    int started = 1;
+    f.platform.onYield = [&] {
+        if (!f.window)
+            QFAIL("a draw yielded again after its window was gone");
+        if (started < nested) {
+            ++started;
+            f.button("PushButton2")->click();
+            return;
+        }
+        if (f.platform.yields >= 3)
+            f.window.reset();
+    };
+    if (throughButton)
+        f.button("PushButton2")->click();
+    else
+        f.form().draw().PushButton2_Click();
+
+    QVERIFY(!f.window);
+    QCOMPARE(f.platform.yields, 3);
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void TestCardDraw::isCardListedReadsTheNumberWord_data()
+{
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("found");
+
+    const QStringList some{"Card 12", "Card 7", "Card 52"};
+    QTest::addRow("listed number is found") << some << 7 << true;
+    QTest::addRow("last entry is found") << some << 52 << true;
+    QTest::addRow("1 is not found inside 12") << some << 1 << false;
+    QTest::addRow("70 does not match 7") << some << 70 << false;
+    QTest::addRow("empty list finds nothing") << QStringList{} << 7 << false;
+}
+
+void TestCardDraw::isCardListedReadsTheNumberWord()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(int, number);
+    QFETCH(bool, found);
+
+    FormFixture f;
+    f.List1()->addItems(listed);
+    QCOMPARE(f.form().draw().IsCardListed(qint16(number)), found);
+}
+
+// Several tries within one tick of the clock reseed with the same value; each
+// must still give a new value. With 2^24 outcomes a repeat by chance is
+// vanishingly rare, while a reseed that restarts a sequence repeats every time.
+void TestCardDraw::reseedWithFrozenClockNeverRepeats()
+{
+    FormFixture f;
+    f.platform.clock = 1234.5f;
+    const qint32 n = 1 << 24;
+    double previous = f.form().draw().RandomIndex(n);
+    int repeats = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const double next = f.form().draw().RandomIndex(n);
+        QVERIFY(next >= 0 && next < n && next == std::floor(next));
+        repeats += next == previous;
+        previous = next;
+    }
+    QCOMPARE(repeats, 0);
+}
+
+QTEST_MAIN(TestCardDraw)
+#include "tst_carddraw.moc"
