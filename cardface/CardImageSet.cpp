@@ -1,0 +1,126 @@
+#include "CardImageSet.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QtGlobal>
+
+namespace {
+
+CardImageSet *g_shared = nullptr;
+
+void releaseShared()
+{
+    delete g_shared;
+    g_shared = nullptr;
+}
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+QString faceName(int index)
+{
+    return QStringLiteral("card") + twoDigits(index);
+}
+
+QString backName(int index)
+{
+    return QStringLiteral("back") + twoDigits(index);
+}
+
+// The detail bitmaps and the icon are Windows bitmaps; everything else is GIF.
+bool isBitmap(const QString &name)
+{
+    return name.startsWith(QLatin1String("ani_")) || name == QLatin1String("icon");
+}
+
+QPixmap load(const QString &name)
+{
+    const QString path = CardImageSet::resourcePath(name);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        // Compiled-in data that does not decode means a broken build or a
+        // deployment without Qt's GIF plugin; say which, loudly, at start.
+        qFatal("CardImageSet: cannot load the picture %s: %s (is the Qt image format plugin "
+               "for it installed?)",
+               qPrintable(path), qPrintable(reader.errorString()));
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+const CardImageSet &CardImageSet::shared()
+{
+    if (!g_shared) {
+        g_shared = new CardImageSet;
+        // Pixmaps must not outlive the GUI application's platform plugin, so
+        // the set goes with the application object, not with static teardown.
+        qAddPostRoutine(releaseShared);
+    }
+    return *g_shared;
+}
+
+CardImageSet::CardImageSet()
+{
+    const QStringList all = names();
+    m_pictures.reserve(all.size());
+    for (const QString &name : all)
+        m_pictures.insert(name, load(name));
+    for (int i = 0; i < FaceCount; ++i)
+        m_faces[i] = m_pictures.value(faceName(i));
+    for (int i = 0; i < BackCount; ++i)
+        m_backs[i] = m_pictures.value(backName(i));
+}
+
+const QPixmap &CardImageSet::face(int index) const
+{
+    if (index < 0 || index >= FaceCount)
+        qFatal("CardImageSet::face: index %d is not a face (0..%d)", index, FaceCount - 1);
+    return m_faces[index];
+}
+
+const QPixmap &CardImageSet::back(int index) const
+{
+    if (index < 0 || index >= BackCount)
+        qFatal("CardImageSet::back: index %d is not a back design (0..%d)", index, BackCount - 1);
+    return m_backs[index];
+}
+
+const QPixmap &CardImageSet::picture(const QString &name) const
+{
+    const auto it = m_pictures.constFind(name);
+    if (it == m_pictures.constEnd())
+        qFatal("CardImageSet::picture: no picture named \"%s\"", qPrintable(name));
+    return it.value();
+}
+
+bool CardImageSet::contains(const QString &name) const
+{
+    return m_pictures.contains(name);
+}
+
+QStringList CardImageSet::names()
+{
+    QStringList all;
+    all.reserve(PictureCount);
+    for (int i = 0; i < FaceCount; ++i)
+        all.append(faceName(i));
+    all << QStringLiteral("joker1") << QStringLiteral("joker2") << QStringLiteral("mark_o")
+        << QStringLiteral("mark_x");
+    for (int i = 0; i < BackCount; ++i)
+        all.append(backName(i));
+    all << QStringLiteral("ani_ace1") << QStringLiteral("ani_ace2") << QStringLiteral("ani_bats")
+        << QStringLiteral("ani_face1") << QStringLiteral("ani_face2") << QStringLiteral("ani_robot1")
+        << QStringLiteral("ani_robot2") << QStringLiteral("icon");
+    return all;
+}
+
+QString CardImageSet::resourcePath(const QString &name)
+{
+    return QStringLiteral(":/cardface/") + name
+        + (isBitmap(name) ? QStringLiteral(".bmp") : QStringLiteral(".gif"));
+}

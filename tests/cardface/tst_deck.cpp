@@ -1,0 +1,547 @@
+#include "CardImageSet.h"
+#include "Deck.h"
+#include "FakePlatform.h"
+#include "PropertyBag.h"
+
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+const QString CardMessage = QStringLiteral("ChangeCard property must be from 0 to 53!");
+const QString BackMessage = QStringLiteral("ChangeBack property must be from 0 to 11!");
+const QString PictureMessage = QStringLiteral("You cannot change this property.");
+
+QPixmap stored(const QString &name)
+{
+    return CardImageSet::shared().picture(name);
+}
+
+// Premultiplied, so that every fully transparent pixel compares as one value
+// whatever colour its palette entry has.
+QImage canonical(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The named file decoded afresh, independent of the set's own bookkeeping, so
+// an index mapped to the wrong file shows up as different pixels.
+QImage decoded(const QString &name)
+{
+    return canonical(QImage(CardImageSet::resourcePath(name)));
+}
+
+QImage pixelsOf(const QPixmap &picture)
+{
+    return canonical(picture.toImage());
+}
+
+QStringList spied(const QSignalSpy &spy)
+{
+    QStringList names;
+    for (const QList<QVariant> &args : spy)
+        names.append(args.at(0).toString());
+    return names;
+}
+
+} // namespace
+
+class tst_Deck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aNewControlHasIndexZeroAndNoPicture();
+    void changeCardSelectsItsFace_data();
+    void changeCardSelectsItsFace();
+    void changeBackSelectsItsDesign_data();
+    void changeBackSelectsItsDesign();
+    void outOfRangeIsRefused_data();
+    void outOfRangeIsRefused();
+    void wideHostValuesNeverWrapIntoRange_data();
+    void wideHostValuesNeverWrapIntoRange();
+    void hostValuesByNameAreAccepted_data();
+    void hostValuesByNameAreAccepted();
+    void cardAndBackShareOneIndex();
+    void showMethodsChangeOnlyThePicture_data();
+    void showMethodsChangeOnlyThePicture();
+    void settingTheSameValueNotifiesEveryTime_data();
+    void settingTheSameValueNotifiesEveryTime();
+    void pictureAssignmentIsRefused_data();
+    void pictureAssignmentIsRefused();
+    void writePropertiesStoresWhatDiffersFromNew_data();
+    void writePropertiesStoresWhatDiffersFromNew();
+    void aStoredFaceReadsBackAsThatFace();
+    void readPropertiesRefusesStoredValuesBeyond16Bits_data();
+    void readPropertiesRefusesStoredValuesBeyond16Bits();
+    void theMainWindowsDescriptionShowsBackZero();
+    void initPropertiesEndsAtBackZero();
+    void theTileKeepsItsSize_data();
+    void theTileKeepsItsSize();
+    void theSurfaceShowsOnlyTheIcon();
+};
+
+void tst_Deck::aNewControlHasIndexZeroAndNoPicture()
+{
+    Deck deck;
+    QCOMPARE(deck.changeCard(), qint16(0));
+    QVERIFY(deck.Picture().isNull());
+    QCOMPARE(deck.property("ChangeCard").value<qint16>(), qint16(0));
+}
+
+void tst_Deck::changeCardSelectsItsFace_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("picture");
+    QTest::addRow("0 is the ace of spades") << 0 << "card00";
+    QTest::addRow("12 is the king of spades") << 12 << "card12";
+    QTest::addRow("13 is the ace of diamonds: the suit changes every 13") << 13 << "card13";
+    QTest::addRow("30 is the five of clubs") << 30 << "card30";
+    QTest::addRow("51 is the king of hearts") << 51 << "card51";
+    QTest::addRow("52 is the red joker") << 52 << "joker1";
+    QTest::addRow("53 is the black joker") << 53 << "joker2";
+}
+
+void tst_Deck::changeCardSelectsItsFace()
+{
+    QFETCH(int, index);
+    QFETCH(QString, picture);
+    FakePlatform platform;
+    Deck deck;
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    deck.setChangeCard(qint16(index));
+
+    QCOMPARE(deck.changeCard(), qint16(index));
+    // Shared, not copied: the very object of the set.
+    QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+    QCOMPARE(pixelsOf(deck.Picture()), decoded(picture));
+    QCOMPARE(deck.property("Picture").value<QPixmap>().cacheKey(), stored(picture).cacheKey());
+    QCOMPARE(spied(spy), QStringList{"ChangeCard"});
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Deck::changeBackSelectsItsDesign_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("picture");
+    QTest::addRow("0 is the first back design") << 0 << "back00";
+    QTest::addRow("3 is the basket weave") << 3 << "back03";
+    QTest::addRow("11, the last design, is accepted") << 11 << "back11";
+}
+
+void tst_Deck::changeBackSelectsItsDesign()
+{
+    QFETCH(int, index);
+    QFETCH(QString, picture);
+    FakePlatform platform;
+    Deck deck;
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    deck.setChangeBack(qint16(index));
+
+    QCOMPARE(deck.changeBack(), qint16(index));
+    QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+    QCOMPARE(pixelsOf(deck.Picture()), decoded(picture));
+    QCOMPARE(spied(spy), QStringList{"ChangeBack"});
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Deck::outOfRangeIsRefused_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("ChangeCard -1 is below the ace of spades") << "ChangeCard" << -1 << CardMessage;
+    QTest::addRow("ChangeCard 54 is past the black joker") << "ChangeCard" << 54 << CardMessage;
+    QTest::addRow("ChangeCard 32767 is refused") << "ChangeCard" << 32767 << CardMessage;
+    QTest::addRow("ChangeCard -32768 is refused") << "ChangeCard" << -32768 << CardMessage;
+    QTest::addRow("ChangeBack 12 is past the last design") << "ChangeBack" << 12 << BackMessage;
+    QTest::addRow("ChangeBack -1 is refused") << "ChangeBack" << -1 << BackMessage;
+    QTest::addRow("ChangeBack 30, a face index, is no design") << "ChangeBack" << 30 << BackMessage;
+}
+
+void tst_Deck::outOfRangeIsRefused()
+{
+    QFETCH(QString, property);
+    QFETCH(int, value);
+    QFETCH(QString, message);
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeCard(7);
+    const qint64 before = deck.Picture().cacheKey();
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    if (property == QLatin1String("ChangeCard"))
+        deck.setChangeCard(qint16(value));
+    else
+        deck.setChangeBack(qint16(value));
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).text, message);
+    QCOMPARE(platform.messages.at(0).title, QStringLiteral("Velmora"));
+    QCOMPARE(platform.messages.at(0).icon, Platform::Icon::Critical);
+    QCOMPARE(deck.changeCard(), qint16(7));
+    QCOMPARE(deck.Picture().cacheKey(), before);
+    QCOMPARE(spy.count(), 0);
+}
+
+void tst_Deck::wideHostValuesNeverWrapIntoRange_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("40000 does not fit 16 bits") << "ChangeCard" << QVariant(40000) << CardMessage;
+    QTest::addRow("65566 does not wrap to 30") << "ChangeCard" << QVariant(65566) << CardMessage;
+    QTest::addRow("2^32 + 30 does not wrap to 30")
+        << "ChangeCard" << QVariant(qlonglong(4294967326LL)) << CardMessage;
+    QTest::addRow("-65536 does not wrap to 0") << "ChangeCard" << QVariant(-65536) << CardMessage;
+    QTest::addRow("the largest unsigned 64-bit value is refused")
+        << "ChangeCard" << QVariant(qulonglong(18446744073709551615ULL)) << CardMessage;
+    QTest::addRow("1e300 is refused") << "ChangeCard" << QVariant(1e300) << CardMessage;
+    QTest::addRow("NaN is no number") << "ChangeCard" << QVariant(qQNaN()) << CardMessage;
+    QTest::addRow("text that is no number is refused") << "ChangeCard" << QVariant(QStringLiteral("five")) << CardMessage;
+    QTest::addRow("an empty value is refused") << "ChangeCard" << QVariant() << CardMessage;
+    QTest::addRow("53.5 rounds to 54 and is refused") << "ChangeCard" << QVariant(53.5) << CardMessage;
+    QTest::addRow("65539 as back does not wrap to 3") << "ChangeBack" << QVariant(65539) << BackMessage;
+    QTest::addRow("11.5 rounds to 12 and is no design") << "ChangeBack" << QVariant(11.5) << BackMessage;
+}
+
+void tst_Deck::wideHostValuesNeverWrapIntoRange()
+{
+    QFETCH(QString, property);
+    QFETCH(QVariant, value);
+    QFETCH(QString, message);
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeCard(7);
+    const qint64 before = deck.Picture().cacheKey();
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    QVERIFY(deck.setProperty(qPrintable(property), value));
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).text, message);
+    QCOMPARE(platform.messages.at(0).icon, Platform::Icon::Critical);
+    QCOMPARE(deck.changeCard(), qint16(7));
+    QCOMPARE(deck.Picture().cacheKey(), before);
+    QCOMPARE(spy.count(), 0);
+}
+
+void tst_Deck::hostValuesByNameAreAccepted_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addRow("an int") << QVariant(30);
+    QTest::addRow("a 16-bit integer") << QVariant::fromValue<qint16>(30);
+    QTest::addRow("an unsigned integer") << QVariant(30u);
+    QTest::addRow("numeric text") << QVariant(QStringLiteral(" 30 "));
+    QTest::addRow("30.4 rounds to 30") << QVariant(30.4);
+    QTest::addRow("30.5 rounds half to even, to 30") << QVariant(30.5);
+    QTest::addRow("29.5 rounds half to even, to 30") << QVariant(29.5);
+}
+
+void tst_Deck::hostValuesByNameAreAccepted()
+{
+    QFETCH(QVariant, value);
+    FakePlatform platform;
+    Deck deck;
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    QVERIFY(deck.setProperty("ChangeCard", value));
+
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(deck.changeCard(), qint16(30));
+    const QVariant read = deck.property("ChangeCard");
+    QCOMPARE(read.metaType(), QMetaType::fromType<qint16>());
+    QCOMPARE(read.value<qint16>(), qint16(30));
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("card30")).cacheKey());
+    QCOMPARE(spied(spy), QStringList{"ChangeCard"});
+}
+
+void tst_Deck::cardAndBackShareOneIndex()
+{
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeBack(3);
+    QCOMPARE(deck.changeCard(), qint16(3));
+    QCOMPARE(deck.property("ChangeCard").toInt(), 3);
+    // The back design stays the picture: reading does not select.
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("back03")).cacheKey());
+
+    deck.setProperty("ChangeCard", 30);
+    QCOMPARE(deck.changeBack(), qint16(30));
+    QCOMPARE(deck.property("ChangeBack").toInt(), 30);
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Deck::showMethodsChangeOnlyThePicture_data()
+{
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QSize>("size");
+    const QSize card(71, 96);
+    QTest::addRow("ChangeToO shows the green ring") << QByteArray("ChangeToO") << "mark_o" << card;
+    QTest::addRow("ChangeToX shows the red cross") << QByteArray("ChangeToX") << "mark_x" << card;
+    QTest::addRow("ChangeToRJoker shows the red joker") << QByteArray("ChangeToRJoker") << "joker1" << card;
+    QTest::addRow("ChangeToBJoker shows the black joker") << QByteArray("ChangeToBJoker") << "joker2" << card;
+    QTest::addRow("AnimAce1 shows the cuff detail alone") << QByteArray("AnimAce1") << "ani_ace1" << QSize(32, 22);
+    QTest::addRow("AnimAce2 shows its second state") << QByteArray("AnimAce2") << "ani_ace2" << QSize(32, 22);
+    QTest::addRow("AnimBats shows the bats") << QByteArray("AnimBats") << "ani_bats" << QSize(26, 12);
+    QTest::addRow("AnimRobot1 shows the gauge") << QByteArray("AnimRobot1") << "ani_robot1" << QSize(24, 7);
+    QTest::addRow("AnimRobot2 shows its second state") << QByteArray("AnimRobot2") << "ani_robot2" << QSize(24, 7);
+    QTest::addRow("AnimSun1 shows the sun face") << QByteArray("AnimSun1") << "ani_face1" << QSize(14, 12);
+    QTest::addRow("AnimSun2 shows it with its tongue out") << QByteArray("AnimSun2") << "ani_face2" << QSize(14, 12);
+}
+
+void tst_Deck::showMethodsChangeOnlyThePicture()
+{
+    QFETCH(QByteArray, method);
+    QFETCH(QString, picture);
+    QFETCH(QSize, size);
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeCard(17);
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    QVERIFY(QMetaObject::invokeMethod(&deck, method.constData()));
+
+    QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+    QCOMPARE(pixelsOf(deck.Picture()), decoded(picture));
+    QCOMPARE(deck.Picture().size(), size);
+    QCOMPARE(deck.changeCard(), qint16(17));
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Deck::settingTheSameValueNotifiesEveryTime_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addRow("ChangeCard 5 twice") << "ChangeCard";
+    QTest::addRow("ChangeBack 5 twice") << "ChangeBack";
+}
+
+void tst_Deck::settingTheSameValueNotifiesEveryTime()
+{
+    QFETCH(QString, property);
+    FakePlatform platform;
+    Deck deck;
+    deck.setProperty(qPrintable(property), 5);
+    // A show method in between: the second set must take the picture again.
+    deck.ChangeToX();
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+    deck.setProperty(qPrintable(property), 5);
+    deck.setProperty(qPrintable(property), 5);
+
+    QCOMPARE(spied(spy), QStringList({property, property}));
+    const QString picture = property == QLatin1String("ChangeCard") ? QStringLiteral("card05")
+                                                                    : QStringLiteral("back05");
+    QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+}
+
+void tst_Deck::pictureAssignmentIsRefused_data()
+{
+    QTest::addColumn<bool>("byName");
+    QTest::addRow("assigned in C++") << false;
+    QTest::addRow("assigned by name") << true;
+}
+
+void tst_Deck::pictureAssignmentIsRefused()
+{
+    QFETCH(bool, byName);
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeCard(30);
+    const QPixmap other = stored(QStringLiteral("back07"));
+
+    if (byName)
+        deck.setProperty("Picture", QVariant::fromValue(other));
+    else
+        deck.setPicture(other);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).text, PictureMessage);
+    QCOMPARE(platform.messages.at(0).title, QStringLiteral("Velmora"));
+    QCOMPARE(platform.messages.at(0).icon, Platform::Icon::None);
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("card30")).cacheKey());
+    QCOMPARE(deck.changeCard(), qint16(30));
+}
+
+void tst_Deck::writePropertiesStoresWhatDiffersFromNew_data()
+{
+    QTest::addColumn<QByteArray>("select");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("names");
+    const QStringList all{"Picture", "ChangeCard", "ChangeBack"};
+    QTest::addRow("index 30 writes Picture, then ChangeCard and ChangeBack as 30") << QByteArray("ChangeCard") << 30 << all;
+    QTest::addRow("back 3 writes both indexes as 3") << QByteArray("ChangeBack") << 3 << all;
+    QTest::addRow("index 0 writes only Picture") << QByteArray("ChangeCard") << 0 << QStringList{"Picture"};
+    QTest::addRow("a control never set writes only its empty Picture") << QByteArray() << 0 << QStringList{"Picture"};
+}
+
+void tst_Deck::writePropertiesStoresWhatDiffersFromNew()
+{
+    QFETCH(QByteArray, select);
+    QFETCH(int, index);
+    QFETCH(QStringList, names);
+    FakePlatform platform;
+    Deck deck;
+    if (!select.isEmpty())
+        deck.setProperty(select.constData(), index);
+
+    PropertyBag bag;
+    deck.WriteProperties(bag);
+
+    QCOMPARE(bag.names(), names);
+    QCOMPARE(bag.read(QStringLiteral("Picture")).value<QPixmap>().cacheKey(), deck.Picture().cacheKey());
+    QCOMPARE(bag.read(QStringLiteral("ChangeCard"), 0).toInt(), index);
+    QCOMPARE(bag.read(QStringLiteral("ChangeBack"), 0).toInt(), index);
+}
+
+void tst_Deck::aStoredFaceReadsBackAsThatFace()
+{
+    FakePlatform platform;
+    PropertyBag bag;
+    {
+        Deck writer;
+        writer.setChangeCard(30);
+        writer.WriteProperties(bag);
+    }
+    Deck deck;
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    deck.ReadProperties(bag);
+
+    // The face is applied, then the same 30 is refused as a back design,
+    // which leaves the five of clubs and index 30 in place.
+    QCOMPARE(deck.changeCard(), qint16(30));
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("card30")).cacheKey());
+    QCOMPARE(spied(spy), QStringList{"ChangeCard"});
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).text, BackMessage);
+    QCOMPARE(platform.messages.at(0).icon, Platform::Icon::Critical);
+}
+
+void tst_Deck::readPropertiesRefusesStoredValuesBeyond16Bits_data()
+{
+    QTest::addColumn<QVariant>("card");
+    QTest::addColumn<QVariant>("back");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("picture");
+    QTest::addRow("ChangeCard 70000 is refused, the default back 0 applies")
+        << QVariant(70000) << QVariant() << QStringList{CardMessage} << 0 << "back00";
+    QTest::addRow("ChangeCard 65566 does not wrap to 30")
+        << QVariant(65566) << QVariant() << QStringList{CardMessage} << 0 << "back00";
+    QTest::addRow("a stored text that is no number is refused")
+        << QVariant(QStringLiteral("x")) << QVariant() << QStringList{CardMessage} << 0 << "back00";
+    QTest::addRow("ChangeBack 65539 is refused after the face applied")
+        << QVariant(40) << QVariant(65539) << QStringList{BackMessage} << 40 << "card40";
+    QTest::addRow("both out of 16 bits: two messages, nothing changes")
+        << QVariant(-70000) << QVariant(1e12) << QStringList{CardMessage, BackMessage} << 0 << QString();
+    QTest::addRow("stored back 3 shows back design 3")
+        << QVariant(3) << QVariant(3) << QStringList{} << 3 << "back03";
+}
+
+void tst_Deck::readPropertiesRefusesStoredValuesBeyond16Bits()
+{
+    QFETCH(QVariant, card);
+    QFETCH(QVariant, back);
+    QFETCH(QStringList, messages);
+    QFETCH(int, index);
+    QFETCH(QString, picture);
+    FakePlatform platform;
+    PropertyBag bag;
+    bag.write(QStringLiteral("ChangeCard"), card);
+    if (back.isValid())
+        bag.write(QStringLiteral("ChangeBack"), back);
+    Deck deck;
+
+    deck.ReadProperties(bag);
+
+    QStringList shown;
+    for (const FakePlatform::Message &m : platform.messages)
+        shown.append(m.text);
+    QCOMPARE(shown, messages);
+    QCOMPARE(deck.changeCard(), qint16(index));
+    if (picture.isEmpty())
+        QVERIFY(deck.Picture().isNull());
+    else
+        QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+}
+
+void tst_Deck::theMainWindowsDescriptionShowsBackZero()
+{
+    FakePlatform platform;
+    const PropertyBag bag = Deck::form1StoredDescription();
+    QCOMPARE(bag.names(), QStringList{"Picture"});
+
+    Deck deck;
+    deck.setChangeCard(45);
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+    deck.ReadProperties(bag);
+
+    QCOMPARE(deck.changeCard(), qint16(0));
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("back00")).cacheKey());
+    QCOMPARE(spied(spy), QStringList({"ChangeCard", "ChangeBack"}));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void tst_Deck::initPropertiesEndsAtBackZero()
+{
+    FakePlatform platform;
+    Deck deck;
+    deck.setChangeCard(30);
+    QSignalSpy spy(&deck, &Deck::propertyChanged);
+
+    deck.InitProperties();
+
+    QCOMPARE(deck.changeCard(), qint16(0));
+    QCOMPARE(deck.Picture().cacheKey(), stored(QStringLiteral("back00")).cacheKey());
+    QCOMPARE(spied(spy), QStringList({"ChangeCard", "ChangeBack"}));
+}
+
+void tst_Deck::theTileKeepsItsSize_data()
+{
+    QTest::addColumn<QRect>("asked");
+    QTest::addRow("larger") << QRect(0, 0, 200, 300);
+    QTest::addRow("smaller") << QRect(0, 0, 1, 1);
+    QTest::addRow("wide and flat, moved") << QRect(40, 50, 500, 10);
+    QTest::addRow("empty") << QRect(0, 0, 0, 0);
+}
+
+void tst_Deck::theTileKeepsItsSize()
+{
+    QFETCH(QRect, asked);
+    QWidget host;
+    auto *deck = new Deck(&host);
+    deck->resize(asked.size());
+    QCOMPARE(deck->size(), QSize(32, 39));
+    deck->setGeometry(asked);
+    QCOMPARE(deck->size(), QSize(32, 39));
+    QCOMPARE(deck->pos(), asked.topLeft());
+
+    // A layout that stretches its children leaves the tile alone too.
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *laidOut = new Deck;
+    layout->addWidget(laidOut);
+    window.resize(asked.size() + QSize(300, 300));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(laidOut->size(), QSize(32, 39));
+}
+
+void tst_Deck::theSurfaceShowsOnlyTheIcon()
+{
+    FakePlatform platform;
+    Deck deck;
+    const QImage icon = pixelsOf(stored(QStringLiteral("icon")));
+    QCOMPARE(pixelsOf(deck.grab()), icon);
+    // A selected card stays off the surface.
+    deck.setChangeCard(30);
+    QCOMPARE(pixelsOf(deck.grab()), icon);
+}
+
+QTEST_MAIN(tst_Deck)
+#include "tst_deck.moc"
