@@ -1,0 +1,234 @@
+#include "FormFixture.h"
+#include "QtPlatform.h"
+#include "TestSettings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString notNumeric = QStringLiteral("Must be numerical value.");
+const QString notNumericTitle = QStringLiteral("Numeric Value Required");
+const QString aboveLimit = QStringLiteral("Up to 52 cards allowed");
+const QString appTitle = QStringLiteral("Velmora");
+
+// Lets the check that runs once the focus has settled have its turn.
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QString storedCount()
+{
+    return TestSettings::readUserValue(QStringLiteral("Number Of Cards"));
+}
+
+} // namespace
+
+class TestCountEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void checkedWhenFocusMovesAway_data();
+    void checkedWhenFocusMovesAway();
+    void checkedOncePerFocusLoss_data();
+    void checkedOncePerFocusLoss();
+    void windowDeactivationIsNoFocusLoss();
+    void realMessageBoxRefusesOnceAndGivesFocusBack();
+    void storedCountFollowsEveryEdit();
+};
+
+void TestCountEntry::initTestCase()
+{
+    TestSettings::redirectUserConfig();
+}
+
+void TestCountEntry::checkedWhenFocusMovesAway_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+
+    QTest::addRow("empty is not numeric") << "" << notNumeric << notNumericTitle;
+    QTest::addRow("blanks only are not numeric") << "   " << notNumeric << notNumericTitle;
+    QTest::addRow("12abc is not numeric") << "12abc" << notNumeric << notNumericTitle;
+    QTest::addRow("53 is above the limit") << "53" << aboveLimit << appTitle;
+    QTest::addRow("52.6 rounds to 53, above the limit") << "52.6" << aboveLimit << appTitle;
+    QTest::addRow("100000 is above the limit, not an overflow") << "100000" << aboveLimit << appTitle;
+    QTest::addRow("1e3 is above the limit") << "1e3" << aboveLimit << appTitle;
+    QTest::addRow("1e30 beyond any integer is above the limit") << "1e30" << aboveLimit << appTitle;
+    QTest::addRow("1e400 beyond double is above the limit") << "1e400" << aboveLimit << appTitle;
+    QTest::addRow("52.5 rounds to 52 and is accepted") << "52.5" << "" << "";
+    QTest::addRow("52 is accepted") << "52" << "" << "";
+    QTest::addRow("0 is accepted") << "0" << "" << "";
+    QTest::addRow("-5 is accepted") << "-5" << "" << "";
+    QTest::addRow("-1e400 far below zero is accepted") << "-1e400" << "" << "";
+    QTest::addRow("1e1 is accepted") << "1e1" << "" << "";
+    QTest::addRow("blanks around 7 are accepted") << " 7 " << "" << "";
+    QTest::addRow("NaN is not numeric") << "NaN" << notNumeric << notNumericTitle;
+    QTest::addRow("inf is not numeric") << "inf" << notNumeric << notNumericTitle;
+    QTest::addRow("--5 is not numeric") << "--5" << notNumeric << notNumericTitle;
+    QTest::addRow("0x10 is not numeric") << "0x10" << notNumeric << notNumericTitle;
+    QTest::addRow("Arabic-Indic digit is not numeric") << QStringLiteral("\u0663") << notNumeric << notNumericTitle;
+    QTest::addRow("control character is not numeric") << QStringLiteral("5\u0007") << notNumeric << notNumericTitle;
+    QTest::addRow("30000 nines are above the limit") << QString(30000, u'9') << aboveLimit << appTitle;
+}
+
+void TestCountEntry::checkedWhenFocusMovesAway()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setFocus();
+    QTRY_VERIFY(f.Text1()->hasFocus());
+    f.Text1()->setText(text);
+
+    QTest::mouseClick(f.Text2(), Qt::LeftButton);
+    if (message.isEmpty()) {
+        QTRY_VERIFY(f.Text2()->hasFocus());
+        settle();
+        QCOMPARE(f.platform.messages.size(), 0);
+        QVERIFY(f.Text2()->hasFocus());
+    } else {
+        QTRY_COMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].text, message);
+        QCOMPARE(f.platform.messages[0].title, title);
+        QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Warning);
+        QTRY_VERIFY(f.Text1()->hasFocus());
+    }
+    // Neither outcome touches the text or the stored copy.
+    QCOMPARE(f.Text1()->text(), text);
+    QCOMPARE(storedCount(), text);
+}
+
+void TestCountEntry::checkedOncePerFocusLoss_data()
+{
+    QTest::addColumn<bool>("byTab");
+    QTest::addRow("focus moved by a mouse click") << false;
+    QTest::addRow("focus moved by Tab") << true;
+}
+
+// A refusal puts the focus back, and that must not start another check;
+// each new move away is checked again.
+void TestCountEntry::checkedOncePerFocusLoss()
+{
+    QFETCH(bool, byTab);
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("abc"));
+    const auto moveAway = [&] {
+        f.Text1()->setFocus();
+        if (byTab)
+            QTest::keyClick(f.Text1(), Qt::Key_Tab);
+        else
+            QTest::mouseClick(f.button("PushButton9"), Qt::LeftButton);
+    };
+
+    moveAway();
+    QTRY_COMPARE(f.platform.messages.size(), 1);
+    QTRY_VERIFY(f.Text1()->hasFocus());
+    settle();
+    QCOMPARE(f.platform.messages.size(), 1);
+
+    moveAway();
+    QTRY_COMPARE(f.platform.messages.size(), 2);
+    QTRY_VERIFY(f.Text1()->hasFocus());
+    settle();
+    QCOMPARE(f.platform.messages.size(), 2);
+}
+
+void TestCountEntry::windowDeactivationIsNoFocusLoss()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("abc"));
+    f.Text1()->setFocus();
+    QTRY_VERIFY(f.Text1()->hasFocus());
+
+    QWidget other;
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    settle();
+    QCOMPARE(f.platform.messages.size(), 0);
+
+    QVERIFY(f.reactivate());
+    settle();
+    QCOMPARE(f.platform.messages.size(), 0);
+    QVERIFY(f.Text1()->hasFocus());
+}
+
+// The real box takes the focus itself: its focus change is no focus loss of
+// the field, so exactly one box shows, and the field gets the focus back.
+void TestCountEntry::realMessageBoxRefusesOnceAndGivesFocusBack()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("53"));
+    f.Text1()->setFocus();
+    QTRY_VERIFY(f.Text1()->hasFocus());
+
+    QtPlatform real;
+    Platform *fake = Platform::install(&real);
+    QStringList seen;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (box && box->isVisible()) {
+                seen.append(box->windowTitle() + u'|' + box->text());
+                box->button(QMessageBox::Ok)->click();
+            }
+        }
+    });
+    closer.start();
+    QTest::mouseClick(f.Text2(), Qt::LeftButton);
+    QTRY_COMPARE(seen.size(), 1);
+
+    QVERIFY(f.reactivate());
+    QTRY_VERIFY(f.Text1()->hasFocus());
+    settle();
+    closer.stop();
+    Platform::install(fake);
+    QCOMPARE(seen, QStringList{appTitle + u'|' + aboveLimit});
+    QCOMPARE(f.Text1()->text(), QStringLiteral("53"));
+}
+
+void TestCountEntry::storedCountFollowsEveryEdit()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    QLineEdit *count = f.Text1();
+    count->setFocus();
+    count->selectAll();
+    const QList<std::pair<std::function<void()>, QString>> edits = {
+        {[&] { QTest::keyClick(count, Qt::Key_Delete); }, QString()},
+        {[&] { QTest::keyClicks(count, QStringLiteral("5")); }, QStringLiteral("5")},
+        {[&] { QTest::keyClicks(count, QStringLiteral("3")); }, QStringLiteral("53")},
+        {[&] { QTest::keyClick(count, Qt::Key_Home); QTest::keyClicks(count, QStringLiteral("-")); },
+         QStringLiteral("-53")},
+        {[&] { QTest::keyClick(count, Qt::Key_End); QTest::keyClick(count, Qt::Key_Backspace); },
+         QStringLiteral("-5")},
+    };
+    for (const auto &[edit, expected] : edits) {
+        edit();
+        QCOMPARE(count->text(), expected);
+        QCOMPARE(storedCount(), expected);
+    }
+}
+
+QTEST_MAIN(TestCountEntry)
+#include "tst_countentry.moc"
