@@ -70,7 +70,7 @@ void robe(QPainter &p, const QColor &left, const QColor &right, bool ermine)
     body.lineTo(44, H + 1);
     body.closeSubpath();
     p.save();
-    p.setClipPath(body);
+    p.setClipPath(body, Qt::IntersectClip);
     p.fillRect(QRectF(0, 20, Mid, 25), left);
     p.fillRect(QRectF(Mid, 20, Mid, 25), right);
     // Small gold motifs on the cloth.

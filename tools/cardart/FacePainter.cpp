@@ -168,7 +168,7 @@ QImage FacePainter::joker(bool red)
     QPainter &p = canvas.painter();
     CardShape::paintBlank(p, Qt::white);
     const QString word = QStringLiteral("Joker");
-    const QPainterPath text = Glyphs::text(word, 11, 2.6, 1.4);
+    const QPainterPath text = Glyphs::text(word, 11, 2.6, 2.8);
     const QRectF box = text.boundingRect();
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
