@@ -201,35 +201,49 @@ void BackScenes::reef(QPainter &p)
 void BackScenes::sleeve(QPainter &p)
 {
     p.fillRect(Whole, QColor(255, 215, 0));
-    // The arm comes in from the top right; the stripes follow the sleeve.
+    // Rays behind the trick, so the yellow is not an empty field.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 236, 110));
+    for (int i = 0; i < 12; ++i) {
+        p.save();
+        p.translate(30, 58);
+        p.rotate(i * 30);
+        p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-6, -80), QPointF(6, -80)}));
+        p.restore();
+    }
+    // The arm reaches in from the top right; the stripes run along the sleeve.
     p.save();
-    p.translate(52, 30);
-    p.rotate(40);
+    p.translate(40, 44);
+    p.rotate(38);
     QPainterPath arm;
-    arm.addRoundedRect(QRectF(-9, -60, 18, 60), 4, 4);
-    p.setClipPath(arm);
-    p.fillRect(QRectF(-9, -60, 18, 60), QColor(30, 60, 170));
-    for (int i = 0; i < 10; ++i)
-        p.fillRect(QRectF(-9 + i * 4, -60, 2, 60), QColor(240, 240, 255));
-    p.setClipping(false);
+    arm.addRoundedRect(QRectF(-10, -80, 20, 80), 4, 4);
+    p.save();
+    p.setClipPath(arm, Qt::IntersectClip);
+    p.fillRect(QRectF(-10, -80, 20, 80), QColor(30, 60, 170));
+    for (int i = 0; i < 5; ++i)
+        p.fillRect(QRectF(-8.5 + i * 4, -80, 2, 80), QColor(240, 240, 255));
+    p.restore();
     p.setPen(QPen(Qt::black, 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arm);
-    // The cuff, and the cards fanning out of it.
-    for (int i = 0; i < 3; ++i) {
+    // The cards fan out of the cuff, an ace of hearts in front.
+    const int suits[4] = {SuitPips::Clubs, SuitPips::Diamonds, SuitPips::Spades, SuitPips::Hearts};
+    for (int i = 0; i < 4; ++i) {
         p.save();
-        p.rotate(-18 + i * 18);
+        p.translate(0, 2);
+        p.rotate(-36 + i * 24);
+        p.setPen(QPen(Qt::black, 0.6));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(-6, 2, 12, 17), 1.5, 1.5);
-        p.fillPath(SuitPips::placed(i == 1 ? SuitPips::Hearts : SuitPips::Spades, 0, 11, 6),
-                   i == 1 ? QColor(204, 0, 0) : QColor(0, 0, 0));
+        p.drawRoundedRect(QRectF(-7.5, 4, 15, 21), 1.5, 1.5);
+        p.fillPath(SuitPips::placed(suits[i], 0, 18, 8, true), SuitPips::ink(suits[i]));
         p.restore();
     }
+    p.setPen(QPen(Qt::black, 0.8));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(-11, -5, 22, 8), 2, 2);
+    p.drawRoundedRect(QRectF(-12, -6, 24, 9), 2, 2);
     p.setBrush(QColor(255, 215, 0));
-    p.drawEllipse(QPointF(-6, -1), 1.2, 1.2);
-    p.drawEllipse(QPointF(6, -1), 1.2, 1.2);
+    p.drawEllipse(QPointF(-6, -1.5), 1.3, 1.3);
+    p.drawEllipse(QPointF(6, -1.5), 1.3, 1.3);
     p.restore();
 }
 
@@ -244,16 +258,22 @@ void BackScenes::shell(QPainter &p)
     for (int i = -8; i < 8; ++i)
         p.fillRect(QRectF(-80, i * 12, 160, 12), bands[(i + 8) % 6]);
     p.restore();
-    // The shell: a logarithmic spiral of chambers.
-    const QPointF c(37, 46);
-    p.setPen(QPen(QColor(110, 60, 20), 0.9));
-    for (int i = 22; i >= 0; --i) {
-        const qreal a = i * 0.5;
-        const qreal r = 2.0 * std::exp(0.14 * a) ;
-        const QPointF at(c.x() + std::cos(a) * r * 0.9, c.y() + std::sin(a) * r * 0.9);
-        p.setBrush(i % 2 ? QColor(255, 235, 200) : QColor(240, 190, 130));
-        p.drawEllipse(at, r * 0.8, r * 0.8);
+    // The shell: chambers along a logarithmic spiral, the largest drawn first
+    // so the coil winds inward to its tip.
+    const QPointF c(38, 44);
+    const auto radius = [](qreal a) { return 1.6 * std::exp(0.19 * a); };
+    const int steps = 28;
+    for (int i = steps; i >= 0; --i) {
+        const qreal a = i * 0.45;
+        const qreal r = radius(a);
+        const QPointF at(c.x() + std::cos(a) * r * 0.95, c.y() + std::sin(a) * r * 0.95);
+        p.setPen(QPen(QColor(120, 60, 20), 0.8));
+        p.setBrush(i % 2 ? QColor(255, 238, 205) : QColor(244, 196, 140));
+        p.drawEllipse(at, r * 0.75, r * 0.75);
     }
+    p.setPen(QPen(QColor(90, 40, 10), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(QColor(250, 225, 190));
+    p.drawEllipse(c, 1.5, 1.5);
 }
 
 void BackScenes::beach(QPainter &p)

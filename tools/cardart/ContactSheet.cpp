@@ -54,7 +54,7 @@ bool ContactSheet::write(const QString &pictureDir, const QString &sheetPath, QS
             const int y = Margin + r * CellHeight;
             p.drawImage(x + (CellWidth - big.width()) / 2, y, big);
             p.setPen(Qt::white);
-            p.drawText(QRect(x, y + 96 * Zoom + 2, CellWidth, 18), Qt::AlignHCenter | Qt::AlignTop, file);
+            p.drawText(QRect(x, y + big.height() + 2, CellWidth, 18), Qt::AlignHCenter | Qt::AlignTop, file);
         }
     }
     p.end();
