@@ -46,6 +46,21 @@ private:
     void ApplySkin();
     void loadHandPointer();
     void setUpPointerRules();
+    static QString appearanceFolder();
+    class PointerRules *m_rules = nullptr;
+    class SkinFramework *m_skin = nullptr;
+
+public:
+    // The skin layer SkinFramework1 (made on first use, owned by the window)
+    // and the pointer rules, for tests and tools that watch them.
+    SkinFramework &skinFramework();
+    PointerRules &pointerRules() { return *m_rules; }
+    // Tests run in parallel from one build folder and cannot put the optional
+    // files beside the shared binary; this points the skin and hand pointer
+    // look-up at a folder of their own. An empty text restores the program's.
+    static void setProgramFolderForTesting(const QString &folder);
+
+private:
 
     std::unique_ptr<Ui::Form1> ui;
     SettingsStore &m_store;

@@ -1,8 +1,20 @@
 #include "WindowPointer.h"
 
-#include <QAbstractScrollArea>
+#include <QChildEvent>
+#include <QEvent>
 
-WindowPointer::WindowPointer(QWidget *window) : m_window(window) {}
+WindowPointer::WindowPointer(QWidget *window) : m_window(window)
+{
+    if (!m_window)
+        return;
+    follow(m_window);
+    const auto children = m_window->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        follow(child);
+    // The text fields show the I-beam from their construction on; the arrow of
+    // setting 0 has to be there before the first mouse move.
+    apply();
+}
 
 void WindowPointer::setMousePointer(int setting)
 {
@@ -31,10 +43,52 @@ void WindowPointer::apply()
     if (!m_window)
         return;
     const QCursor c = cursor();
-    m_window->setCursor(c);
-    // Text fields and the list set their own I-beam and arrow on themselves and
-    // their viewports; the window's setting has to win over those.
+    put(m_window, c);
     const auto children = m_window->findChildren<QWidget *>();
     for (QWidget *child : children)
-        child->setCursor(c);
+        put(child, c);
+}
+
+void WindowPointer::follow(QWidget *widget)
+{
+    // Installing twice would still filter once; removing first keeps it so.
+    widget->removeEventFilter(this);
+    widget->installEventFilter(this);
+}
+
+void WindowPointer::put(QWidget *widget, const QCursor &c)
+{
+    const bool wasApplying = m_applying;
+    m_applying = true;
+    widget->setCursor(c);
+    m_applying = wasApplying;
+}
+
+bool WindowPointer::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::CursorChange: {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && !m_applying && widget->cursor() != cursor())
+            put(widget, cursor());
+        break;
+    }
+    case QEvent::ChildPolished: {
+        // Sent once the new child is fully built, after its own constructor
+        // has chosen its pointer; earlier (ChildAdded) the choice would follow.
+        auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child());
+        if (child) {
+            follow(child);
+            put(child, cursor());
+            const auto grandChildren = child->findChildren<QWidget *>();
+            for (QWidget *grandChild : grandChildren) {
+                follow(grandChild);
+                put(grandChild, cursor());
+            }
+        }
+        break;
+    }
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
 }

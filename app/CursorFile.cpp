@@ -1,0 +1,79 @@
+#include "CursorFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QtEndian>
+
+namespace {
+
+// ICONDIR (6 bytes) followed by the first ICONDIRENTRY (16 bytes).
+constexpr qsizetype headerSize = 6 + 16;
+constexpr quint16 cursorType = 2;
+
+quint16 word(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 dword(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+} // namespace
+
+std::optional<CursorFile::Contents> CursorFile::parse(const QByteArray &bytes)
+{
+    if (bytes.size() < headerSize)
+        return std::nullopt;
+    // An icon file (type 1) keeps colour planes and depth where a cursor keeps
+    // its hotspot; reading those as a hotspot would point somewhere arbitrary.
+    if (word(bytes, 0) != 0 || word(bytes, 2) != cursorType || word(bytes, 4) == 0)
+        return std::nullopt;
+
+    const quint32 imageSize = dword(bytes, 14);
+    const quint32 imageOffset = dword(bytes, 18);
+    if (imageSize == 0 || imageOffset < headerSize || imageOffset > quint32(bytes.size())
+        || imageSize > quint32(bytes.size()) - imageOffset)
+        return std::nullopt;
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QImageReader reader(&buffer, "cur");
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return std::nullopt;
+
+    // A hotspot outside the picture cannot be clicked with; the nearest edge
+    // pixel is the closest thing to what the file meant.
+    const int x = qBound(0, int(word(bytes, 10)), picture.width() - 1);
+    const int y = qBound(0, int(word(bytes, 12)), picture.height() - 1);
+    return Contents{std::move(picture), QPoint(x, y)};
+}
+
+std::optional<CursorFile::Contents> CursorFile::read(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maximumSize)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(maximumSize + 1);
+    if (bytes.size() > maximumSize)
+        return std::nullopt;
+    return parse(bytes);
+}
+
+std::optional<QCursor> CursorFile::load(const QString &path)
+{
+    const std::optional<Contents> contents = read(path);
+    if (!contents)
+        return std::nullopt;
+    return QCursor(QPixmap::fromImage(contents->picture), contents->hotspot.x(), contents->hotspot.y());
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+// Reads a Windows cursor file (.cur) into a picture and its hotspot.
+//
+// Qt's icon reader decodes the picture of a .cur but drops the hotspot, which
+// lives in the file's first directory entry (bytes 10-13, x then y, little
+// endian). Without it a hand pointer would click with its wrist instead of its
+// fingertip, so the directory is read here and the picture is left to Qt.
+class CursorFile
+{
+public:
+    struct Contents {
+        QImage picture;
+        QPoint hotspot;
+    };
+
+    // A cursor file is small; anything larger is refused unread so a stray big
+    // file of that name cannot slow start-up down.
+    static constexpr qint64 maximumSize = 4 * 1024 * 1024;
+
+    // The first cursor of the file, or nothing when the path is not a regular
+    // file or its bytes are not a cursor Qt can decode. Never throws.
+    static std::optional<Contents> read(const QString &path);
+    static std::optional<Contents> parse(const QByteArray &bytes);
+
+    // The same as a QCursor ready for the window.
+    static std::optional<QCursor> load(const QString &path);
+};

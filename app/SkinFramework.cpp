@@ -1,0 +1,104 @@
+#include "SkinFramework.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QWidget>
+
+SkinFramework::SkinFramework(QObject *parent) : QObject(parent) {}
+
+void SkinFramework::record(const QString &operation, const QVariantList &arguments)
+{
+    const Call call{operation, arguments};
+    m_calls.append(call);
+    emit called(call);
+}
+
+bool SkinFramework::LoadSkin(const QString &path, const QString &section)
+{
+    record(QStringLiteral("LoadSkin"), {path, section});
+    m_sheet.clear();
+    m_refusal.clear();
+    m_loaded = readSheet(path);
+    if (!m_loaded)
+        qWarning("Skin %s set aside: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
+                 qUtf8Printable(m_refusal));
+    return m_loaded;
+}
+
+bool SkinFramework::readSheet(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        m_refusal = QStringLiteral("not a file");
+        return false;
+    }
+    if (info.size() > maximumSheetSize) {
+        m_refusal = QStringLiteral("%1 bytes, too big for a style sheet").arg(info.size());
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_refusal = file.errorString();
+        return false;
+    }
+    // Read one byte past the limit: the file may have grown since the check.
+    const QByteArray bytes = file.read(maximumSheetSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        m_refusal = file.errorString();
+        return false;
+    }
+    if (bytes.size() > maximumSheetSize) {
+        m_refusal = QStringLiteral("too big for a style sheet");
+        return false;
+    }
+    // Skins made for other engines are binary; a NUL byte never appears in a
+    // style sheet, and handing binary to Qt's parser only fills the log.
+    if (bytes.contains('\0')) {
+        m_refusal = QStringLiteral("binary, not a style sheet");
+        return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError()) {
+        m_refusal = QStringLiteral("not UTF-8 text");
+        return false;
+    }
+    m_sheet = text;
+    return true;
+}
+
+int SkinFramework::ApplyOptions()
+{
+    record(QStringLiteral("ApplyOptions"), {});
+    return m_options;
+}
+
+void SkinFramework::setApplyOptions(int flags)
+{
+    record(QStringLiteral("setApplyOptions"), {flags});
+    m_options = flags;
+}
+
+bool SkinFramework::booleanOption(int id) const
+{
+    return m_booleansOn.contains(id);
+}
+
+void SkinFramework::setBooleanOption(int id, bool on)
+{
+    record(QStringLiteral("setBooleanOption"), {id, on});
+    m_booleansOn.removeAll(id);
+    if (on)
+        m_booleansOn.append(id);
+}
+
+void SkinFramework::ApplyWindow(QWidget *window)
+{
+    record(QStringLiteral("ApplyWindow"), {QVariant::fromValue(static_cast<QObject *>(window))});
+    // A sheet Qt cannot parse is ignored by Qt as a whole (with a warning), so
+    // even a broken text skin leaves a working window.
+    if (window && m_loaded)
+        window->setStyleSheet(m_sheet);
+}
