@@ -2,6 +2,9 @@
 #include "ui_Form1.h"
 
 #include "CardDraw.h"
+#include "CardExport.h"
+#include "CardPreview.h"
+#include "Deck.h"
 #include "CountEntry.h"
 #include "Main.h"
 #include "OutputFolder.h"
@@ -33,13 +36,27 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     ui->setupUi(this);
     applyLook();
 
+    // The card face control sits at its laid-out place over the count frame;
+    // its tile is only the control's own icon and would cover the count
+    // field, so it stays out of sight. It is created from the window's stored
+    // description, which holds nothing but the back-0 picture.
+    m_deck = new Deck(this);
+    m_deck->setObjectName(QStringLiteral("Deck1"));
+    m_deck->move(960 / Main::twipsPerPixel, 360 / Main::twipsPerPixel);
+    m_deck->ReadProperties(Deck::form1StoredDescription());
+    m_deck->hide();
+
     m_pointer = std::make_unique<WindowPointer>(this);
     m_draw = new CardDraw(ui->List1, ui->Text1, ui->ProgressBar1, *m_pointer, m_random, this);
     m_count = new CountEntry(ui->Text1, m_store, this);
     m_folder = new OutputFolder(ui->Text2, this, m_store, this);
+    m_preview = new CardPreview(ui->List1, m_deck, ui->Image1, this);
+    m_export = new CardExport(ui->List1, ui->Text2, m_deck, this);
 
     connect(ui->PushButton2, &QPushButton::clicked, m_draw, &CardDraw::PushButton2_Click);
     connect(ui->PushButton9, &QPushButton::clicked, m_folder, &OutputFolder::PushButton9_Click);
+    connect(ui->PushButton1, &QPushButton::clicked, m_export, &CardExport::PushButton1_Click);
+    connect(ui->PushButton3, &QPushButton::clicked, m_export, &CardExport::PushButton3_Click);
     setUpPointerRules();
 }
 

@@ -7,6 +7,9 @@ namespace Ui {
 class Form1;
 }
 class CardDraw;
+class CardExport;
+class CardPreview;
+class Deck;
 class CountEntry;
 class OutputFolder;
 class RandomSource;
@@ -30,6 +33,9 @@ public:
     WindowPointer &pointer() { return *m_pointer; }
     CardDraw &draw() { return *m_draw; }
     OutputFolder &outputFolder() { return *m_folder; }
+    CardExport &exporter() { return *m_export; }
+    CardPreview &preview() { return *m_preview; }
+    Deck *Deck1() const { return m_deck; }
 
     // The folder the program file lies in; the optional files live there.
     static QString programFolder();
@@ -69,4 +75,7 @@ private:
     CardDraw *m_draw = nullptr;
     CountEntry *m_count = nullptr;
     OutputFolder *m_folder = nullptr;
+    Deck *m_deck = nullptr;
+    CardPreview *m_preview = nullptr;
+    CardExport *m_export = nullptr;
 };

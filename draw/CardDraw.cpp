@@ -3,13 +3,13 @@
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "Guard.h"
+#include "ListBox.h"
 #include "NumberText.h"
 #include "Platform.h"
 #include "RandomSource.h"
 #include "WindowPointer.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProgressBar>
 #include <cmath>
 #include <limits>
@@ -18,7 +18,7 @@ namespace {
 constexpr int deckSize = 52;
 }
 
-CardDraw::CardDraw(QListWidget *list, QLineEdit *count, QProgressBar *progress,
+CardDraw::CardDraw(ListBox *list, QLineEdit *count, QProgressBar *progress,
                    WindowPointer &pointer, RandomSource &random, QObject *parent)
     : QObject(parent), m_list(list), m_count(count), m_progress(progress), m_pointer(pointer),
       m_random(random)
@@ -140,7 +140,7 @@ void CardDraw::PushButton2_Click()
     if (!guard(116, [&] { hasEntries = m_list->count() > 0; }))
         hasEntries = true;
     if (hasEntries)
-        guard(118, [&] { m_list->setCurrentRow(0); });
+        guard(118, [&] { m_list->setListIndex(0); });
     guard(120, [&] { m_progress->setValue(0); });
     guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });
     guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });

@@ -6,7 +6,7 @@
 #include <memory>
 
 class QLineEdit;
-class QListWidget;
+class ListBox;
 class QProgressBar;
 class RandomSource;
 class WindowPointer;
@@ -23,7 +23,7 @@ class CardDraw : public QObject
 {
     Q_OBJECT
 public:
-    CardDraw(QListWidget *list, QLineEdit *count, QProgressBar *progress, WindowPointer &pointer,
+    CardDraw(ListBox *list, QLineEdit *count, QProgressBar *progress, WindowPointer &pointer,
              RandomSource &random, QObject *parent = nullptr);
     ~CardDraw() override;
 
@@ -43,7 +43,7 @@ public:
 private:
     bool allCardsListed() const;
 
-    QPointer<QListWidget> m_list;
+    QPointer<ListBox> m_list;
     QPointer<QLineEdit> m_count;
     QPointer<QProgressBar> m_progress;
     WindowPointer &m_pointer;

@@ -1,0 +1,14 @@
+#include "ListBox.h"
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    connect(this, &QListWidget::currentRowChanged, this, &ListBox::Click);
+}
+
+void ListBox::setListIndex(int row)
+{
+    if (row == currentRow())
+        emit Click();
+    else
+        setCurrentRow(row);
+}

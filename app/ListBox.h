@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list whose selection handler runs on every assignment of the selected
+// position, also when the position does not change: restoring the selection
+// after the faces of other entries were visited must preview that entry again.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    // Selects row (-1 for none) and always raises Click().
+    void setListIndex(int row);
+
+signals:
+    // The selected entry changed or was assigned: by mouse, keyboard or program.
+    void Click();
+};

@@ -1,0 +1,39 @@
+#include "CardPreview.h"
+
+#include "Deck.h"
+#include "Failure.h"
+#include "ListBox.h"
+#include "NumberText.h"
+
+#include <QLabel>
+
+CardPreview::CardPreview(ListBox *list, Deck *deck, QLabel *image, QObject *parent)
+    : QObject(parent), m_list(list), m_deck(deck), m_image(image)
+{
+    connect(list, &ListBox::Click, this, &CardPreview::List1_Click);
+}
+
+void CardPreview::List1_Click()
+{
+    if (!m_list || !m_deck || !m_image)
+        return;
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= m_list->count())
+        return;
+    // Every entry a draw makes is "Card N"; anything else has no card to show,
+    // and a selection handler has nobody to report to, so it leaves the
+    // preview as it is.
+    const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
+    if (words.size() < 2)
+        return;
+    try {
+        const qint16 cardNumber = NumberText::toInt16(words.at(1));
+        m_deck->setChangeCard(NumberText::toInt16(double(cardNumber) - 1));
+    } catch (const Failure &) {
+        return;
+    }
+    const QPixmap face = m_deck->Picture();
+    m_image->setPixmap(face);
+    // The image takes the picture's own size with its top-left corner fixed.
+    m_image->resize(face.size());
+}

@@ -1,0 +1,164 @@
+#include "CardExport.h"
+
+#include "AddFolder.h"
+#include "Deck.h"
+#include "ErrorReport.h"
+#include "Failure.h"
+#include "Guard.h"
+#include "ListBox.h"
+#include "NumberText.h"
+#include "Platform.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
+
+QString CardExport::folderProblem(const QString &folderText)
+{
+    // Either would silently write into whatever the working directory is.
+    if (folderText.trimmed().isEmpty())
+        return QStringLiteral("No output folder is set. Type a folder into \"Save Results To This "
+                              "Folder\" or choose one with the ... button.");
+    if (!QDir::isAbsolutePath(QDir::fromNativeSeparators(folderText)))
+        return QStringLiteral("The output folder \"%1\" is not a full path. Type the whole path "
+                              "of the folder, or choose one with the ... button.")
+            .arg(folderText);
+    return QString();
+}
+
+QString CardExport::cardImagePath(const QString &folderText, const QString &entryText)
+{
+    const QString problem = folderProblem(folderText);
+    if (!problem.isEmpty())
+        throw Failure(problem);
+    // A typed folder without its final separator is still that folder: the
+    // file goes inside it, not beside it under a name that starts with it.
+    QString path = folderText;
+    if (!AddFolder::endsWithSeparator(path))
+        path += AddFolder::separator();
+    return path + entryText + QStringLiteral(".bmp");
+}
+
+void CardExport::saveBitmap(const QPixmap &face, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (face.isNull())
+        throw Failure(QStringLiteral("No card face to save as %1").arg(shown));
+
+    // A bitmap has no transparency: the rounded corners come out white, as the
+    // card would look on paper, rather than black.
+    QImage image(face.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.drawPixmap(0, 0, face);
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    if (!image.save(&file, "BMP")) {
+        file.cancelWriting();
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    }
+    if (!file.commit())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+}
+
+QString CardExport::entryText(int index) const
+{
+    const QListWidgetItem *item = m_list->item(index);
+    if (!item)
+        throw Failure(QStringLiteral("Subscript out of range"));
+    return item->text();
+}
+
+CardExport::CardExport(ListBox *list, QLineEdit *folder, Deck *deck, QObject *parent)
+    : QObject(parent), m_list(list), m_folder(folder), m_deck(deck)
+{
+}
+
+void CardExport::PushButton1_Click()
+{
+    Guard guard(ErrorReport::location("PushButton1_Click"));
+    qint16 remembered = -1;
+    int count = 0;
+    int saved = 0;
+
+    guard(106, [&] { remembered = NumberText::toInt16(double(m_list->currentRow())); });
+
+    // One clear message instead of a report per card, and nothing written
+    // into whatever the working directory happens to be.
+    const QString problem = folderProblem(m_folder->text());
+    if (m_list->count() > 0 && !problem.isEmpty()) {
+        Platform::current().message(problem, applicationTitle(), Platform::Icon::Warning);
+        return;
+    }
+
+    // A failed loop start still runs the body once.
+    bool forcePass = !guard(108, [&] { count = m_list->count(); });
+    for (int index = 0; forcePass || index < count; ++index) {
+        forcePass = false;
+        QStringList words;
+        guard(110, [&] { words = NumberText::splitAtBlanks(entryText(index)); });
+        // Without this entry's face in the control, saving would write another
+        // card's face under this card's name: skip the entry instead.
+        const bool faceSet = guard(112, [&] {
+            if (words.size() < 2)
+                throw Failure(QStringLiteral("Subscript out of range"));
+            const qint16 cardNumber = NumberText::toInt16(words.at(1));
+            m_deck->setChangeCard(NumberText::toInt16(double(cardNumber) - 1));
+        });
+        if (faceSet && guard(114, [&] {
+                saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(index)));
+            }))
+            ++saved;
+        if (!guard(116, [] {}))
+            break;
+    }
+
+    guard(118, [&] { m_list->setListIndex(remembered); });
+
+    // "Done." only when every file is there; anything else says how far it got.
+    if (saved == count) {
+        guard(120, [] {
+            Platform::current().message(QStringLiteral("Done."), applicationTitle(), Platform::Icon::None);
+        });
+    } else {
+        guard(120, [&] {
+            Platform::current().message(
+                QStringLiteral("Saved %1 of %2 cards. The others could not be written; "
+                               "the messages before this one say why.")
+                    .arg(saved)
+                    .arg(count),
+                applicationTitle(), Platform::Icon::Warning);
+        });
+    }
+}
+
+void CardExport::PushButton3_Click()
+{
+    Guard guard(ErrorReport::location("PushButton3_Click"));
+
+    bool noSelection = false;
+    if (!guard(100, [&] { noSelection = m_list->currentRow() < 0; }))
+        noSelection = true;
+    if (noSelection) {
+        guard(112, [] {
+            Platform::current().message(QStringLiteral("No card selected."), applicationTitle(),
+                                        Platform::Icon::None);
+        });
+        return;
+    }
+    const bool written = guard(108, [&] {
+        saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(m_list->currentRow())));
+    });
+    // A file that could not be written has had its report; "Done." would be a lie.
+    if (written)
+        guard(110, [] {
+            Platform::current().message(QStringLiteral("Done."), applicationTitle(), Platform::Icon::None);
+        });
+}

@@ -1,0 +1,353 @@
+// Saving card faces as bitmaps, with real files in temporary folders.
+#include "CardExport.h"
+#include "CardDraw.h"
+#include "CardImageSet.h"
+#include "Deck.h"
+#include "FakePlatform.h"
+#include "Form1.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "TestSettings.h"
+#include "ui_Form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// The card a "Card N" entry stands for.
+int cardIndexOf(const QString &entry)
+{
+    return entry.section(u' ', 1, 1).toInt() - 1;
+}
+
+// Opaque pixels must be the face's own; transparent corners come out white.
+bool holdsFace(const QString &path, int cardIndex, QString *why)
+{
+    const QImage saved(path);
+    const QImage face = CardImageSet::shared().face(cardIndex).toImage().convertToFormat(QImage::Format_ARGB32);
+    if (saved.isNull()) {
+        *why = QStringLiteral("cannot read %1").arg(path);
+        return false;
+    }
+    if (saved.size() != QSize(71, 96)) {
+        *why = QStringLiteral("%1 is %2x%3").arg(path).arg(saved.width()).arg(saved.height());
+        return false;
+    }
+    for (int y = 0; y < 96; ++y) {
+        for (int x = 0; x < 71; ++x) {
+            const QRgb f = face.pixel(x, y);
+            const QRgb s = saved.pixel(x, y) | 0xff000000u;
+            const QRgb want = qAlpha(f) == 255 ? f : (qAlpha(f) == 0 ? 0xffffffffu : s);
+            if (s != want) {
+                *why = QStringLiteral("%1 differs from face %2 at %3,%4").arg(path).arg(cardIndex).arg(x).arg(y);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A folder nobody may write to, even root: a small read-only tmpfs. Holds one
+// earlier file "Card 1.bmp" so a failed save can be seen to leave it intact.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path) : m_path(path)
+    {
+        QDir().mkpath(path);
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path}) != 0)
+            return;
+        m_mounted = true;
+        QFile earlier(path + QStringLiteral("/Card 1.bmp"));
+        if (earlier.open(QIODevice::WriteOnly))
+            earlier.write("earlier file");
+        earlier.close();
+        m_ready = QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", path}) == 0;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_path});
+    }
+    bool ready() const { return m_ready; }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+    bool m_ready = false;
+};
+
+} // namespace
+
+class TstCardExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSettings::redirectUserConfig(); }
+
+    void init()
+    {
+        QVERIFY(m_out.isValid());
+        m_platform = std::make_unique<FakePlatform>();
+        m_store = std::make_unique<SettingsStore>();
+        m_form = std::make_unique<Form1>(*m_store, RandomSource::shared());
+        m_form->Form_Load();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        ui().Text2->setText(QDir::toNativeSeparators(m_out.path()) + QDir::separator());
+        m_platform->messages.clear();
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_store.reset();
+        m_platform.reset();
+        QDir(m_out.path()).removeRecursively();
+        QDir().mkpath(m_out.path());
+    }
+
+    void saveAllWritesEveryFaceOfAFullDraw()
+    {
+        draw(QStringLiteral("52"));
+        ui().List1->setCurrentRow(7);
+        const QString selected = ui().List1->currentItem()->text();
+        const qint64 previewKey = ui().Image1->pixmap().cacheKey();
+
+        m_form->exporter().PushButton1_Click();
+
+        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(m_platform->messages.first().icon, Platform::Icon::None);
+        QCOMPARE(m_platform->messages.first().title, QStringLiteral("Velmora"));
+        QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), 52);
+        for (int row = 0; row < 52; ++row) {
+            const QString entry = ui().List1->item(row)->text();
+            QString why;
+            QVERIFY2(holdsFace(m_out.filePath(entry + ".bmp"), cardIndexOf(entry), &why), qPrintable(why));
+        }
+        QString why;
+        QVERIFY2(holdsFace(m_out.filePath("Card 52.bmp"), 51, &why), qPrintable(why));
+
+        // The selection and the preview are as they were, and so is the control.
+        QCOMPARE(ui().List1->currentItem()->text(), selected);
+        QCOMPARE(ui().Image1->pixmap().cacheKey(), previewKey);
+        QCOMPARE(m_form->Deck1()->changeCard(), cardIndexOf(selected));
+    }
+
+    void saveSelectedAfterSaveAllWritesTheSelectedFace()
+    {
+        draw(QStringLiteral("10"));
+        ui().List1->setCurrentRow(3);
+        const QString selected = ui().List1->currentItem()->text();
+        m_form->exporter().PushButton1_Click();
+        QDir(m_out.path()).removeRecursively();
+        QDir().mkpath(m_out.path());
+        m_platform->messages.clear();
+
+        m_form->exporter().PushButton3_Click();
+
+        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(QDir(m_out.path()).entryList(QDir::Files), QStringList{selected + ".bmp"});
+        QString why;
+        QVERIFY2(holdsFace(m_out.filePath(selected + ".bmp"), cardIndexOf(selected), &why), qPrintable(why));
+    }
+
+    void saveSelectedReplacesAnEarlierFile()
+    {
+        draw(QStringLiteral("1"));
+        const QString entry = ui().List1->item(0)->text();
+        QFile old(m_out.filePath(entry + ".bmp"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+        old.close();
+
+        m_form->exporter().PushButton3_Click();
+
+        QString why;
+        QVERIFY2(holdsFace(m_out.filePath(entry + ".bmp"), cardIndexOf(entry), &why), qPrintable(why));
+    }
+
+    void emptyList()
+    {
+        m_form->exporter().PushButton1_Click();
+        m_form->exporter().PushButton3_Click();
+        QCOMPARE(messageTexts(), (QStringList{QStringLiteral("Done."), QStringLiteral("No card selected.")}));
+        QVERIFY(QDir(m_out.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void folderTextWithoutFinalSeparatorIsStillThatFolder()
+    {
+        draw(QStringLiteral("3"));
+        const QString inner = m_out.filePath(QStringLiteral("Out"));
+        QVERIFY(QDir().mkpath(inner));
+        ui().Text2->setText(QDir::toNativeSeparators(inner));
+
+        m_form->exporter().PushButton1_Click();
+
+        QCOMPARE(QDir(inner).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), 0);
+        QCOMPARE(ui().Text2->text(), QDir::toNativeSeparators(inner)); // as typed
+    }
+
+    void unicodeFolderNames()
+    {
+        draw(QStringLiteral("2"));
+        const QString inner = m_out.filePath(QStringLiteral("Карты 札 ♠ Ünï"));
+        QVERIFY(QDir().mkpath(inner));
+        ui().Text2->setText(QDir::toNativeSeparators(inner) + QDir::separator());
+
+        m_form->exporter().PushButton1_Click();
+
+        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(QDir(inner).entryList(QDir::Files).size(), 2);
+    }
+
+    void unusableFolderText_data()
+    {
+        QTest::addColumn<QString>("folderText");
+        QTest::addRow("an empty folder text") << QString();
+        QTest::addRow("blanks only") << QStringLiteral("   ");
+        QTest::addRow("a relative folder would land in the working directory") << QStringLiteral("Out");
+    }
+
+    void unusableFolderText()
+    {
+        QFETCH(QString, folderText);
+        draw(QStringLiteral("4"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_out.path());
+        ui().Text2->setText(folderText);
+
+        m_form->exporter().PushButton1_Click();
+        m_form->exporter().PushButton3_Click();
+        QDir::setCurrent(before);
+
+        // One clear message from save-all, one report from save-selected, no "Done."
+        QCOMPARE(m_platform->messages.size(), 2);
+        QVERIFY(m_platform->messages.at(0).text.contains(QStringLiteral("folder")));
+        QCOMPARE(m_platform->messages.at(0).icon, Platform::Icon::Warning);
+        QVERIFY(m_platform->messages.at(1).text.contains(QStringLiteral("at line 108")));
+        QVERIFY(!messageTexts().contains(QStringLiteral("Done.")));
+        QVERIFY(QDir(m_out.path()).entryList(QDir::Files, QDir::NoSort).isEmpty());
+        QVERIFY(QDir(m_out.path() + "/Out").entryList(QDir::Files).isEmpty());
+    }
+
+    void unwritableFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("a folder that does not exist") << QStringLiteral("missing");
+        QTest::addRow("a file where the folder should be") << QStringLiteral("file");
+        QTest::addRow("a name the file system refuses") << QStringLiteral("refused");
+    }
+
+    void unwritableFolder()
+    {
+        QFETCH(QString, kind);
+        draw(QStringLiteral("3"));
+        QString folder = m_out.filePath(QStringLiteral("nothing here"));
+        if (kind == QStringLiteral("file")) {
+            QFile f(folder);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (kind == QStringLiteral("refused")) {
+            // No file system takes a name longer than 255 bytes.
+            folder = m_out.filePath(QString(300, u'x'));
+        }
+        ui().Text2->setText(folder + QDir::separator());
+
+        m_form->exporter().PushButton1_Click();
+        m_form->exporter().PushButton3_Click();
+
+        expectFailedSaves(3);
+    }
+
+    void readOnlyFolderKeepsEarlierFile()
+    {
+        const QString folder = m_out.filePath(QStringLiteral("ro"));
+        ReadOnlyFolder readOnly(folder);
+        if (!readOnly.ready())
+            QSKIP("mounting a read-only tmpfs is not permitted here");
+        draw(QStringLiteral("52"));
+        ui().Text2->setText(folder + QDir::separator());
+
+        m_form->exporter().PushButton1_Click();
+        m_form->exporter().PushButton3_Click();
+
+        expectFailedSaves(52);
+        QFile earlier(folder + QStringLiteral("/Card 1.bmp"));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier file"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void savesDuringARunningDraw()
+    {
+        ui().Text1->setText(QStringLiteral("6"));
+        int yields = 0;
+        m_platform->onYield = [&] {
+            if (++yields == 4) {
+                m_form->exporter().PushButton1_Click();
+                m_form->exporter().PushButton3_Click();
+            }
+        };
+        m_form->draw().PushButton2_Click();
+        m_platform->onYield = nullptr;
+
+        // The list drawn so far had three entries and nothing selected yet.
+        QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(messageTexts(), (QStringList{QStringLiteral("Done."), QStringLiteral("No card selected.")}));
+        QCOMPARE(ui().List1->count(), 6);
+        QCOMPARE(ui().List1->currentRow(), 0);
+    }
+
+private:
+    Ui::Form1 &ui() { return m_form->controls(); }
+
+    void draw(const QString &count)
+    {
+        ui().Text1->setText(count);
+        m_form->draw().PushButton2_Click();
+        m_platform->messages.clear();
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto &m : m_platform->messages)
+            texts << m.text;
+        return texts;
+    }
+
+    // One report per failed file (save-all at 114, save-selected at 108), a
+    // closing message that tells the truth, and no "Done." anywhere.
+    void expectFailedSaves(int cards)
+    {
+        const auto &messages = m_platform->messages;
+        QCOMPARE(messages.size(), cards + 2);
+        for (int i = 0; i < cards; ++i) {
+            QVERIFY2(messages.at(i).text.contains(QStringLiteral("PushButton1_Click at line 114")),
+                     qPrintable(messages.at(i).text));
+            QCOMPARE(messages.at(i).title, QStringLiteral("Application Error"));
+        }
+        QVERIFY2(messages.at(cards).text.startsWith(QStringLiteral("Saved 0 of %1 cards.").arg(cards)),
+                 qPrintable(messages.at(cards).text));
+        QCOMPARE(messages.at(cards).icon, Platform::Icon::Warning);
+        QVERIFY(messages.at(cards + 1).text.contains(QStringLiteral("PushButton3_Click at line 108")));
+        QVERIFY(!messageTexts().contains(QStringLiteral("Done.")));
+    }
+
+    QTemporaryDir m_out;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Form1> m_form;
+};
+
+QTEST_MAIN(TstCardExport)
+#include "tst_cardexport.moc"

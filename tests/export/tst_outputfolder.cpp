@@ -1,0 +1,179 @@
+// The output folder field: the desktop default, the folder browser, and the
+// stored text across starts.
+#include "AddFolder.h"
+#include "FakePlatform.h"
+#include "Guard.h"
+#include "Form1.h"
+#include "OutputFolder.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "TestSettings.h"
+#include "ui_Form1.h"
+
+#include <QDir>
+#include <QtTest>
+#include <memory>
+
+class TstOutputFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSettings::redirectUserConfig(); }
+
+    void cleanup()
+    {
+        m_form.reset();
+        m_store.reset();
+        m_platform.reset();
+        TestSettings::clearUserStore();
+        QDir(QDir::homePath() + QStringLiteral("/Desktop")).removeRecursively();
+    }
+
+    void firstStartDefault_data()
+    {
+        QTest::addColumn<bool>("desktopExists");
+        QTest::addRow("the desktop folder when it exists") << true;
+        QTest::addRow("the home folder when there is no desktop folder") << false;
+    }
+
+    void firstStartDefault()
+    {
+        QFETCH(bool, desktopExists);
+        const QString desktop = QDir::homePath() + QStringLiteral("/Desktop");
+        if (desktopExists)
+            QVERIFY(QDir().mkpath(desktop));
+        start();
+        const QString expected = QDir::toNativeSeparators(desktopExists ? desktop : QDir::homePath())
+            + QDir::separator();
+        QCOMPARE(text2(), expected);
+        QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2")), expected);
+    }
+
+    void browse_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("expected");
+        const QString pics = QDir::toNativeSeparators(QDir::tempPath() + QStringLiteral("/Pics"));
+        QTest::addRow("a folder gets one final separator") << pics << pics + QDir::separator();
+        QTest::addRow("a root gets none") << QDir::toNativeSeparators(QDir::rootPath())
+                                          << QDir::toNativeSeparators(QDir::rootPath());
+        QTest::addRow("a path already ending in a separator is kept")
+            << pics + QDir::separator() << pics + QDir::separator();
+    }
+
+    void browse()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, expected);
+        start();
+        m_platform->browseAnswers = {chosen};
+        ui().PushButton9->click();
+        QCOMPARE(text2(), expected);
+        QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2")), expected);
+        QCOMPARE(m_platform->browsePrompts, QStringList{QStringLiteral("Please select folder:")});
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void browseStartsAtTheDesktopWhateverTheField()
+    {
+        const QString desktop = QDir::homePath() + QStringLiteral("/Desktop");
+        QVERIFY(QDir().mkpath(desktop));
+        start();
+        ui().Text2->setText(QDir::tempPath());
+        m_platform->browseAnswers = {QDir::tempPath(), QString()};
+        m_form->outputFolder().PushButton9_Click();
+        m_form->outputFolder().PushButton9_Click();
+        const QStringList expected{QDir::toNativeSeparators(desktop), QDir::toNativeSeparators(desktop)};
+        QCOMPARE(m_platform->browseStarts, expected);
+    }
+
+    void cancellingChangesNothing()
+    {
+        start();
+        ui().Text2->setText(QStringLiteral("/somewhere/"));
+        m_platform->browseAnswers = {QString()};
+        m_form->outputFolder().PushButton9_Click();
+        QCOMPARE(text2(), QStringLiteral("/somewhere/"));
+        QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2")), QStringLiteral("/somewhere/"));
+    }
+
+    void typedTextIsStoredAsTypedAndComesBack()
+    {
+        start();
+        ui().Text2->clear();
+        QTest::keyClicks(ui().Text2, QStringLiteral("/a b"));
+        QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2")), QStringLiteral("/a b"));
+        ui().Text2->clear();
+        bool present = false;
+        QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2"), &present), QString());
+        QVERIFY(present);
+
+        restart();
+        QCOMPARE(text2(), QString()); // the default applies only while nothing is stored
+    }
+
+    void failedBrowseEndsWithoutChange()
+    {
+        start();
+        ui().Text2->setText(QStringLiteral("/kept/"));
+        m_platform->browseAnswers = {QStringLiteral("/never/used")};
+        Guard::setInjector([](const QString &, int line) { return line == 100; });
+        m_form->outputFolder().PushButton9_Click();
+        Guard::setInjector(nullptr);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY(m_platform->messages.first().text.contains(QStringLiteral("PushButton9_Click at line 100")));
+        QCOMPARE(text2(), QStringLiteral("/kept/"));
+    }
+
+    void failedTestsTakeTheTrueBranch_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("expected");
+        // 102 failing goes on at 104: the chosen folder is still set.
+        QTest::addRow("102 goes on at 104") << 102 << QStringLiteral("/x/y/");
+        // 104 failing goes on at 106: the separator is added.
+        QTest::addRow("104 goes on at 106") << 104 << QStringLiteral("/x/y/");
+    }
+
+    void failedTestsTakeTheTrueBranch()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, expected);
+        start();
+        m_platform->browseAnswers = {QStringLiteral("/x/y")};
+        Guard::setInjector([line](const QString &, int l) { return l == line; });
+        m_form->outputFolder().PushButton9_Click();
+        Guard::setInjector(nullptr);
+        QCOMPARE(text2(), QDir::toNativeSeparators(expected));
+        QCOMPARE(m_platform->messages.size(), 1);
+    }
+
+private:
+    Ui::Form1 &ui() { return m_form->controls(); }
+    QString text2() { return ui().Text2->text(); }
+
+    void start()
+    {
+        m_platform = std::make_unique<FakePlatform>();
+        m_store = std::make_unique<SettingsStore>();
+        m_form = std::make_unique<Form1>(*m_store, RandomSource::shared());
+        m_form->Form_Load();
+        m_form->show();
+    }
+
+    void restart()
+    {
+        m_form.reset();
+        m_store.reset();
+        m_platform.reset();
+        start();
+    }
+
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<Form1> m_form;
+};
+
+QTEST_MAIN(TstOutputFolder)
+#include "tst_outputfolder.moc"
