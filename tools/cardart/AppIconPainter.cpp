@@ -15,16 +15,24 @@ void fanCard(QPainter &p, qreal angle, int suit, bool large)
     p.translate(16, 28);
     p.rotate(angle);
     const QRectF card(-8, -24, 16, 23);
-    p.setPen(QPen(QColor(20, 20, 20), large ? 0.5 : 0.9));
+    p.setPen(QPen(QColor(20, 20, 20), large ? 0.6 : 1.0));
     p.setBrush(Qt::white);
     p.drawRoundedRect(card, 1.8, 1.8);
     const QColor ink = SuitPips::ink(suit);
-    if (large) {
-        // At the bigger sizes the cards carry a corner index as real cards do.
+    if (large && angle == 0) {
+        // At the bigger sizes the front card carries a corner index as real
+        // cards do; on the side cards it would collide with their sign.
         p.fillPath(Glyphs::text(QStringLiteral("A"), 3.6, 3.0).translated(-6.8, -22.8), ink);
         p.fillPath(SuitPips::placed(suit, -5.7, -17.4, 2.6), ink);
     }
-    p.fillPath(SuitPips::placed(suit, 0, -12.5, large ? 9 : 10), ink);
+    if (angle == 0) {
+        p.fillPath(SuitPips::placed(suit, 0, -12.5, large ? 9 : 10), ink);
+    } else {
+        // The side cards show their sign in the part the front card leaves
+        // uncovered, toward the outer top corner.
+        const qreal side = angle < 0 ? -1 : 1;
+        p.fillPath(SuitPips::placed(suit, side * 2.5, -17.5, large ? 6.5 : 7.5), ink);
+    }
     p.restore();
 }
 
@@ -36,8 +44,8 @@ QImage AppIconPainter::icon(int size)
     QPainter &p = canvas.painter();
     p.scale(size / 32.0, size / 32.0);
     const bool large = size >= 48;
-    fanCard(p, -24, SuitPips::Spades, large);
-    fanCard(p, 24, SuitPips::Diamonds, large);
+    fanCard(p, -30, SuitPips::Spades, large);
+    fanCard(p, 30, SuitPips::Diamonds, large);
     fanCard(p, 0, SuitPips::Hearts, large);
     return canvas.finish();
 }
