@@ -106,8 +106,8 @@ void FacePainter::paintPips(QPainter &p, int suit, int rank)
 
 void FacePainter::paintAceOfSpades(QPainter &p)
 {
-    // The deck's signature card: a large spade with a white inlay and a
-    // scrolled ribbon behind it.
+    // The deck's signature card: a large spade with a white inlay inside a
+    // double ring.
     const QPointF c(Centre, Middle);
     p.save();
     p.setPen(QPen(QColor(0, 0, 0), 1.1));
@@ -115,15 +115,6 @@ void FacePainter::paintAceOfSpades(QPainter &p)
     p.drawEllipse(c, 24.5, 28);
     p.setPen(QPen(QColor(0, 0, 0), 0.6));
     p.drawEllipse(c, 22.5, 26);
-    // Scroll flourishes left and right of the ring.
-    for (int side = -1; side <= 1; side += 2) {
-        QPainterPath scroll;
-        scroll.moveTo(Centre + side * 22, Middle + 14);
-        scroll.cubicTo(Centre + side * 31, Middle + 10, Centre + side * 31, Middle - 2, Centre + side * 26, Middle - 4);
-        scroll.cubicTo(Centre + side * 23, Middle - 5, Centre + side * 22, Middle - 1, Centre + side * 25, Middle);
-        p.setPen(QPen(QColor(0, 0, 0), 1.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(scroll);
-    }
     p.restore();
 
     p.fillPath(SuitPips::placed(SuitPips::Spades, Centre, Middle, 40), Qt::black);
