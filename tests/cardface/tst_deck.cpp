@@ -75,6 +75,7 @@ private slots:
     void aStoredFaceReadsBackAsThatFace();
     void readPropertiesRefusesStoredValuesBeyond16Bits_data();
     void readPropertiesRefusesStoredValuesBeyond16Bits();
+    void closingTheHostInsideARefusalEndsTheRead();
     void theMainWindowsDescriptionShowsBackZero();
     void initPropertiesEndsAtBackZero();
     void theTileKeepsItsSize_data();
@@ -468,6 +469,24 @@ void tst_Deck::readPropertiesRefusesStoredValuesBeyond16Bits()
         QVERIFY(deck.Picture().isNull());
     else
         QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
+}
+
+void tst_Deck::closingTheHostInsideARefusalEndsTheRead()
+{
+    // The real box runs a nested event loop, in which the window (and the
+    // control with it) can go away; the read must not go on with a dead control.
+    FakePlatform platform;
+    PropertyBag bag;
+    bag.write(QStringLiteral("ChangeCard"), 70000);
+    bag.write(QStringLiteral("ChangeBack"), 99);
+    QPointer<Deck> deck = new Deck;
+    platform.onMessage = [&](const FakePlatform::Message &) { delete deck.data(); };
+
+    deck->ReadProperties(bag);
+
+    QVERIFY(deck.isNull());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).text, CardMessage);
 }
 
 void tst_Deck::theMainWindowsDescriptionShowsBackZero()
