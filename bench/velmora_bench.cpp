@@ -1,0 +1,387 @@
+// make bench: Velmora against the floor of each thing it does, side by side in
+// one run. Every measure checks its result before its time counts.
+#include "BenchStats.h"
+#include "CardDraw.h"
+#include "CardExport.h"
+#include "CardImageSet.h"
+#include "Form1.h"
+#include "Platform.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "ui_Form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTime>
+
+#include <numeric>
+#include <random>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+constexpr int rounds = 11;
+constexpr int cards = 52;
+
+[[noreturn]] void fail(const QString &why)
+{
+    std::fprintf(stderr, "velmora_bench: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// The real desktop except that a message is recorded instead of shown, so the
+// closing "Done." of a save cannot block; the yield is the real event loop turn.
+class BenchPlatform final : public Platform
+{
+public:
+    void message(const QString &text, const QString &, Icon) override { messages.append(text); }
+    QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    void openUrl(const QUrl &) override {}
+    float secondsSinceMidnight() override
+    {
+        return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+    }
+    void yield() override { QCoreApplication::processEvents(); }
+    QStringList messages;
+};
+
+// One child started with VELMORA_EXIT_WHEN_SHOWN=1: the time from just before
+// the spawn until the child saw its window exposed, and its memory then.
+struct Shown {
+    double ms = 0;
+    double rssMb = 0;
+    double hwmMb = 0;
+};
+
+QByteArray runChild(const char *exe, const QList<QByteArray> &args, long long *spawnedAt)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        fail("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<char *> argv{const_cast<char *>(exe)};
+    for (const QByteArray &a : args)
+        argv.push_back(const_cast<char *>(a.constData()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    *spawnedAt = std::chrono::steady_clock::now().time_since_epoch().count();
+    if (posix_spawn(&pid, exe, &actions, nullptr, argv.data(), environ) != 0)
+        fail(QStringLiteral("cannot start %1").arg(QLatin1String(exe)));
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    QByteArray text;
+    char buffer[4096];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        fail(QStringLiteral("%1 did not end cleanly: %2").arg(QLatin1String(exe), QString::fromLocal8Bit(text)));
+    return text;
+}
+
+QList<QByteArray> lineWith(const QByteArray &text, const QByteArray &key)
+{
+    const qsizetype at = text.indexOf(key);
+    if (at < 0)
+        fail(QStringLiteral("no %1 in: %2").arg(QLatin1String(key), QString::fromLocal8Bit(text)));
+    return text.mid(at).split('\n').first().simplified().split(' ');
+}
+
+Shown startUp(const char *exe)
+{
+    long long spawnedAt = 0;
+    const QList<QByteArray> w = lineWith(runChild(exe, {}, &spawnedAt), "shown_ns");
+    // shown_ns <ns> VmRSS: <kB> kB VmHWM: <kB> kB
+    if (w.size() < 8)
+        fail("short probe line");
+    return {double(w[1].toLongLong() - spawnedAt) / 1e6, w[3].toDouble() / 1024, w[6].toDouble() / 1024};
+}
+
+double pictureLoadMs(const char *self)
+{
+    long long spawnedAt = 0;
+    return lineWith(runChild(self, {"--load-pictures"}, &spawnedAt), "load_ns")[1].toDouble() / 1e6;
+}
+
+// Child mode: the first construction of the picture set in a fresh process,
+// image plugins included, as it happens while the program starts.
+int loadPicturesOnce(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const auto start = std::chrono::steady_clock::now();
+    CardImageSet set;
+    const auto ns = (std::chrono::steady_clock::now() - start).count();
+    if (set.face(51).size() != QSize(71, 96))
+        fail("the picture set did not load");
+    std::fprintf(stderr, "load_ns %lld\n", (long long)ns);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+void checkDrawnDeck(const QListWidget *list)
+{
+    QSet<QString> seen;
+    for (int i = 0; i < list->count(); ++i)
+        seen.insert(list->item(i)->text());
+    if (list->count() != cards || seen.size() != cards)
+        fail(QStringLiteral("the draw listed %1 entries, %2 distinct").arg(list->count()).arg(seen.size()));
+    for (int n = 1; n <= cards; ++n)
+        if (!seen.contains(QStringLiteral("Card %1").arg(n)))
+            fail(QStringLiteral("the draw missed Card %1").arg(n));
+}
+
+void checkBitmaps(const QString &folder, const QListWidget *list)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        const QString path = folder + QLatin1Char('/') + list->item(i)->text() + QStringLiteral(".bmp");
+        QImageReader reader(path);
+        if (reader.format() != "bmp" || reader.size() != QSize(71, 96) || reader.read().isNull())
+            fail(QStringLiteral("%1 is not a 71x96 bitmap").arg(path));
+    }
+}
+
+struct Row {
+    QString measure, unit, goal;
+    Paired samples;
+    double goalRatio = 0; // 0: no goal
+    bool percent = false;
+};
+
+void printTable(const QList<Row> &table)
+{
+    std::printf("| Measure | Velmora (median) | Floor (median) | Ratio (median) | Ratio spread (min-max) | Goal | Met |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
+    for (const Row &row : table) {
+        const std::vector<double> r = row.samples.ratios();
+        const double m = median(r);
+        const auto ratio = [&](double v) {
+            return row.percent ? QStringLiteral("%1 %").arg(v * 100, 0, 'f', 1)
+                               : QStringLiteral("%1x").arg(v, 0, 'f', 2);
+        };
+        const QString met = row.goalRatio == 0 ? QStringLiteral("-")
+                                               : (m <= row.goalRatio ? QStringLiteral("yes") : QStringLiteral("**no**"));
+        std::printf("| %s | %.3f %s | %.3f %s | %s | %s - %s | %s | %s |\n", qPrintable(row.measure),
+                    median(row.samples.subject), qPrintable(row.unit), median(row.samples.floor),
+                    qPrintable(row.unit), qPrintable(ratio(m)), qPrintable(ratio(minOf(r))),
+                    qPrintable(ratio(maxOf(r))), qPrintable(row.goal), qPrintable(met));
+    }
+}
+
+QString cpuModel()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    info.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : info.readAll().split('\n'))
+        if (line.startsWith("model name"))
+            return QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+    return QStringLiteral("unknown");
+}
+
+QString loadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    f.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(f.readAll().split(' ').mid(0, 3).join(' '));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    // Neither the children nor this process may touch the user's settings.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    if (argc > 1 && qstrcmp(argv[1], "--load-pictures") == 0)
+        return loadPicturesOnce(argc, argv);
+
+    QApplication app(argc, argv);
+    std::printf("Machine: %ld cores (nproc), %s, Qt %s (built against %s), load average %s\n",
+                sysconf(_SC_NPROCESSORS_ONLN), qPrintable(cpuModel()), qVersion(), QT_VERSION_STR,
+                qPrintable(loadAverage()));
+    std::printf("Each row: %d rounds, the two sides alternating within a round; ratios per round.\n\n", rounds);
+    std::fflush(stdout);
+
+    QList<Row> table;
+    Row startRow{"Start-up to the first shown window", "ms", "<= 1.2x", {}, 1.2};
+    Row rssRow{"Resident memory (VmRSS) when shown", "MB", "<= 1.2x", {}, 1.2};
+    Row hwmRow{"Peak resident memory (VmHWM) when shown", "MB", "<= 1.2x", {}, 1.2};
+    Row pictureRow{"Picture set loading, share of start-up", "ms", "< 10 %", {}, 0.10, true};
+
+    // Start-up and memory: the program and the bare window as child processes.
+    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+    startUp(VELMORA_EXE); // warm the page cache for both
+    startUp(BARE_WINDOW_EXE);
+    pictureLoadMs(argv[0]);
+    for (int i = 0; i < rounds; ++i) {
+        const bool velmoraFirst = i % 2 == 0;
+        const Shown bare1 = velmoraFirst ? Shown{} : startUp(BARE_WINDOW_EXE);
+        const Shown real = startUp(VELMORA_EXE);
+        const Shown bare = velmoraFirst ? startUp(BARE_WINDOW_EXE) : bare1;
+        const double load = pictureLoadMs(argv[0]);
+        startRow.samples.add(real.ms, bare.ms);
+        rssRow.samples.add(real.rssMb, bare.rssMb);
+        hwmRow.samples.add(real.hwmMb, bare.hwmMb);
+        pictureRow.samples.add(load, real.ms);
+    }
+    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+    table << startRow << rssRow << hwmRow << pictureRow;
+
+    // In-process: the real window on the real event loop, and beside it the
+    // bare window for the floors that need widgets.
+    BenchPlatform platform;
+    Platform::install(&platform);
+    SettingsStore store;
+    RandomSource random;
+    Form1 form(store, random);
+    form.Form_Load();
+    form.show();
+    QWidget bareWindow;
+    Ui::Form1 bare;
+    bare.setupUi(&bareWindow);
+    bareWindow.show();
+    if (!QTest::qWaitForWindowExposed(&form) || !QTest::qWaitForWindowExposed(&bareWindow))
+        fail("the windows were not exposed");
+    Ui::Form1 &ui = form.controls();
+    ui.Text1->setText(QStringLiteral("52"));
+
+    std::mt19937 engine(std::random_device{}());
+    std::vector<int> deck(cards);
+    const auto shuffleDraw = [&] {
+        std::iota(deck.begin(), deck.end(), 1);
+        std::shuffle(deck.begin(), deck.end(), engine);
+        for (int i = 0; i < cards; ++i)
+            QCoreApplication::processEvents();
+        if (std::accumulate(deck.begin(), deck.end(), 0) != cards * (cards + 1) / 2)
+            fail("the shuffle lost a card");
+    };
+    // What any visible draw has to do: the same list entries and progress
+    // values on the same widgets, one event loop turn per card.
+    const auto bareDraw = [&] {
+        std::iota(deck.begin(), deck.end(), 1);
+        std::shuffle(deck.begin(), deck.end(), engine);
+        bare.List1->clear();
+        for (int i = 0; i < cards; ++i) {
+            bare.ProgressBar1->setValue((i + 1) * 100 / cards);
+            QCoreApplication::processEvents();
+            bare.List1->addItem(QStringLiteral("Card %1").arg(deck[i]));
+        }
+        bare.List1->setCurrentRow(0);
+        bare.ProgressBar1->setValue(0);
+        checkDrawnDeck(bare.List1);
+    };
+    const auto realDraw = [&] {
+        form.draw().PushButton2_Click();
+        checkDrawnDeck(ui.List1);
+        if (!platform.messages.isEmpty())
+            fail(QStringLiteral("the draw reported: %1").arg(platform.messages.join(" | ")));
+    };
+    const auto timed = [](const auto &f) {
+        const double start = nowMs();
+        f();
+        return nowMs() - start;
+    };
+
+    Row drawRow{"Draw of 52 cards vs shuffle + 52 yields", "ms", "<= 2x", {}, 2.0};
+    Row drawUiRow{"Draw of 52 cards vs same list/progress updates on bare widgets", "ms", "-", {}};
+    realDraw(), shuffleDraw(), bareDraw();
+    for (int i = 0; i < rounds; ++i) {
+        double r = 0, s = 0, b = 0;
+        if (i % 2 == 0) {
+            r = timed(realDraw), s = timed(shuffleDraw), b = timed(bareDraw);
+        } else {
+            b = timed(bareDraw), s = timed(shuffleDraw), r = timed(realDraw);
+        }
+        drawRow.samples.add(r, s);
+        drawUiRow.samples.add(r, b);
+    }
+    table << drawRow << drawUiRow;
+
+    // Save-all of the 52 listed cards against writing the same bytes plainly.
+    QTemporaryDir saved, plain;
+    ui.Text2->setText(QDir::toNativeSeparators(saved.path()) + QDir::separator());
+    const auto realSave = [&] {
+        platform.messages.clear();
+        form.exporter().PushButton1_Click();
+        if (platform.messages != QStringList{QStringLiteral("Done.")})
+            fail(QStringLiteral("save-all said: %1").arg(platform.messages.join(" | ")));
+    };
+    realSave();
+    checkBitmaps(saved.path(), ui.List1);
+    QList<QPair<QString, QByteArray>> files;
+    for (int i = 0; i < ui.List1->count(); ++i) {
+        QFile f(saved.path() + QLatin1Char('/') + ui.List1->item(i)->text() + QStringLiteral(".bmp"));
+        f.open(QIODevice::ReadOnly);
+        files.append({plain.path() + QLatin1Char('/') + ui.List1->item(i)->text() + QStringLiteral(".bmp"),
+                      f.readAll()});
+    }
+    const auto plainSave = [&] {
+        for (const auto &[path, bytes] : files) {
+            QFile f(path);
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+                fail(QStringLiteral("cannot write %1").arg(path));
+        }
+    };
+    Row saveRow{"Save-all of 52 cards vs plain writes of the same bytes", "ms", "<= 2x", {}, 2.0};
+    for (int i = 0; i < rounds; ++i) {
+        double r = 0, p = 0;
+        if (i % 2 == 0)
+            r = timed(realSave), p = timed(plainSave);
+        else
+            p = timed(plainSave), r = timed(realSave);
+        checkBitmaps(saved.path(), ui.List1);
+        saveRow.samples.add(r, p);
+    }
+    table << saveRow;
+
+    // Selection: every entry once, until the preview holds that very face.
+    for (int i = 0; i < cards; ++i)
+        bare.List1->item(i)->setText(ui.List1->item(i)->text());
+    const auto faceOf = [&](const QListWidget *list, int row) {
+        return CardImageSet::shared().face(list->item(row)->text().section(u' ', 1, 1).toInt() - 1);
+    };
+    const auto realSelect = [&] {
+        for (int row = 0; row < cards; ++row) {
+            ui.List1->setCurrentRow((row + 1) % cards);
+            if (ui.Image1->pixmap().cacheKey() != faceOf(ui.List1, (row + 1) % cards).cacheKey())
+                fail(QStringLiteral("the preview does not hold the face of row %1").arg(row));
+        }
+    };
+    const auto bareSelect = [&] {
+        for (int row = 0; row < cards; ++row) {
+            bare.List1->setCurrentRow((row + 1) % cards);
+            bare.Image1->setPixmap(faceOf(bare.List1, (row + 1) % cards));
+            if (bare.Image1->pixmap().cacheKey() != faceOf(bare.List1, (row + 1) % cards).cacheKey())
+                fail("the bare preview lost its face");
+        }
+    };
+    Row selectRow{"Selection change until the preview holds the face (per change)", "us", "-", {}};
+    realSelect(), bareSelect();
+    for (int i = 0; i < rounds; ++i) {
+        double r = 0, b = 0;
+        if (i % 2 == 0)
+            r = timed(realSelect), b = timed(bareSelect);
+        else
+            b = timed(bareSelect), r = timed(realSelect);
+        selectRow.samples.add(r * 1000 / cards, b * 1000 / cards);
+    }
+    table << selectRow;
+
+    printTable(table);
+    return 0;
+}
