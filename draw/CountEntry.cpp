@@ -63,7 +63,11 @@ void CountEntry::Text1_LostFocus()
 
 bool CountEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_field && event->type() == QEvent::FocusOut) {
+    // The field's own destructor sends it a last focus-out once it is no
+    // longer a QLineEdit; qobject_cast sees that, a QPointer comparison would
+    // treat the remains as a line edit.
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Only a move to another control of this window counts: not switching to
         // another application, not a popup or the message box itself, not the
@@ -71,7 +75,7 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
         const bool toControl = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
             || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason
             || reason == Qt::OtherFocusReason;
-        if (toControl && m_field->window()->isVisible()) {
+        if (toControl && field->window()->isVisible()) {
             // Decide after the focus has moved, so the new owner is known.
             QTimer::singleShot(0, this, [this] {
                 if (!m_field)
