@@ -11,8 +11,8 @@ QGroupBox {
     background: #fbfaf7;
     border: 1px solid #d6d1c4;
     border-radius: 6px;
-    margin-top: 10px;
-    padding-top: 6px;
+    /* The title sits on the top edge, which runs through its middle. */
+    margin-top: 7px;
     color: #2f4a3a;
 }
 
@@ -20,8 +20,9 @@ QGroupBox::title {
     subcontrol-origin: margin;
     subcontrol-position: top left;
     left: 10px;
-    padding: 0 4px;
-    background: transparent;
+    padding: 0 5px;
+    /* The window's colour, so the title cuts the frame's edge. */
+    background: #f3f1ec;
     color: #2f5d46;
 }
 
@@ -41,10 +42,6 @@ QLineEdit {
 
 QLineEdit:focus, QListWidget:focus {
     border: 1px solid #2f7d57;
-}
-
-QListWidget::item {
-    padding: 2px 4px;
 }
 
 QListWidget::item:selected {
