@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QIcon>
 #include <QPixmap>
 
 namespace {
@@ -84,6 +85,14 @@ void Form1::applyLook()
     ui->ProgressBar1->setTextVisible(true);
 }
 
+QIcon Form1::applicationIcon()
+{
+    QIcon icon;
+    for (int size : {32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/app/velmora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QString Form1::programFolder()
 {
     return QCoreApplication::applicationDirPath();
@@ -96,6 +105,7 @@ void Form1::Form_Load()
     loadHandPointer();
     Main::MaybeOpenHomePage(m_random);
     setWindowTitle(QStringLiteral("Velmora"));
+    setWindowIcon(applicationIcon());
     ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
     m_folder->load();
 }

@@ -37,6 +37,9 @@ public:
     CardPreview &preview() { return *m_preview; }
     Deck *Deck1() const { return m_deck; }
 
+    // The four sizes of the program's icon.
+    static QIcon applicationIcon();
+
     // The folder the program file lies in; the optional files live there.
     static QString programFolder();
 
