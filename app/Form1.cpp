@@ -54,10 +54,18 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     m_preview = new CardPreview(ui->List1, m_deck, ui->Image1, this);
     m_export = new CardExport(ui->List1, ui->Text2, m_deck, this);
 
-    connect(ui->PushButton2, &QPushButton::clicked, m_draw, &CardDraw::PushButton2_Click);
-    connect(ui->PushButton9, &QPushButton::clicked, m_folder, &OutputFolder::PushButton9_Click);
-    connect(ui->PushButton1, &QPushButton::clicked, m_export, &CardExport::PushButton1_Click);
-    connect(ui->PushButton3, &QPushButton::clicked, m_export, &CardExport::PushButton3_Click);
+    // A button pressed while the count field had the focus first settles the
+    // count's check; after a refusal the click does not go through.
+    const auto onClick = [this](QPushButton *button, auto *owner, auto handler) {
+        connect(button, &QPushButton::clicked, owner, [this, owner, handler] {
+            if (m_count->settlePendingCheck())
+                (owner->*handler)();
+        });
+    };
+    onClick(ui->PushButton2, m_draw, &CardDraw::PushButton2_Click);
+    onClick(ui->PushButton9, m_folder, &OutputFolder::PushButton9_Click);
+    onClick(ui->PushButton1, m_export, &CardExport::PushButton1_Click);
+    onClick(ui->PushButton3, m_export, &CardExport::PushButton3_Click);
     setUpPointerRules();
 }
 

@@ -36,12 +36,22 @@ CountEntry::Verdict CountEntry::check(const QString &text)
     return Verdict::Accepted;
 }
 
-void CountEntry::Text1_LostFocus()
+bool CountEntry::settlePendingCheck()
+{
+    if (!m_checkPending)
+        return true;
+    m_checkPending = false;
+    if (!m_field)
+        return true;
+    return Text1_LostFocus();
+}
+
+bool CountEntry::Text1_LostFocus()
 {
     // The message box takes the focus, and giving it back may bounce: one check
     // at a time, so a refusal can never trigger itself.
     if (m_checking || !m_field)
-        return;
+        return true;
     m_checking = true;
     const Verdict verdict = check(m_field->text());
     if (verdict == Verdict::NotNumeric) {
@@ -59,6 +69,7 @@ void CountEntry::Text1_LostFocus()
         m_field->setFocus(Qt::OtherFocusReason);
     }
     m_checking = false;
+    return verdict == Verdict::Accepted;
 }
 
 bool CountEntry::eventFilter(QObject *watched, QEvent *event)
@@ -75,15 +86,14 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
         const bool toControl = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
             || reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason
             || reason == Qt::OtherFocusReason;
-        if (toControl && field->window()->isVisible()) {
-            // Decide after the focus has moved, so the new owner is known.
-            QTimer::singleShot(0, this, [this] {
-                if (!m_field)
-                    return;
-                QWidget *now = QApplication::focusWidget();
-                if (now && now != m_field && now->window() == m_field->window())
-                    Text1_LostFocus();
-            });
+        // The new owner of the focus is known by now.
+        QWidget *now = QApplication::focusWidget();
+        if (toControl && field->window()->isVisible() && now && now != field
+            && now->window() == field->window()) {
+            // Checked once the focus change is over, or earlier when the click
+            // that moved the focus asks for it (settlePendingCheck).
+            m_checkPending = true;
+            QTimer::singleShot(0, this, &CountEntry::settlePendingCheck);
         }
     }
     return QObject::eventFilter(watched, event);

@@ -18,7 +18,13 @@ public:
     static QString settingsKey() { return QStringLiteral("Number Of Cards"); }
 
     void Text1_Change();
-    void Text1_LostFocus();
+    // Checks the count; returns whether it was accepted.
+    bool Text1_LostFocus();
+
+    // A click that took the focus from the field runs the pending check
+    // first, and goes through only when the count was accepted: a refused
+    // count is never drawn with, and a refusal never stacks on another box.
+    bool settlePendingCheck();
 
     // Whether a count text would be accepted when the field loses the focus.
     enum class Verdict { Accepted, NotNumeric, AboveLimit };
@@ -31,4 +37,5 @@ private:
     QPointer<QLineEdit> m_field;
     SettingsStore &m_store;
     bool m_checking = false;
+    bool m_checkPending = false;
 };
