@@ -57,6 +57,10 @@ bool CardDraw::IsCardListed(qint16 cardNumber) const
 
 bool CardDraw::allCardsListed() const
 {
+    // Fewer entries than cards cannot name every card: this runs before every
+    // try, and the full scan below reads each entry once per card number.
+    if (m_list->count() < deckSize)
+        return false;
     for (qint16 number = 1; number <= deckSize; ++number) {
         if (!IsCardListed(number))
             return false;
