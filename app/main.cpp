@@ -48,6 +48,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
 
+    QApplication::setWindowIcon(Form1::applicationIcon());
+
     QtPlatform platform;
     Platform::install(&platform);
 
