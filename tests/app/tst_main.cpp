@@ -1,0 +1,68 @@
+// The small shared routines of start-up: the home-page roll and the file test.
+#include "FakePlatform.h"
+#include "Main.h"
+#include "RandomSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void homePageOpensOnlyOnASeven()
+    {
+        FakePlatform platform;
+        RandomSource random({0x1234, 0x5678, 0x9abc, 0xdef0});
+        int opened = 0;
+        QList<int> counts(101, 0);
+        const int starts = 100000;
+        for (int i = 0; i < starts; ++i) {
+            platform.clock = float(i % 86400);
+            const int roll = Main::MaybeOpenHomePage(random);
+            QVERIFY2(roll >= 1 && roll <= 100, qPrintable(QString::number(roll)));
+            ++counts[roll];
+            const int before = opened;
+            opened = platform.openedUrls.size();
+            QCOMPARE(opened - before, roll == 7 ? 1 : 0);
+        }
+        // About one start in a hundred: 1000 expected, 5 standard deviations either way.
+        QVERIFY2(opened > 1000 - 160 && opened < 1000 + 160, qPrintable(QString::number(opened)));
+        QCOMPARE(platform.openedUrls.first(), Main::homePage);
+        QVERIFY(Main::homePage.isValid());
+        QCOMPARE(Main::homePage.scheme(), QStringLiteral("https"));
+        // No roll is out of reach.
+        for (int n = 1; n <= 100; ++n)
+            QVERIFY2(counts[n] > 0, qPrintable(QString::number(n)));
+    }
+
+    void fileExists_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("exists");
+        QTest::addRow("a file") << QStringLiteral("HAND-M.CUR") << true;
+        QTest::addRow("a folder") << QStringLiteral("x") << true;
+        QTest::addRow("nothing of that name") << QStringLiteral("missing.cur") << false;
+        QTest::addRow("an empty path") << QString() << false;
+        QTest::addRow("below a file") << QStringLiteral("HAND-M.CUR/inner") << false;
+    }
+
+    void fileExists()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("HAND-M.CUR")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x")));
+        const QString path = relative.isEmpty() ? QString() : dir.filePath(relative);
+        QCOMPARE(Main::FileExists(path), exists);
+    }
+};
+
+QTEST_MAIN(TstMain)
+#include "tst_main.moc"
