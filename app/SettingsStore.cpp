@@ -60,6 +60,13 @@ QString SettingsStore::get(const QString &key, const QString &defaultValue) cons
 
 bool SettingsStore::set(const QString &key, const QString &value)
 {
+    // Start-up hands every stored value straight back; rewriting an unchanged
+    // file costs a synced disk write each time and gains nothing. After a
+    // failed write the disk may differ from memory, so then every set writes.
+    const QVariant stored = m_settings->value(keyPath(key));
+    if (!m_writeFailed && stored.userType() == QMetaType::QString && stored.toString() == value
+        && m_settings->status() == QSettings::NoError)
+        return true;
     m_settings->setValue(keyPath(key), value);
     m_settings->sync();
     // A file that was unreadable at start leaves FormatError behind for the
