@@ -3,18 +3,19 @@
 # what a user would get from it: exactly the program, its cursor, the icons,
 # the desktop entry and the metainfo, owned by root, usable together.
 #
-# usage: check-deb.sh <build dir> <source dir>
+# usage: check-deb.sh <build dir> <source dir> [cpack]
 set -uo pipefail
 
 build_dir=$1
 source_dir=$2
+cpack=${3:-cpack}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-if ! cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+if ! "$cpack" --config "$build_dir/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
   cat "$scratch/cpack.log"
   echo "FAIL: cpack could not build the package"
   exit 1
