@@ -96,7 +96,10 @@ void CardDraw::PushButton2_Click()
     if (guard(102, [&] { bound = NumberText::toInt32(m_count->text()); })) {
         while (i <= bound) {
             guard(104, [&] {
-                const qint16 c = NumberText::toInt16(m_count->text());
+                // Read as 32 bits like the loop bound: any count the loop
+                // accepted also gives a progress value, so a large count does
+                // not cost one overflow report per card.
+                const qint32 c = NumberText::toInt32(m_count->text());
                 if (c == 0)
                     throw Failure::divisionByZero();
                 m_progress->setValue(int(std::lround(double(i) / double(c) * 100.0)));
