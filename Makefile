@@ -23,8 +23,9 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target velmora_bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELMORA_SANITIZE=OFF >/dev/null
+	@MAKEFLAGS= cmake --build build-bench -j $(JOBS) --target velmora_bench >build-bench/bench-build.log 2>&1 \
+		|| { cat build-bench/bench-build.log; exit 1; }
 	@./build-bench/bench/velmora_bench
 
 install: build
