@@ -1,8 +1,10 @@
 #include "CardImageSet.h"
 
+#include "PictureDecoder.h"
+
 #include <QCoreApplication>
 #include <QImage>
-#include <QImageReader>
+#include <QResource>
 #include <QtGlobal>
 
 namespace {
@@ -39,14 +41,14 @@ bool isBitmap(const QString &name)
 QPixmap load(const QString &name)
 {
     const QString path = CardImageSet::resourcePath(name);
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QResource resource(path);
+    const QByteArray data = resource.uncompressedData();
+    const QImage image = isBitmap(name) ? PictureDecoder::decodeBmp(data) : PictureDecoder::decodeGif(data);
     if (image.isNull()) {
-        // Compiled-in data that does not decode means a broken build or a
-        // deployment without Qt's GIF plugin; say which, loudly, at start.
-        qFatal("CardImageSet: cannot load the picture %s: %s (is the Qt image format plugin "
-               "for it installed?)",
-               qPrintable(path), qPrintable(reader.errorString()));
+        // Compiled-in data that does not decode means a broken build: say so,
+        // loudly, at start.
+        qFatal("CardImageSet: cannot decode the picture %s (%lld bytes)", qPrintable(path),
+               static_cast<long long>(data.size()));
     }
     return QPixmap::fromImage(image);
 }
