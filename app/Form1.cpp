@@ -14,10 +14,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QIcon>
-#include <QPixmap>
 
 namespace {
 
