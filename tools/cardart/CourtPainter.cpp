@@ -3,11 +3,16 @@
 #include "SuitPips.h"
 
 #include <QPainterPath>
+#include <QPainterPathStroker>
+
+#include <cmath>
 
 namespace {
 
-// The frame holds two halves of 45 x 41; everything below is in half-local
-// coordinates with the head near the top and the chest cut by the divider.
+// The frame holds two halves of 45 x 41 that meet at a dark divider. One unit
+// is one pixel of the card and the frame sits on whole pixels, so anything
+// drawn on whole coordinates below lands on whole pixels too: at 71 x 96 the
+// eyes, mouth and pattern only read when they are single crisp pixels.
 const QRectF Frame(13, 7, 45, 82);
 constexpr qreal W = 45;
 constexpr qreal H = 41;
@@ -15,39 +20,31 @@ constexpr qreal Mid = W / 2;
 
 const QColor Ink(20, 20, 20);
 const QColor Skin(255, 222, 188);
+const QColor SkinShade(214, 150, 118);
+const QColor Cheek(250, 168, 150);
+const QColor Lips(200, 28, 40);
 const QColor Hair(240, 186, 36);
 const QColor Gold(246, 200, 34);
 const QColor Red(204, 26, 36);
 const QColor Blue(34, 68, 178);
-const QColor Steel(176, 186, 204);
+const QColor Steel(190, 198, 214);
+const QColor Wood(150, 95, 40);
 const QColor Leaf(36, 150, 60);
+const QColor Paper(255, 255, 255);
 
-// The head, crown and hair are drawn on the grid below and then enlarged
-// about the top centre: at 71 x 96 a face needs every pixel it can get.
-constexpr qreal HeadScale = 1.25;
-constexpr qreal RobeDrop = 4.5;
+QPen edge(qreal width = 0.8) { return QPen(Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
-void beginHead(QPainter &p)
-{
-    p.save();
-    p.translate(Mid, 0.5);
-    p.scale(HeadScale, HeadScale);
-    p.translate(-Mid, -0.5);
-}
-
-void beginRobe(QPainter &p)
-{
-    p.save();
-    p.translate(0, RobeDrop);
-}
-
-QPen edge(qreal width = 0.55) { return QPen(Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
-
-void shape(QPainter &p, const QPainterPath &path, const QColor &fill, qreal pen = 0.55)
+void shape(QPainter &p, const QPainterPath &path, const QColor &fill, qreal pen = 0.8)
 {
     p.setPen(edge(pen));
     p.setBrush(fill);
     p.drawPath(path);
+}
+
+// One whole pixel (or a run of them): the smallest mark that stays sharp.
+void dot(QPainter &p, qreal x, qreal y, const QColor &c, qreal w = 1, qreal h = 1)
+{
+    p.fillRect(QRectF(x, y, w, h), c);
 }
 
 QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
@@ -57,51 +54,80 @@ QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
     return e;
 }
 
+QPainterPath thick(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap)
+{
+    QPainterPathStroker s;
+    s.setWidth(width);
+    s.setCapStyle(cap);
+    s.setJoinStyle(Qt::RoundJoin);
+    return s.createStroke(centre).simplified();
+}
+
+QPainterPath segment(QPointF a, QPointF b)
+{
+    QPainterPath s;
+    s.moveTo(a);
+    s.lineTo(b);
+    return s;
+}
+
+QPointF along(QPointF from, QPointF to, qreal t) { return from + (to - from) * t; }
+
 // Shoulders and chest in two colours split by a patterned gold band, the way
 // the traditional courts dress.
-void robe(QPainter &p, const QColor &left, const QColor &right, bool ermine)
+QPainterPath torsoPath()
 {
-    QPainterPath body;
-    body.moveTo(1, H + 1);
-    body.lineTo(2.5, 31);
-    body.quadTo(3.5, 24, 12, 23);
-    body.lineTo(33, 23);
-    body.quadTo(41.5, 24, 42.5, 31);
-    body.lineTo(44, H + 1);
-    body.closeSubpath();
+    QPainterPath t;
+    t.moveTo(4, H + 1);
+    t.lineTo(6.5, 27);
+    t.quadTo(7.5, 22.5, 13, 22);
+    t.lineTo(32, 22);
+    t.quadTo(37.5, 22.5, 38.5, 27);
+    t.lineTo(41, H + 1);
+    t.closeSubpath();
+    return t;
+}
+
+enum class Motif { Crosses, Dots, Stripes };
+
+void torso(QPainter &p, const QColor &left, const QColor &right, Motif motif)
+{
+    const QPainterPath body = torsoPath();
     p.save();
     p.setClipPath(body, Qt::IntersectClip);
-    p.fillRect(QRectF(0, 20, Mid, 25), left);
-    p.fillRect(QRectF(Mid, 20, Mid, 25), right);
-    // Small gold motifs on the cloth.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Gold);
-    for (int row = 0; row < 3; ++row)
-        for (qreal x : {6.0, 12.0, 33.0, 39.0})
-            p.drawEllipse(QPointF(x + (row % 2) * 2.5, 28 + row * 5), 0.9, 0.9);
-    QPainterPath band;
-    band.addRect(QRectF(Mid - 3.5, 22, 7, 25));
-    shape(p, band, Gold, 0.5);
-    p.setPen(edge(0.5));
-    for (int i = 0; i < 4; ++i) {
-        const qreal y = 25 + i * 4;
-        p.drawLine(QPointF(Mid - 3.5, y), QPointF(Mid, y + 2));
-        p.drawLine(QPointF(Mid, y + 2), QPointF(Mid + 3.5, y));
+    p.fillRect(QRectF(0, 20, Mid, 22), left);
+    p.fillRect(QRectF(Mid, 20, Mid, 22), right);
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col) {
+            const qreal x = (col < 2 ? 9 + col * 5 : 27 + (col - 2) * 5) + (row % 2) * 2;
+            const qreal y = 25 + row * 4;
+            switch (motif) {
+            case Motif::Crosses:
+                dot(p, x - 1, y, Gold, 3, 1);
+                dot(p, x, y - 1, Gold, 1, 3);
+                break;
+            case Motif::Dots:
+                dot(p, x, y, Gold, 2, 1);
+                break;
+            case Motif::Stripes:
+                break;
+            }
+        }
+    if (motif == Motif::Stripes) {
+        // Slashed doublet: dark lines down the cloth.
+        for (qreal x : {9.0, 13.0, 16.0, 29.0, 32.0, 36.0})
+            dot(p, x, 22, Ink, 1, 20);
     }
-    if (ermine) {
-        QPainterPath trim;
-        trim.moveTo(7, 23.6);
-        trim.quadTo(9, 23, 12, 23);
-        trim.lineTo(33, 23);
-        trim.quadTo(36, 23, 38, 23.6);
-        trim.lineTo(36, 27);
-        trim.lineTo(9, 27);
-        trim.closeSubpath();
-        shape(p, trim, Qt::white, 0.45);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Ink);
-        for (qreal x : {11.0, 16.0, 29.0, 34.0})
-            p.drawEllipse(QPointF(x, 25.2), 0.55, 0.8);
+    // The central band: gold with a lozenge chain in the two colours.
+    dot(p, Mid - 3.5, 20, Gold, 7, 22);
+    dot(p, Mid - 3.5, 20, Ink, 1, 22);
+    dot(p, Mid + 2.5, 20, Ink, 1, 22);
+    for (int i = 0; i < 5; ++i) {
+        const qreal y = 24 + i * 4;
+        const QColor c = i % 2 ? right : left;
+        dot(p, Mid - 0.5, y - 1, c);
+        dot(p, Mid - 1.5, y, c, 3, 1);
+        dot(p, Mid - 0.5, y + 1, c);
     }
     p.restore();
     p.setPen(edge());
@@ -109,228 +135,325 @@ void robe(QPainter &p, const QColor &left, const QColor &right, bool ermine)
     p.drawPath(body);
 }
 
-void face(QPainter &p, bool lips, bool lashes)
+// A gold belt across the waist with a square buckle on the middle band,
+// kept well above the divider so the two stay apart.
+void belt(QPainter &p, qreal top)
 {
-    QPainterPath neck;
-    neck.addRect(QRectF(Mid - 2, 19, 4, 5));
-    shape(p, neck, Skin, 0.45);
-    shape(p, ellipse(Mid, 14.5, 5, 6), Skin);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Ink);
-    p.drawEllipse(QPointF(Mid - 2.1, 13.6), 0.65, 0.55);
-    p.drawEllipse(QPointF(Mid + 2.1, 13.6), 0.65, 0.55);
-    p.setPen(edge(0.45));
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(Mid - 3.2, 12.2), QPointF(Mid - 1.2, 12.0));
-    p.drawLine(QPointF(Mid + 1.2, 12.0), QPointF(Mid + 3.2, 12.2));
-    if (lashes) {
-        p.drawLine(QPointF(Mid - 2.8, 13.2), QPointF(Mid - 3.3, 12.8));
-        p.drawLine(QPointF(Mid + 2.8, 13.2), QPointF(Mid + 3.3, 12.8));
-    }
-    QPainterPath nose;
-    nose.moveTo(Mid, 14);
-    nose.lineTo(Mid + 0.7, 16.3);
-    nose.lineTo(Mid - 0.3, 16.5);
-    p.drawPath(nose);
-    p.setPen(Qt::NoPen);
-    p.setBrush(lips ? QColor(220, 30, 50) : QColor(190, 70, 60));
-    p.drawEllipse(QPointF(Mid, 18.2), lips ? 1.4 : 1.2, lips ? 0.7 : 0.45);
-    p.setBrush(QColor(255, 170, 160));
-    p.drawEllipse(QPointF(Mid - 3, 16.3), 0.9, 0.6);
-    p.drawEllipse(QPointF(Mid + 3, 16.3), 0.9, 0.6);
+    p.save();
+    p.setClipPath(torsoPath(), Qt::IntersectClip);
+    dot(p, 0, top, Ink, W, 1);
+    dot(p, 0, top + 1, Gold, W, 1);
+    dot(p, 0, top + 2, Ink, W, 1);
+    p.restore();
+    QPainterPath buckle;
+    buckle.addRect(QRectF(Mid - 1.5, top - 0.5, 3, 3));
+    shape(p, buckle, Gold, 1.0);
+}
+
+// A sleeve from shoulder through elbow to wrist, with a band at the elbow and
+// a cuff; returns the point where the hand belongs.
+QPointF arm(QPainter &p, QPointF shoulder, QPointF elbow, QPointF wrist, const QColor &cloth,
+            const QColor &band, const QColor &cuff)
+{
+    QPainterPath centre;
+    centre.moveTo(shoulder);
+    centre.lineTo(elbow);
+    centre.lineTo(wrist);
+    const QPainterPath sleeve = thick(centre, 5.2, Qt::FlatCap);
+    shape(p, sleeve, cloth);
+    p.save();
+    p.setClipPath(sleeve, Qt::IntersectClip);
+    shape(p, thick(segment(along(shoulder, elbow, 0.55), along(shoulder, elbow, 0.75)), 7, Qt::FlatCap), band,
+          0.6);
+    p.restore();
+    const QPointF in = along(elbow, wrist, 0.72);
+    shape(p, thick(segment(in, wrist), 6, Qt::FlatCap), cuff, 0.7);
+    const QPointF dir = (wrist - elbow) / std::hypot(wrist.x() - elbow.x(), wrist.y() - elbow.y());
+    return wrist + dir * 1.6;
+}
+
+void hand(QPainter &p, QPointF at)
+{
+    shape(p, ellipse(at.x(), at.y(), 2.1, 2.0), Skin, 0.8);
+}
+
+// Face on whole pixels: two dark eyes, brows, a shaded nose and a red mouth
+// that read at the card's real size.
+void face(QPainter &p, bool queen, bool young)
+{
+    shape(p, ellipse(Mid, 13.5, 5.2, 6.2), Skin);
+    dot(p, 20, 13, Ink);
+    dot(p, 24, 13, Ink);
+    dot(p, 19, 11, young ? SkinShade : Ink.lighter(250), 2, 1);
+    dot(p, 24, 11, young ? SkinShade : Ink.lighter(250), 2, 1);
+    dot(p, 22, 13, SkinShade, 1, 3);
+    dot(p, 23, 15, SkinShade);
+    dot(p, 19, 15, Cheek);
+    dot(p, 25, 15, Cheek);
+    dot(p, 21, 17, Lips, 3, 1);
+    if (queen)
+        dot(p, 22, 18, Lips);
+}
+
+void neck(QPainter &p)
+{
+    QPainterPath n;
+    n.addRect(QRectF(20, 18, 5, 5.5));
+    shape(p, n, Skin, 0.6);
 }
 
 void king(QPainter &p, const QColor &a, const QColor &b)
 {
-    // Sword held upright beside the head.
-    beginRobe(p);
-    QPainterPath blade;
-    blade.moveTo(6, 27);
-    blade.lineTo(6, 3.5);
-    blade.lineTo(7.2, 1);
-    blade.lineTo(8.4, 3.5);
-    blade.lineTo(8.4, 27);
-    blade.closeSubpath();
-    shape(p, blade, Steel, 0.6);
-    p.drawLine(QPointF(7.2, 4), QPointF(7.2, 26));
-    robe(p, a, b, true);
-    QPainterPath guard;
-    guard.addRoundedRect(QRectF(2.8, 26.2, 8.8, 2), 0.8, 0.8);
-    shape(p, guard, Gold, 0.45);
-    shape(p, ellipse(7.2, 31, 2.6, 2.2), Skin, 0.45);
-    p.restore();
+    torso(p, a, b, Motif::Crosses);
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, Gold, Gold);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), a, Gold, Gold);
 
-    beginHead(p);
-    shape(p, ellipse(Mid, 14, 7, 7.5), Hair);
+    // Ermine cape over the shoulders.
+    QPainterPath cape;
+    cape.moveTo(6.8, 26.5);
+    cape.quadTo(7.5, 22.3, 13, 21.8);
+    cape.lineTo(32, 21.8);
+    cape.quadTo(37.5, 22.3, 38.2, 26.5);
+    cape.quadTo(30, 29.5, Mid, 29.5);
+    cape.quadTo(15, 29.5, 6.8, 26.5);
+    cape.closeSubpath();
+    shape(p, cape, Paper);
+    for (qreal x : {10.0, 14.0, 30.0, 34.0})
+        dot(p, x, 25, Ink, 1, 2);
+    for (qreal x : {12.0, 32.0})
+        dot(p, x, 23, Ink, 1, 2);
+
+    // The sword held upright in front of the shoulder.
+    QPainterPath blade;
+    blade.moveTo(9.5, 27);
+    blade.lineTo(9.5, 3.5);
+    blade.lineTo(11, 0.8);
+    blade.lineTo(12.5, 3.5);
+    blade.lineTo(12.5, 27);
+    shape(p, blade, Steel, 1.0);
+    dot(p, 10, 4, Paper, 1, 22);
+    QPainterPath guard;
+    guard.addRect(QRectF(6.5, 26.5, 9, 2));
+    shape(p, guard, Gold, 0.9);
+    hand(p, QPointF(11, holding.y()));
+    shape(p, ellipse(11, holding.y() + 3.2, 1.3, 1.2), Gold, 0.7);
+    hand(p, resting);
+
+    neck(p);
+    // Hair framing the face, curled at the ends.
+    QPainterPath hair;
+    hair.addEllipse(QPointF(Mid, 12.5), 7.6, 8);
+    for (int side = -1; side <= 1; side += 2)
+        hair.addEllipse(QPointF(Mid + side * 6.8, 18.5), 2.2, 2.2);
+    hair.setFillRule(Qt::WindingFill);
+    shape(p, hair.simplified(), Hair);
     face(p, false, false);
     // Beard and moustache: the quickest tell of a king.
     QPainterPath beard;
-    beard.moveTo(Mid - 5, 15.5);
-    beard.quadTo(Mid - 4.5, 24, Mid, 27);
-    beard.quadTo(Mid + 4.5, 24, Mid + 5, 15.5);
-    beard.quadTo(Mid + 3, 19.5, Mid + 1.6, 18.6);
-    beard.lineTo(Mid - 1.6, 18.6);
-    beard.quadTo(Mid - 3, 19.5, Mid - 5, 15.5);
-    shape(p, beard, Hair, 0.5);
-    p.setPen(edge(0.4));
-    p.drawLine(QPointF(Mid - 1.5, 21), QPointF(Mid - 0.8, 25));
-    p.drawLine(QPointF(Mid + 1.5, 21), QPointF(Mid + 0.8, 25));
+    beard.moveTo(17.4, 14.5);
+    beard.quadTo(17.2, 22, Mid, 25.5);
+    beard.quadTo(27.8, 22, 27.6, 14.5);
+    beard.quadTo(26.5, 19.5, 24.5, 18.6);
+    beard.lineTo(20.5, 18.6);
+    beard.quadTo(18.5, 19.5, 17.4, 14.5);
+    beard.closeSubpath();
+    shape(p, beard, Hair, 0.7);
+    dot(p, 21, 21, Ink.lighter(300), 1, 3);
+    dot(p, 23, 21, Ink.lighter(300), 1, 3);
     QPainterPath moustache;
-    moustache.moveTo(Mid, 17.3);
-    moustache.quadTo(Mid - 2.5, 16.2, Mid - 3.6, 18.4);
-    moustache.quadTo(Mid - 2, 17.6, Mid, 18.2);
-    moustache.quadTo(Mid + 2, 17.6, Mid + 3.6, 18.4);
-    moustache.quadTo(Mid + 2.5, 16.2, Mid, 17.3);
-    shape(p, moustache, Hair, 0.4);
-    // Tall crown with three points.
+    moustache.moveTo(Mid, 16.1);
+    moustache.quadTo(19.5, 15.4, 18.6, 17.8);
+    moustache.quadTo(20.5, 16.9, Mid, 17.1);
+    moustache.quadTo(24.5, 16.9, 26.4, 17.8);
+    moustache.quadTo(25.5, 15.4, Mid, 16.1);
+    shape(p, moustache, Hair, 0.6);
+    dot(p, 21, 18, Lips, 3, 1);
+
+    // Tall crown with three points and a jewelled band.
     QPainterPath crown;
-    crown.moveTo(Mid - 7, 9.5);
-    crown.lineTo(Mid - 7.5, 1.2);
-    crown.lineTo(Mid - 3.5, 5);
-    crown.lineTo(Mid, 0.4);
-    crown.lineTo(Mid + 3.5, 5);
-    crown.lineTo(Mid + 7.5, 1.2);
-    crown.lineTo(Mid + 7, 9.5);
+    crown.moveTo(16.5, 8.5);
+    crown.lineTo(16, 1.5);
+    crown.lineTo(19.5, 4.5);
+    crown.lineTo(Mid, 0.8);
+    crown.lineTo(25.5, 4.5);
+    crown.lineTo(29, 1.5);
+    crown.lineTo(28.5, 8.5);
     crown.closeSubpath();
-    shape(p, crown, Gold, 0.5);
-    p.drawLine(QPointF(Mid - 7, 7), QPointF(Mid + 7, 7));
-    p.setPen(edge(0.35));
-    p.setBrush(Red);
-    p.drawEllipse(QPointF(Mid, 8.2), 1.1, 0.9);
-    p.setBrush(Blue);
-    p.drawEllipse(QPointF(Mid - 4, 8.2), 0.9, 0.8);
-    p.drawEllipse(QPointF(Mid + 4, 8.2), 0.9, 0.8);
-    p.restore();
+    shape(p, crown, Gold);
+    p.setPen(edge(0.8));
+    p.drawLine(QPointF(16.5, 5.8), QPointF(28.5, 5.8));
+    dot(p, 22, 6, Red, 1, 2);
+    dot(p, 18, 6, Blue, 2, 2);
+    dot(p, 25, 6, Blue, 2, 2);
 }
 
 void queen(QPainter &p, const QColor &a, const QColor &b)
 {
-    // Veil behind long hair.
-    beginHead(p);
-    QPainterPath veil;
-    veil.moveTo(Mid - 6, 3);
-    veil.cubicTo(Mid - 12, 6, Mid - 12, 18, Mid - 14, 26);
-    veil.lineTo(Mid + 14, 26);
-    veil.cubicTo(Mid + 12, 18, Mid + 12, 6, Mid + 6, 3);
-    veil.closeSubpath();
-    shape(p, veil, b.darker(140));
-    p.restore();
-    beginRobe(p);
-    robe(p, a, b, false);
-    p.restore();
-    beginHead(p);
+    // Long hair falling behind the shoulders.
     QPainterPath hair;
-    hair.moveTo(Mid - 6.5, 8);
-    hair.cubicTo(Mid - 9, 14, Mid - 8, 22, Mid - 9, 26);
-    hair.lineTo(Mid - 4, 24);
-    hair.lineTo(Mid + 4, 24);
-    hair.lineTo(Mid + 9, 26);
-    hair.cubicTo(Mid + 8, 22, Mid + 9, 14, Mid + 6.5, 8);
-    hair.quadTo(Mid, 4, Mid - 6.5, 8);
-    shape(p, hair, Hair, 0.5);
-    face(p, true, true);
-    // Small crown of rounded lobes with a cross.
-    QPainterPath crown;
-    crown.addRoundedRect(QRectF(Mid - 5.5, 5.5, 11, 3), 0.8, 0.8);
-    for (int i = -1; i <= 1; ++i)
-        crown.addEllipse(QPointF(Mid + i * 3.6, 4.8), 1.8, 1.8);
-    crown.setFillRule(Qt::WindingFill);
-    shape(p, crown.simplified(), Gold, 0.5);
-    p.setPen(edge(0.6));
-    p.drawLine(QPointF(Mid, 0.6), QPointF(Mid, 3.2));
-    p.drawLine(QPointF(Mid - 1.2, 1.6), QPointF(Mid + 1.2, 1.6));
-    p.setBrush(Red);
-    p.setPen(edge(0.3));
-    p.drawEllipse(QPointF(Mid, 7), 0.9, 0.9);
-    p.restore();
-    beginRobe(p);
-    // Necklace.
-    p.setPen(edge(0.35));
-    p.setBrush(Gold);
-    for (int i = -3; i <= 3; ++i)
-        p.drawEllipse(QPointF(Mid + i * 1.7, 24.2 + (i * i) * 0.18), 0.75, 0.75);
-    // The flower she holds.
-    p.setPen(QPen(Leaf.darker(130), 0.9, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath stem;
-    stem.moveTo(36, 34);
-    stem.quadTo(38.5, 26, 37, 17);
+    hair.moveTo(Mid, 4);
+    hair.cubicTo(14, 4, 14.5, 16, 12.5, 25);
+    hair.lineTo(32.5, 25);
+    hair.cubicTo(30.5, 16, 31, 4, Mid, 4);
+    hair.closeSubpath();
+    shape(p, hair, Hair);
+    // A few darker strands so the hair reads as hair, not as a gold panel.
+    p.setPen(QPen(Hair.darker(135), 0.7, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath strand;
+        strand.moveTo(Mid + side * 6.5, 9);
+        strand.quadTo(Mid + side * 8.2, 16, Mid + side * 7.6, 24.5);
+        p.drawPath(strand);
+    }
+
+    torso(p, b, a, Motif::Dots);
+    // A rounded neckline edged in gold, with a jewel on a chain.
+    neck(p);
+    QPainterPath chest;
+    chest.moveTo(17, 21.5);
+    chest.quadTo(17.5, 26.5, Mid, 26.5);
+    chest.quadTo(27.5, 26.5, 28, 21.5);
+    chest.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Skin);
+    p.drawPath(chest);
+    QPainterPath trim;
+    trim.moveTo(16, 21.5);
+    trim.quadTo(16.5, 27.5, Mid, 27.5);
+    trim.quadTo(28.5, 27.5, 29, 21.5);
+    shape(p, thick(trim, 2, Qt::FlatCap), Gold, 0.6);
+    p.setPen(QPen(Gold.darker(130), 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(19, 19, 7, 5), 200 * 16, 140 * 16);
+    dot(p, 22, 24, Red, 1, 1);
+
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), a, Gold, Gold);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), b, Gold, Gold);
+
+    // The flower she holds up beside her face.
+    p.setPen(QPen(Leaf.darker(140), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath stem;
+    stem.moveTo(11, holding.y() + 1);
+    stem.quadTo(11.8, 22, 10.5, 16);
     p.drawPath(stem);
     QPainterPath leaf;
-    leaf.moveTo(37.6, 25);
-    leaf.quadTo(41.5, 21.5, 42.5, 24.5);
-    leaf.quadTo(40, 26, 37.6, 25);
-    shape(p, leaf, Leaf, 0.35);
-    p.setPen(edge(0.35));
+    leaf.moveTo(11.2, 22.5);
+    leaf.quadTo(14.5, 19, 15.5, 21.2);
+    leaf.quadTo(13.5, 23.2, 11.2, 22.5);
+    shape(p, leaf, Leaf, 0.6);
+    p.setPen(edge(0.6));
     p.setBrush(Red);
     for (int i = 0; i < 5; ++i) {
-        const QTransform t = QTransform().translate(37, 16).rotate(i * 72);
-        p.drawEllipse(t.map(QPointF(0, -1.9)), 1.5, 1.5);
+        const QTransform t = QTransform().translate(10.5, 14.5).rotate(i * 72);
+        p.drawEllipse(t.map(QPointF(0, -1.7)), 1.5, 1.5);
     }
     p.setBrush(Gold);
-    p.drawEllipse(QPointF(37, 16), 1.1, 1.1);
-    shape(p, ellipse(35.5, 32.5, 2.4, 2), Skin, 0.45);
-    p.restore();
+    p.drawEllipse(QPointF(10.5, 14.5), 1.0, 1.0);
+    hand(p, QPointF(11, holding.y()));
+    hand(p, resting);
+
+    face(p, true, true);
+    // Hair parted over the brow.
+    QPainterPath fringe;
+    fringe.moveTo(17.2, 11.5);
+    fringe.quadTo(17.5, 6.5, Mid, 6.8);
+    fringe.quadTo(27.5, 6.5, 27.8, 11.5);
+    fringe.quadTo(25, 8.8, Mid, 9.2);
+    fringe.quadTo(20, 8.8, 17.2, 11.5);
+    fringe.closeSubpath();
+    shape(p, fringe, Hair, 0.7);
+
+    // A low coronet of pearls with a small cross: plainly not the king's.
+    QPainterPath crown;
+    crown.moveTo(17.5, 7.5);
+    crown.lineTo(18, 4.5);
+    crown.lineTo(20.2, 5.6);
+    crown.lineTo(Mid, 3.2);
+    crown.lineTo(24.8, 5.6);
+    crown.lineTo(27, 4.5);
+    crown.lineTo(27.5, 7.5);
+    crown.closeSubpath();
+    shape(p, crown, Gold);
+    for (qreal x : {18.0, 27.0})
+        shape(p, ellipse(x, 3.8, 1.1, 1.1), Paper, 0.6);
+    dot(p, 22, 1, Ink, 1, 2.5);
+    dot(p, 21, 1.6, Ink, 3, 0.9);
+    dot(p, 20, 6, Red);
+    dot(p, 22, 5, Blue, 1, 2);
+    dot(p, 24, 6, Red);
 }
 
 void jack(QPainter &p, const QColor &a, const QColor &b)
 {
-    // Halberd: pole and axe head beside him.
-    beginRobe(p);
+    torso(p, a, b, Motif::Stripes);
+    belt(p, 32);
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, a, Paper);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(40.5, 31.5), QPointF(35, 35.5), a, b, Paper);
+
+    // Halberd: a long pole and its axe head high beside him.
     QPainterPath pole;
-    pole.addRect(QRectF(6.4, 6, 1.6, 38));
-    shape(p, pole, QColor(150, 95, 40), 0.4);
+    pole.addRect(QRectF(9.5, 6, 3, H));
+    shape(p, pole, Wood, 1.0);
     QPainterPath axe;
-    axe.moveTo(7.2, 0.5);
-    axe.lineTo(8.4, 4);
-    axe.lineTo(8.2, 5.5);
-    axe.quadTo(13, 6, 12.5, 10.5);
-    axe.quadTo(10, 9, 8, 10);
-    axe.lineTo(6.4, 10);
-    axe.quadTo(4, 8.5, 2.5, 9.5);
-    axe.quadTo(2.5, 6.5, 6.2, 5.5);
-    axe.lineTo(6, 4);
+    axe.moveTo(11, 0.6);
+    axe.lineTo(12.3, 4);
+    axe.lineTo(12.5, 6);
+    axe.lineTo(15.5, 7.5);
+    axe.lineTo(12.5, 9);
+    axe.lineTo(9.5, 9.5);
+    axe.quadTo(6, 8, 3.8, 10.5);
+    axe.quadTo(3.2, 5.5, 9.5, 4.8);
+    axe.lineTo(9.7, 4);
     axe.closeSubpath();
-    shape(p, axe, Steel, 0.45);
-    robe(p, a, b, false);
-    // Buttoned doublet and a round collar.
-    p.setPen(edge(0.3));
-    p.setBrush(Ink);
-    for (int i = 0; i < 4; ++i)
-        p.drawEllipse(QPointF(Mid, 27 + i * 4), 0.55, 0.55);
-    QPainterPath collar;
-    collar.addEllipse(QPointF(Mid, 23.3), 6, 1.8);
-    shape(p, collar, Qt::white, 0.45);
-    shape(p, ellipse(7.2, 30.5, 2.4, 2.1), Skin, 0.45);
-    p.restore();
-    beginHead(p);
+    shape(p, axe, Steel, 0.8);
+    hand(p, QPointF(11, holding.y()));
+    hand(p, resting);
+
+    // A white ruff round the neck.
+    neck(p);
+    QPainterPath ruff;
+    ruff.addEllipse(QPointF(Mid, 22.5), 7, 2.3);
+    shape(p, ruff, Paper, 0.7);
+    for (qreal x : {17.0, 20.0, 24.0, 27.0})
+        dot(p, x, 22, Ink.lighter(350), 1, 2);
+
     // Short curled hair and a young, clean face.
     QPainterPath hair;
-    hair.addEllipse(QPointF(Mid, 13), 6.4, 6.5);
+    hair.addEllipse(QPointF(Mid, 12.5), 6.6, 6.8);
     for (int side = -1; side <= 1; side += 2)
         for (int i = 0; i < 3; ++i)
-            hair.addEllipse(QPointF(Mid + side * 5.6, 14 + i * 2.6), 1.8, 1.6);
+            hair.addEllipse(QPointF(Mid + side * 6, 12.5 + i * 2.6), 1.8, 1.6);
     hair.setFillRule(Qt::WindingFill);
-    shape(p, hair.simplified(), Hair, 0.45);
-    face(p, false, false);
-    // Flat cap with a band and a feather: no crown for the jack.
-    QPainterPath feather;
-    feather.moveTo(Mid + 4, 6);
-    feather.cubicTo(Mid + 7, 0.5, Mid + 10, 0, Mid + 12, 0.8);
-    feather.cubicTo(Mid + 10, 2.5, Mid + 8, 4, Mid + 5, 7.5);
-    feather.closeSubpath();
-    shape(p, feather, Qt::white, 0.45);
-    p.drawLine(QPointF(Mid + 5, 6.8), QPointF(Mid + 11.5, 1));
+    shape(p, hair.simplified(), Hair, 0.7);
+    face(p, false, true);
+
+    // Flat cap with a gold band; the plume stands up and curls back over it,
+    // well inside the frame and clear of the suit sign.
+    QPainterPath plume;
+    plume.moveTo(27.8, 6.5);
+    plume.cubicTo(31.5, 3, 30, -0.2, 25.5, 0.7);
+    plume.cubicTo(22, 1.3, 19, 2.8, 17, 5);
+    plume.cubicTo(21, 3.2, 27, 1.8, 25.2, 6.5);
+    plume.closeSubpath();
+    shape(p, plume, a, 0.7);
+    QPainterPath quill;
+    quill.moveTo(26.6, 6);
+    quill.cubicTo(29, 3, 28, 1.6, 25, 2);
+    quill.quadTo(21.5, 2.6, 18.5, 4.4);
+    p.setPen(QPen(Paper, 0.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(quill);
     QPainterPath cap;
-    cap.moveTo(Mid - 9, 8.5);
-    cap.quadTo(Mid - 8, 2.5, Mid, 2.5);
-    cap.quadTo(Mid + 8, 2.5, Mid + 9, 8.5);
+    cap.moveTo(14, 8.5);
+    cap.quadTo(15, 3.2, Mid, 3.2);
+    cap.quadTo(30, 3.2, 31, 8.5);
     cap.closeSubpath();
-    shape(p, cap, a, 0.5);
+    shape(p, cap, b);
     QPainterPath band;
-    band.addRoundedRect(QRectF(Mid - 8, 7, 16, 2.4), 1, 1);
-    shape(p, band, Gold, 0.45);
-    p.restore();
+    band.addRect(QRectF(15.5, 7, 14, 2));
+    shape(p, band, Gold, 0.8);
 }
 
 } // namespace
@@ -366,6 +489,9 @@ void CourtPainter::paint(QPainter &p, int suit, int rank)
         // The suit sign on the side away from what the figure holds.
         const qreal pipX = mirrored ? 5 : W - 5;
         p.fillPath(SuitPips::placed(suit, pipX, 5.5, 7), SuitPips::ink(suit));
+        // Each half ends in one row of ink; with its turned twin that makes
+        // a two-pixel divider exactly on the card's middle.
+        p.fillRect(QRectF(0, H - 1, W, 1), Ink);
         p.restore();
     }
     // The frame on whole pixels, so it stays a crisp one-pixel line.
