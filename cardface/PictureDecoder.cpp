@@ -97,25 +97,31 @@ bool decodeLzw(Bytes &in, int minCodeSize, QByteArray &indices)
     if (minCodeSize < 2 || minCodeSize > 8)
         return false;
     constexpr int maxCodes = 4096;
+    // Each code's string is its prefix code's string plus one suffix byte;
+    // knowing its length and first byte lets it be written straight into
+    // place, back to front, without a stack.
     std::array<quint16, maxCodes> prefix{};
     std::array<quint8, maxCodes> suffix{};
-    std::array<quint8, maxCodes + 1> stack{};
+    std::array<quint8, maxCodes> head{};
+    std::array<quint16, maxCodes> length{};
 
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
     int codeSize = minCodeSize + 1;
     int next = clear + 2;
     int previous = -1;
-    quint8 first = 0;
     qsizetype out = 0;
     const qsizetype wanted = indices.size();
-    char *const target = indices.data();
+    auto *const target = reinterpret_cast<quint8 *>(indices.data());
     quint32 bits = 0;
     int bitCount = 0;
     bool ended = false;
 
-    for (int i = 0; i < clear; ++i)
+    for (int i = 0; i < clear; ++i) {
         suffix[i] = quint8(i);
+        head[i] = quint8(i);
+        length[i] = 1;
+    }
 
     for (;;) {
         quint8 blockSize = 0;
@@ -125,12 +131,12 @@ bool decodeLzw(Bytes &in, int minCodeSize, QByteArray &indices)
             break;
         if (!in.has(blockSize))
             return false;
-        const char *block = in.here();
+        const auto *block = reinterpret_cast<const quint8 *>(in.here());
         in.skip(blockSize);
         for (int b = 0; b < blockSize && !ended; ++b) {
-            bits |= quint32(quint8(block[b])) << bitCount;
+            bits |= quint32(block[b]) << bitCount;
             bitCount += 8;
-            while (bitCount >= codeSize && !ended) {
+            while (bitCount >= codeSize) {
                 const int code = int(bits & ((1u << codeSize) - 1));
                 bits >>= codeSize;
                 bitCount -= codeSize;
@@ -144,43 +150,44 @@ bool decodeLzw(Bytes &in, int minCodeSize, QByteArray &indices)
                     ended = true;
                     break;
                 }
-                int top = 0;
-                int walk = code;
                 if (previous < 0) {
-                    if (code >= clear)
+                    if (code >= clear || out >= wanted)
                         return false;
-                    first = quint8(code);
-                    stack[top++] = first;
-                } else {
-                    if (code > next || (code == next && next >= maxCodes))
-                        return false;
-                    if (code == next) {
-                        // The one code that may name the entry being built.
-                        stack[top++] = first;
-                        walk = previous;
-                    }
-                    while (walk >= clear) {
-                        if (top >= maxCodes)
-                            return false;
-                        stack[top++] = suffix[walk];
-                        walk = prefix[walk];
-                    }
-                    first = quint8(walk);
-                    stack[top++] = first;
-                    if (next < maxCodes) {
-                        prefix[next] = quint16(previous);
-                        suffix[next] = first;
-                        ++next;
-                        if (next == (1 << codeSize) && codeSize < 12)
-                            ++codeSize;
-                    }
+                    target[out++] = quint8(code);
+                    previous = code;
+                    continue;
+                }
+                if (code > next || code >= maxCodes)
+                    return false;
+                // The one code that may name the entry being built: the
+                // previous string followed by its own first byte.
+                const bool building = code == next;
+                const int len = building ? length[previous] + 1 : length[code];
+                const quint8 first = building ? head[previous] : head[code];
+                if (out + len > wanted)
+                    return false;
+                quint8 *at = target + out + len - 1;
+                int walk = code;
+                if (building) {
+                    *at-- = first;
+                    walk = previous;
+                }
+                while (walk >= clear) {
+                    *at-- = suffix[walk];
+                    walk = prefix[walk];
+                }
+                *at = quint8(walk);
+                out += len;
+                if (next < maxCodes) {
+                    prefix[next] = quint16(previous);
+                    suffix[next] = first;
+                    head[next] = head[previous];
+                    length[next] = quint16(length[previous] + 1);
+                    ++next;
+                    if (next == (1 << codeSize) && codeSize < 12)
+                        ++codeSize;
                 }
                 previous = code;
-                while (top > 0) {
-                    const quint8 value = stack[--top];
-                    if (out < wanted)
-                        target[out++] = char(value);
-                }
             }
         }
         if (ended)
