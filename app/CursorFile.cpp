@@ -1,5 +1,7 @@
 #include "CursorFile.h"
 
+#include "PictureDecoder.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -40,12 +42,18 @@ std::optional<CursorFile::Contents> CursorFile::parse(const QByteArray &bytes)
         || imageSize > quint32(bytes.size()) - imageOffset)
         return std::nullopt;
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QImageReader reader(&buffer, "cur");
-    QImage picture = reader.read();
+    // Our own reader takes the bitmap entries every cursor editor writes,
+    // without waking Qt's image plugins at start-up; Qt's reader is the
+    // fallback for anything else (a PNG-compressed entry).
+    QImage picture = PictureDecoder::decodeDib(QByteArrayView(bytes).sliced(imageOffset, imageSize));
+    if (picture.isNull()) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        if (!buffer.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QImageReader reader(&buffer, "cur");
+        picture = reader.read();
+    }
     if (picture.isNull())
         return std::nullopt;
 

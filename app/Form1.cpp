@@ -8,12 +8,14 @@
 #include "CountEntry.h"
 #include "Main.h"
 #include "OutputFolder.h"
+#include "PictureDecoder.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "WindowPointer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
 
@@ -94,8 +96,12 @@ void Form1::applyLook()
 QIcon Form1::applicationIcon()
 {
     QIcon icon;
-    for (int size : {32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/app/velmora-%1.png").arg(size), QSize(size, size));
+    QFile file(QStringLiteral(":/app/velmora.ico"));
+    if (!file.open(QIODevice::ReadOnly))
+        return icon;
+    const auto pictures = PictureDecoder::decodeIconFile(file.readAll());
+    for (const QImage &picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(picture));
     return icon;
 }
 

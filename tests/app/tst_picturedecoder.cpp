@@ -1,5 +1,5 @@
-// The card set's own picture reader against Qt's, on every committed picture,
-// and on damaged data.
+// The program's own picture reader against Qt's, on every picture it ships
+// (the card set, the icon, the hand pointer), and on damaged data.
 #include "CardImageSet.h"
 #include "PictureDecoder.h"
 
@@ -37,6 +37,52 @@ private slots:
         for (int y = 0; y < a.height(); ++y)
             QVERIFY2(memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) == 0,
                      qPrintable(QStringLiteral("row %1 differs").arg(y)));
+    }
+
+    // The icon's pictures as the PNGs drawn beside it show them. Qt's icon
+    // reader is no reference here: it leaves out the mask of the 24-bit
+    // 32-pixel picture, whose corners then come out black.
+    void decodesTheIconAsItsPngsShowIt()
+    {
+        QFile f(QStringLiteral(VELMORA_ICONS "/velmora.ico"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QImage> ours = PictureDecoder::decodeIconFile(f.readAll());
+        const QList<int> sizes{32, 48, 128, 256};
+        QCOMPARE(ours.size(), sizes.size());
+        for (int i = 0; i < sizes.size(); ++i) {
+            const QImage png(QStringLiteral(VELMORA_ICONS "/velmora-%1.png").arg(sizes.at(i)));
+            QVERIFY(!png.isNull());
+            QCOMPARE(qAlpha(ours.at(i).pixel(0, 0)), 0); // transparent corners
+            if (i > 0) {
+                expectSamePixels(ours.at(i), png);
+                continue;
+            }
+            // One bit of transparency: shown where the PNG is mostly opaque,
+            // in the PNG's colour.
+            const QImage a = ours.at(i).convertToFormat(QImage::Format_ARGB32);
+            const QImage b = png.convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(a.size(), b.size());
+            for (int y = 0; y < a.height(); ++y) {
+                for (int x = 0; x < a.width(); ++x) {
+                    const bool shown = qAlpha(b.pixel(x, y)) >= 128;
+                    QCOMPARE(qAlpha(a.pixel(x, y)), shown ? 255 : 0);
+                    if (shown)
+                        QCOMPARE(a.pixel(x, y) & 0xffffffu, b.pixel(x, y) & 0xffffffu);
+                }
+            }
+        }
+    }
+
+    void decodesTheCursorAsQtDoes()
+    {
+        QFile f(QStringLiteral(VELMORA_ICONS "/HAND-M.CUR"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QImage> ours = PictureDecoder::decodeIconFile(f.readAll());
+        QCOMPARE(ours.size(), 1);
+        QImageReader reader(f.fileName(), "cur");
+        const QImage qt = reader.read();
+        QVERIFY2(!qt.isNull(), qPrintable(reader.errorString()));
+        expectSamePixels(ours.first(), qt);
     }
 
     // Every prefix of a real picture, and the same with bytes flipped, gives
@@ -96,6 +142,16 @@ private slots:
     }
 
 private:
+    static void expectSamePixels(const QImage &ours, const QImage &reference)
+    {
+        QCOMPARE(ours.size(), reference.size());
+        const QImage a = ours.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage b = reference.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < a.height(); ++y)
+            QVERIFY2(memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) == 0,
+                     qPrintable(QStringLiteral("row %1 differs").arg(y)));
+    }
+
     static QByteArray bytesOf(const QString &name)
     {
         QFile file(CardImageSet::resourcePath(name));

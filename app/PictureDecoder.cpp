@@ -274,6 +274,94 @@ QImage decodeGif(QByteArrayView data)
     }
 }
 
+QImage decodeDib(QByteArrayView dib)
+{
+    Bytes in(dib);
+    if (dib.size() < 40 || in.u32At(0) < 40)
+        return {};
+    const quint32 headerSize = in.u32At(0);
+    const qint64 width = qint32(in.u32At(4));
+    const qint64 height = qint32(in.u32At(8)) / 2; // the colour picture, then its mask
+    const int bitsPerPixel = in.u16At(14);
+    if (in.u32At(16) != 0 || width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+        return {};
+    if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)
+        return {};
+    QList<QRgb> palette;
+    qsizetype at = headerSize;
+    if (bitsPerPixel <= 8) {
+        int entries = int(in.u32At(32));
+        if (entries <= 0 || entries > (1 << bitsPerPixel))
+            entries = 1 << bitsPerPixel;
+        if (at + qsizetype(entries) * 4 > dib.size())
+            return {};
+        for (int i = 0; i < entries; ++i, at += 4)
+            palette.append(qRgb(in.at(at + 2), in.at(at + 1), in.at(at)));
+    }
+    const qsizetype stride = ((width * bitsPerPixel + 31) / 32) * 4;
+    const qsizetype maskStride = ((width + 31) / 32) * 4;
+    const qsizetype maskAt = at + stride * height;
+    if (maskAt + maskStride * height > dib.size())
+        return {};
+
+    QImage image(int(width), int(height), QImage::Format_ARGB32);
+    bool anyAlpha = false;
+    for (int y = 0; y < height; ++y) {
+        const qsizetype row = at + stride * (height - 1 - y);
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (bitsPerPixel == 32) {
+                const qsizetype p = row + qsizetype(x) * 4;
+                line[x] = qRgba(in.at(p + 2), in.at(p + 1), in.at(p), in.at(p + 3));
+                anyAlpha = anyAlpha || in.at(p + 3) != 0;
+            } else if (bitsPerPixel == 24) {
+                const qsizetype p = row + qsizetype(x) * 3;
+                line[x] = qRgb(in.at(p + 2), in.at(p + 1), in.at(p));
+            } else {
+                const int index = bitsPerPixel == 8 ? in.at(row + x)
+                    : (x % 2 == 0 ? in.at(row + x / 2) >> 4 : in.at(row + x / 2) & 0x0f);
+                line[x] = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
+            }
+        }
+    }
+    // A picture with its own alpha says what is transparent; otherwise the mask
+    // does, one bit a pixel, set where the picture is see-through.
+    if (!anyAlpha) {
+        for (int y = 0; y < height; ++y) {
+            const qsizetype row = maskAt + maskStride * (height - 1 - y);
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const bool clear = (in.at(row + x / 8) >> (7 - x % 8)) & 1;
+                line[x] = clear ? qRgba(0, 0, 0, 0) : (line[x] | 0xff000000u);
+            }
+        }
+    }
+    return image;
+}
+
+QList<QImage> decodeIconFile(QByteArrayView data)
+{
+    Bytes in(data);
+    if (data.size() < 6 || in.u16At(0) != 0 || (in.u16At(2) != 1 && in.u16At(2) != 2))
+        return {};
+    const int count = in.u16At(4);
+    QList<QImage> images;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + qsizetype(i) * 16;
+        if (entry + 16 > data.size())
+            return {};
+        const quint32 size = in.u32At(entry + 8);
+        const quint32 offset = in.u32At(entry + 12);
+        if (offset > quint32(data.size()) || size > quint32(data.size()) - offset)
+            return {};
+        const QImage image = decodeDib(data.sliced(offset, size));
+        if (image.isNull())
+            return {};
+        images.append(image);
+    }
+    return images;
+}
+
 QImage decodeBmp(QByteArrayView data)
 {
     Bytes in(data);
