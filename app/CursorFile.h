@@ -11,7 +11,8 @@
 // Qt's icon reader decodes the picture of a .cur but drops the hotspot, which
 // lives in the file's first directory entry (bytes 10-13, x then y, little
 // endian). Without it a hand pointer would click with its wrist instead of its
-// fingertip, so the directory is read here and the picture is left to Qt.
+// fingertip, so the directory is read here; the picture goes to the program's
+// own reader, and to Qt's only when it is a kind ours does not read.
 class CursorFile
 {
 public:

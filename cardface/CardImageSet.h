@@ -28,7 +28,7 @@ public:
     static const CardImageSet &shared();
 
     // Loads every picture now. A compiled-in picture that cannot be decoded
-    // (a missing resource or a missing GIF image plugin) ends the program with
+    // (a missing or damaged resource, a broken build) ends the program with
     // qFatal: nothing this set promises can work without it.
     CardImageSet();
     Q_DISABLE_COPY_MOVE(CardImageSet)
