@@ -34,7 +34,6 @@ public:
     CardDraw &draw() { return *m_draw; }
     OutputFolder &outputFolder() { return *m_folder; }
     CardExport &exporter() { return *m_export; }
-    CardPreview &preview() { return *m_preview; }
     Deck *Deck1() const { return m_deck; }
 
     // The four sizes of the program's icon.

@@ -1,5 +1,6 @@
 #include "CardDraw.h"
 
+#include "CardEntry.h"
 #include "ErrorReport.h"
 #include "Failure.h"
 #include "Guard.h"
@@ -30,11 +31,6 @@ CardDraw::~CardDraw()
     *m_alive = false;
 }
 
-QString CardDraw::entryText(int cardNumber)
-{
-    return QStringLiteral("Card ") + QString::number(cardNumber);
-}
-
 double CardDraw::RandomIndex(qint32 n)
 {
     m_random.reseed(Platform::current().secondsSinceMidnight());
@@ -46,10 +42,7 @@ bool CardDraw::IsCardListed(qint16 cardNumber) const
 {
     const qint16 count = NumberText::toInt16(double(m_list->count()));
     for (qint16 j = 0; j < count; ++j) {
-        const QStringList words = NumberText::splitAtBlanks(m_list->item(j)->text());
-        if (words.size() < 2)
-            throw Failure(QStringLiteral("Subscript out of range"));
-        if (NumberText::toInt16(words.at(1)) == cardNumber)
+        if (CardEntry::cardNumber(NumberText::splitAtBlanks(m_list->item(j)->text())) == cardNumber)
             return true;
     }
     return false;
@@ -132,7 +125,7 @@ void CardDraw::PushButton2_Click()
             if (exhausted)
                 break;
 
-            guard(112, [&] { m_list->addItem(entryText(int(candidate) + 1)); });
+            guard(112, [&] { m_list->addItem(CardEntry::text(int(candidate) + 1)); });
 
             if (!guard(114, [&] {
                     if (i == std::numeric_limits<qint32>::max())

@@ -38,8 +38,6 @@ public:
     void abortAll();
     bool isRunning() const { return m_depth > 0; }
 
-    static QString entryText(int cardNumber);
-
 private:
     bool allCardsListed() const;
 

@@ -1,5 +1,6 @@
 #include "CardPreview.h"
 
+#include "CardEntry.h"
 #include "Deck.h"
 #include "Failure.h"
 #include "ListBox.h"
@@ -23,12 +24,8 @@ void CardPreview::List1_Click()
     // Every entry a draw makes is "Card N"; anything else has no card to show,
     // and a selection handler has nobody to report to, so it leaves the
     // preview as it is.
-    const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
-    if (words.size() < 2)
-        return;
     try {
-        const qint16 cardNumber = NumberText::toInt16(words.at(1));
-        m_deck->setChangeCard(NumberText::toInt16(double(cardNumber) - 1));
+        m_deck->setChangeCard(CardEntry::cardIndex(NumberText::splitAtBlanks(m_list->item(row)->text())));
     } catch (const Failure &) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "CardExport.h"
 
 #include "AddFolder.h"
+#include "CardEntry.h"
 #include "Deck.h"
 #include "ErrorReport.h"
 #include "Failure.h"
@@ -107,10 +108,7 @@ void CardExport::PushButton1_Click()
         // Without this entry's face in the control, saving would write another
         // card's face under this card's name: skip the entry instead.
         const bool faceSet = guard(112, [&] {
-            if (words.size() < 2)
-                throw Failure(QStringLiteral("Subscript out of range"));
-            const qint16 cardNumber = NumberText::toInt16(words.at(1));
-            m_deck->setChangeCard(NumberText::toInt16(double(cardNumber) - 1));
+            m_deck->setChangeCard(CardEntry::cardIndex(words));
         });
         if (faceSet && guard(114, [&] {
                 saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(index)));

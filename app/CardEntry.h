@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// A drawn card's list entry, "Card N": the list is the only record of the
+// draw, so the draw writes it here and every reader takes the card back here.
+namespace CardEntry {
+
+// "Card " and the card number (1..52) in plain decimal.
+QString text(int cardNumber);
+
+// The card number from an entry's words (split at every blank): the second
+// word as a 16-bit whole number. Throws Failure when there is no second word
+// or it is no number that fits.
+qint16 cardNumber(const QStringList &words);
+
+// The face index of the card face control: the card number less one.
+qint16 cardIndex(const QStringList &words);
+
+} // namespace CardEntry
