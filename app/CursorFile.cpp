@@ -1,6 +1,6 @@
-#include "CursorFile.h"
+#include "app/CursorFile.h"
 
-#include "PictureDecoder.h"
+#include "cardface/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QFile>

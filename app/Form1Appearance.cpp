@@ -1,11 +1,11 @@
-#include "Form1.h"
+#include "app/Form1.h"
 #include "ui_Form1.h"
 
-#include "CursorFile.h"
-#include "Main.h"
-#include "PointerRules.h"
-#include "SkinFramework.h"
-#include "WindowPointer.h"
+#include "app/CursorFile.h"
+#include "app/Startup.h"
+#include "app/PointerRules.h"
+#include "app/SkinFramework.h"
+#include "core/WindowPointer.h"
 
 #include <QApplication>
 #include <QCheckBox>

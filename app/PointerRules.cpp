@@ -1,6 +1,6 @@
-#include "PointerRules.h"
+#include "app/PointerRules.h"
 
-#include "WindowPointer.h"
+#include "core/WindowPointer.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 // The real desktop: QMessageBox, QFileDialog, QDesktopServices, QTime and the
 // application's event loop.

@@ -1,4 +1,4 @@
-#include "SkinFramework.h"
+#include "app/SkinFramework.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "Form1.h"
-#include "QtPlatform.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "ShownProbe.h"
+#include "app/Form1.h"
+#include "app/QtPlatform.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
+#include "app/ShownProbe.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // The floor for start-up time and memory: Velmora's window as its layout file
 // describes it, with the same fixed size and fonts, but no subsystems behind
 // the controls, no settings, no pictures.
-#include "ShownProbe.h"
+#include "app/ShownProbe.h"
 #include "ui_Form1.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // make bench: Velmora against the floor of each thing it does, side by side in
 // one run. Every measure checks its result before its time counts.
-#include "BenchStats.h"
-#include "CardDraw.h"
-#include "CardExport.h"
-#include "CardImageSet.h"
-#include "Form1.h"
-#include "Platform.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
+#include "bench/BenchStats.h"
+#include "draw/CardDraw.h"
+#include "export/CardExport.h"
+#include "cardface/CardImageSet.h"
+#include "app/Form1.h"
+#include "core/Platform.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
 #include "ui_Form1.h"
 
 #include <QApplication>

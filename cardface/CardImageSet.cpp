@@ -1,6 +1,6 @@
-#include "CardImageSet.h"
+#include "cardface/CardImageSet.h"
 
-#include "PictureDecoder.h"
+#include "cardface/PictureDecoder.h"
 
 #include <QCoreApplication>
 #include <QImage>

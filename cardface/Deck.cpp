@@ -1,8 +1,8 @@
-#include "Deck.h"
+#include "cardface/Deck.h"
 
-#include "CardImageSet.h"
-#include "NumberText.h"
-#include "Platform.h"
+#include "cardface/CardImageSet.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
 
 #include <QMetaType>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PropertyBag.h"
+#include "cardface/PropertyBag.h"
 
 #include <QPixmap>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "CardDraw.h"
+#include "draw/CardDraw.h"
 
-#include "CardEntry.h"
-#include "ErrorReport.h"
-#include "Failure.h"
-#include "Guard.h"
-#include "ListBox.h"
-#include "NumberText.h"
-#include "Platform.h"
-#include "RandomSource.h"
-#include "WindowPointer.h"
+#include "core/CardEntry.h"
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
+#include "core/Guard.h"
+#include "core/ListBox.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
+#include "core/RandomSource.h"
+#include "core/WindowPointer.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -116,10 +116,8 @@ void CardDraw::PushButton2_Click()
                 });
                 if (!drawn && exhausted)
                     break;
-                bool listed = true;
-                if (!guard(110, [&] { listed = IsCardListed(NumberText::toInt16(candidate + 1)); }))
-                    listed = false; // a failed test goes on as if the card were free
-                if (!listed)
+                // A failed test goes on as if the card were free.
+                if (guard.test(110, [&] { return !IsCardListed(NumberText::toInt16(candidate + 1)); }))
                     break;
             }
             if (exhausted)
@@ -136,10 +134,7 @@ void CardDraw::PushButton2_Click()
         }
     }
 
-    bool hasEntries = true;
-    if (!guard(116, [&] { hasEntries = m_list->count() > 0; }))
-        hasEntries = true;
-    if (hasEntries)
+    if (guard.test(116, [&] { return m_list->count() > 0; }))
         guard(118, [&] { m_list->setListIndex(0); });
     guard(120, [&] { m_progress->setValue(0); });
     guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });

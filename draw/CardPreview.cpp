@@ -1,10 +1,10 @@
-#include "CardPreview.h"
+#include "draw/CardPreview.h"
 
-#include "CardEntry.h"
-#include "Deck.h"
-#include "Failure.h"
-#include "ListBox.h"
-#include "NumberText.h"
+#include "core/CardEntry.h"
+#include "cardface/Deck.h"
+#include "core/Failure.h"
+#include "core/ListBox.h"
+#include "core/NumberText.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
-#include "CountEntry.h"
+#include "draw/CountEntry.h"
 
-#include "NumberText.h"
-#include "Platform.h"
-#include "SettingsStore.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
+#include "core/SettingsStore.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
-#include "AddFolder.h"
+#include "export/AddFolder.h"
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <QDir>
 #include <QFileInfo>

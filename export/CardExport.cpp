@@ -1,14 +1,14 @@
-#include "CardExport.h"
+#include "export/CardExport.h"
 
-#include "AddFolder.h"
-#include "CardEntry.h"
-#include "Deck.h"
-#include "ErrorReport.h"
-#include "Failure.h"
-#include "Guard.h"
-#include "ListBox.h"
-#include "NumberText.h"
-#include "Platform.h"
+#include "export/AddFolder.h"
+#include "core/CardEntry.h"
+#include "cardface/Deck.h"
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
+#include "core/Guard.h"
+#include "core/ListBox.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
 
 #include <QDir>
 #include <QImage>
@@ -141,10 +141,7 @@ void CardExport::PushButton3_Click()
 {
     Guard guard(ErrorReport::location("PushButton3_Click"));
 
-    bool noSelection = false;
-    if (!guard(100, [&] { noSelection = m_list->currentRow() < 0; }))
-        noSelection = true;
-    if (noSelection) {
+    if (guard.test(100, [&] { return m_list->currentRow() < 0; })) {
         guard(112, [] {
             Platform::current().message(QStringLiteral("No card selected."), applicationTitle(),
                                         Platform::Icon::None);

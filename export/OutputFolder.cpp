@@ -1,9 +1,9 @@
-#include "OutputFolder.h"
+#include "export/OutputFolder.h"
 
-#include "AddFolder.h"
-#include "ErrorReport.h"
-#include "Guard.h"
-#include "SettingsStore.h"
+#include "export/AddFolder.h"
+#include "core/ErrorReport.h"
+#include "core/Guard.h"
+#include "core/SettingsStore.h"
 
 #include <QLineEdit>
 
@@ -34,15 +34,10 @@ void OutputFolder::PushButton9_Click()
     QString chosen;
 
     guard(100, [&] { chosen = AddFolder::BrowseFolder(m_owner, QStringLiteral("Please select folder:")); });
-    bool empty = false;
-    if (!guard(102, [&] { empty = chosen.isEmpty(); }))
-        empty = false;
-    if (empty)
+    // The branch that goes on is the one a failed test takes.
+    if (!guard.test(102, [&] { return !chosen.isEmpty(); }))
         return;
-    bool needsSeparator = true;
-    if (!guard(104, [&] { needsSeparator = !AddFolder::endsWithSeparator(chosen); }))
-        needsSeparator = true;
-    if (needsSeparator)
+    if (guard.test(104, [&] { return !AddFolder::endsWithSeparator(chosen); }))
         guard(106, [&] { m_field->setText(chosen + AddFolder::separator()); });
     else
         guard(108, [&] { m_field->setText(chosen); });

@@ -2,9 +2,9 @@
 // and never throw anything but Failure; a folder without a problem always
 // gives a path that starts with the folder text and ends with the entry and
 // ".bmp", joined by exactly one separator.
-#include "AddFolder.h"
-#include "CardExport.h"
-#include "Failure.h"
+#include "export/AddFolder.h"
+#include "export/CardExport.h"
+#include "core/Failure.h"
 
 #include <QDir>
 #include <cstdint>

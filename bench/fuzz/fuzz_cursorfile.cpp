@@ -1,6 +1,6 @@
 // Any bytes as a .cur file: no crash, no sanitizer report, and whatever is
 // accepted is a picture with its hotspot on one of its pixels.
-#include "CursorFile.h"
+#include "app/CursorFile.h"
 
 #include <QGuiApplication>
 #include <QRect>

@@ -1,9 +1,9 @@
-#include "CardDraw.h"
-#include "ErrorReport.h"
-#include "Form1.h"
-#include "FormFixture.h"
-#include "QtPlatform.h"
-#include "TestSettings.h"
+#include "draw/CardDraw.h"
+#include "core/ErrorReport.h"
+#include "app/Form1.h"
+#include "tests/support/FormFixture.h"
+#include "app/QtPlatform.h"
+#include "tests/support/TestSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The main window: laid out as designed, and its handlers meeting correctly.
-#include "FormFixture.h"
-#include "Main.h"
-#include "TestSettings.h"
+#include "tests/support/FormFixture.h"
+#include "app/Startup.h"
+#include "tests/support/TestSettings.h"
 
 #include <QGroupBox>
 #include <QLabel>

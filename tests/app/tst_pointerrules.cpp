@@ -1,13 +1,13 @@
 // The pointer rules on the real window, the window-wide pointer setting on
 // every control, and the cursor file reader behind the hand pointer.
-#include "CursorFile.h"
-#include "FakePlatform.h"
-#include "Form1.h"
-#include "PointerRules.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "TestSettings.h"
-#include "WindowPointer.h"
+#include "app/CursorFile.h"
+#include "tests/support/FakePlatform.h"
+#include "app/Form1.h"
+#include "app/PointerRules.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
+#include "tests/support/TestSettings.h"
+#include "core/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QDir>

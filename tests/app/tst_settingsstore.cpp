@@ -1,9 +1,9 @@
-#include "AddFolder.h"
-#include "Form1.h"
-#include "FormFixture.h"
-#include "Main.h"
-#include "SettingsStore.h"
-#include "TestSettings.h"
+#include "export/AddFolder.h"
+#include "app/Form1.h"
+#include "tests/support/FormFixture.h"
+#include "app/Startup.h"
+#include "core/SettingsStore.h"
+#include "tests/support/TestSettings.h"
 
 #include <QDir>
 #include <QFile>

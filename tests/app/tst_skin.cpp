@@ -1,12 +1,12 @@
 // The optional skin beside the program: when it counts, what the window looks
 // like around it, the calls on the skin layer, and files that are no skin.
-#include "FakePlatform.h"
-#include "Form1.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "SkinFramework.h"
-#include "TestSettings.h"
-#include "WindowPointer.h"
+#include "tests/support/FakePlatform.h"
+#include "app/Form1.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
+#include "app/SkinFramework.h"
+#include "tests/support/TestSettings.h"
+#include "core/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QApplication>

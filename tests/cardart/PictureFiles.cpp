@@ -1,4 +1,4 @@
-#include "PictureFiles.h"
+#include "tests/cardart/PictureFiles.h"
 
 #include <QDir>
 #include <QFile>

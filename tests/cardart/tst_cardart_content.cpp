@@ -1,7 +1,7 @@
 // What the pictures show, checked the way a player would notice a fault:
 // wrong colour, wrong number of pips, a missing or unturned corner index,
 // a court card that is not double-ended, two cards that look the same.
-#include "PictureFiles.h"
+#include "tests/cardart/PictureFiles.h"
 
 #include <QDir>
 #include <QImage>

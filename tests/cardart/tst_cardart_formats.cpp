@@ -1,7 +1,7 @@
 // Every committed picture, icon and cursor file, read byte by byte: the card
 // face control and the packaging load these files as they are, so their
 // layout is part of the program's contract.
-#include "PictureFiles.h"
+#include "tests/cardart/PictureFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CardImageSet.h"
-#include "FakePlatform.h"
+#include "cardface/CardImageSet.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "CardImageSet.h"
+#include "cardface/CardImageSet.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Deck.h"
-#include "DeckTest.h"
-#include "FakePlatform.h"
+#include "cardface/Deck.h"
+#include "tests/cardface/DeckTest.h"
+#include "tests/support/FakePlatform.h"
 #include <QtTest>
 
 using namespace DeckTest;

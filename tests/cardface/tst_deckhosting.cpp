@@ -1,7 +1,7 @@
-#include "Deck.h"
-#include "DeckTest.h"
-#include "FakePlatform.h"
-#include "PropertyBag.h"
+#include "cardface/Deck.h"
+#include "tests/cardface/DeckTest.h"
+#include "tests/support/FakePlatform.h"
+#include "cardface/PropertyBag.h"
 
 #include <QPointer>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "cardface/PropertyBag.h"
 
 #include <QPixmap>
 #include <QtTest>

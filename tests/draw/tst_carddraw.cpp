@@ -1,9 +1,9 @@
-#include "CardDraw.h"
-#include "ErrorReport.h"
-#include "FormFixture.h"
-#include "Guard.h"
-#include "TestSettings.h"
-#include "WindowPointer.h"
+#include "draw/CardDraw.h"
+#include "core/ErrorReport.h"
+#include "tests/support/FormFixture.h"
+#include "core/Guard.h"
+#include "tests/support/TestSettings.h"
+#include "core/WindowPointer.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,11 +1,11 @@
 // The preview: whatever selects an entry, the preview shows that entry's face.
-#include "CardDraw.h"
-#include "CardImageSet.h"
-#include "CardPreview.h"
-#include "Deck.h"
-#include "FormFixture.h"
-#include "ListBox.h"
-#include "TestSettings.h"
+#include "draw/CardDraw.h"
+#include "cardface/CardImageSet.h"
+#include "draw/CardPreview.h"
+#include "cardface/Deck.h"
+#include "tests/support/FormFixture.h"
+#include "core/ListBox.h"
+#include "tests/support/TestSettings.h"
 
 #include <QLabel>
 #include <QtTest>

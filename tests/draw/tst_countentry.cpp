@@ -1,6 +1,6 @@
-#include "FormFixture.h"
-#include "QtPlatform.h"
-#include "TestSettings.h"
+#include "tests/support/FormFixture.h"
+#include "app/QtPlatform.h"
+#include "tests/support/TestSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "CardDraw.h"
-#include "FormFixture.h"
-#include "RandomSource.h"
-#include "TestSettings.h"
+#include "draw/CardDraw.h"
+#include "tests/support/FormFixture.h"
+#include "core/RandomSource.h"
+#include "tests/support/TestSettings.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

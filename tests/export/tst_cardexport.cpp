@@ -1,13 +1,13 @@
 // Saving card faces as bitmaps, with real files in temporary folders.
-#include "CardExport.h"
-#include "CardDraw.h"
-#include "CardImageSet.h"
-#include "Deck.h"
-#include "FakePlatform.h"
-#include "Form1.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "TestSettings.h"
+#include "export/CardExport.h"
+#include "draw/CardDraw.h"
+#include "cardface/CardImageSet.h"
+#include "cardface/Deck.h"
+#include "tests/support/FakePlatform.h"
+#include "app/Form1.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
+#include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
 
 #include <QDir>

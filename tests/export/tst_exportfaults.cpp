@@ -1,11 +1,11 @@
 // Save-all when the disk fills up or the folder disappears half-way: what is
 // on disk afterwards, what the user is told, and that nothing crashes.
-#include "CardExport.h"
-#include "CardImageSet.h"
-#include "Deck.h"
-#include "FakePlatform.h"
-#include "FormFixture.h"
-#include "TestSettings.h"
+#include "export/CardExport.h"
+#include "cardface/CardImageSet.h"
+#include "cardface/Deck.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/FormFixture.h"
+#include "tests/support/TestSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The output folder field: the desktop default, the folder browser, and the
 // stored text across starts.
-#include "AddFolder.h"
-#include "FakePlatform.h"
-#include "Guard.h"
-#include "Form1.h"
-#include "OutputFolder.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
-#include "TestSettings.h"
+#include "export/AddFolder.h"
+#include "tests/support/FakePlatform.h"
+#include "core/Guard.h"
+#include "app/Form1.h"
+#include "export/OutputFolder.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
+#include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
 
 #include <QDir>

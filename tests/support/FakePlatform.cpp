@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QCoreApplication>
 

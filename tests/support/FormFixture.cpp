@@ -1,6 +1,6 @@
-#include "FormFixture.h"
+#include "tests/support/FormFixture.h"
 
-#include "Form1.h"
+#include "app/Form1.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakePlatform.h"
-#include "Form1.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
+#include "tests/support/FakePlatform.h"
+#include "app/Form1.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
 
 #include <QLineEdit>
 #include <QListWidget>

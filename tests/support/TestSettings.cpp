@@ -1,4 +1,4 @@
-#include "TestSettings.h"
+#include "tests/support/TestSettings.h"
 
 #include <QDir>
 #include <QFile>

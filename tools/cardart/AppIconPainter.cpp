@@ -1,8 +1,8 @@
-#include "AppIconPainter.h"
+#include "tools/cardart/AppIconPainter.h"
 
-#include "Canvas.h"
-#include "Glyphs.h"
-#include "SuitPips.h"
+#include "tools/cardart/Canvas.h"
+#include "tools/cardart/Glyphs.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <QPainterPath>
 

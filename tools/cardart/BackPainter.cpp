@@ -1,9 +1,9 @@
-#include "BackPainter.h"
+#include "tools/cardart/BackPainter.h"
 
-#include "BackPatterns.h"
-#include "BackScenes.h"
-#include "Canvas.h"
-#include "CardShape.h"
+#include "tools/cardart/BackPatterns.h"
+#include "tools/cardart/BackScenes.h"
+#include "tools/cardart/Canvas.h"
+#include "tools/cardart/CardShape.h"
 
 QImage BackPainter::back(int index)
 {

@@ -1,6 +1,6 @@
-#include "BackPatterns.h"
+#include "tools/cardart/BackPatterns.h"
 
-#include "CardShape.h"
+#include "tools/cardart/CardShape.h"
 
 #include <QPainterPath>
 #include <cmath>

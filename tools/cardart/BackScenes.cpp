@@ -1,7 +1,7 @@
-#include "BackScenes.h"
+#include "tools/cardart/BackScenes.h"
 
-#include "CardShape.h"
-#include "SuitPips.h"
+#include "tools/cardart/CardShape.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <QPainterPath>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "BmpWriter.h"
+#include "tools/cardart/BmpWriter.h"
 
-#include "ByteSink.h"
+#include "tools/cardart/ByteSink.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Quantizer.h"
+#include "tools/cardart/Quantizer.h"
 
 #include <QByteArray>
 #include <QImage>

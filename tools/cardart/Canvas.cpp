@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "tools/cardart/Canvas.h"
 
 Canvas::Canvas(int width, int height)
     : m_width(width)

@@ -1,4 +1,4 @@
-#include "CardShape.h"
+#include "tools/cardart/CardShape.h"
 
 bool CardShape::isCornerPixel(int x, int y)
 {

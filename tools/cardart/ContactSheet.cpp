@@ -1,6 +1,6 @@
-#include "ContactSheet.h"
+#include "tools/cardart/ContactSheet.h"
 
-#include "PictureSet.h"
+#include "tools/cardart/PictureSet.h"
 
 #include <QDir>
 #include <QFont>

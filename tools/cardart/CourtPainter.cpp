@@ -1,6 +1,6 @@
-#include "CourtPainter.h"
+#include "tools/cardart/CourtPainter.h"
 
-#include "SuitPips.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <QPainterPath>
 #include <QPainterPathStroker>

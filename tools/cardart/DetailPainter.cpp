@@ -1,8 +1,8 @@
-#include "DetailPainter.h"
+#include "tools/cardart/DetailPainter.h"
 
-#include "Canvas.h"
-#include "Glyphs.h"
-#include "SuitPips.h"
+#include "tools/cardart/Canvas.h"
+#include "tools/cardart/Glyphs.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
-#include "FacePainter.h"
+#include "tools/cardart/FacePainter.h"
 
-#include "Canvas.h"
-#include "CardShape.h"
-#include "CourtPainter.h"
-#include "Glyphs.h"
-#include "JesterPainter.h"
-#include "SuitPips.h"
+#include "tools/cardart/Canvas.h"
+#include "tools/cardart/CardShape.h"
+#include "tools/cardart/CourtPainter.h"
+#include "tools/cardart/Glyphs.h"
+#include "tools/cardart/JesterPainter.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <array>
 #include <vector>

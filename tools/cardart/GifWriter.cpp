@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "tools/cardart/GifWriter.h"
 
 #include <QDir>
 #include <QSaveFile>

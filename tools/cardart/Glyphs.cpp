@@ -1,4 +1,4 @@
-#include "Glyphs.h"
+#include "tools/cardart/Glyphs.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>

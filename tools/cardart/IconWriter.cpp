@@ -1,6 +1,6 @@
-#include "IconWriter.h"
+#include "tools/cardart/IconWriter.h"
 
-#include "ByteSink.h"
+#include "tools/cardart/ByteSink.h"
 
 QByteArray IconWriter::icon(const QList<Entry> &entries)
 {

@@ -1,4 +1,4 @@
-#include "JesterPainter.h"
+#include "tools/cardart/JesterPainter.h"
 
 #include <QPainterPath>
 

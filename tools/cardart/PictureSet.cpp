@@ -1,13 +1,13 @@
-#include "PictureSet.h"
+#include "tools/cardart/PictureSet.h"
 
-#include "AppIconPainter.h"
-#include "BackPainter.h"
-#include "BmpWriter.h"
-#include "DetailPainter.h"
-#include "FacePainter.h"
-#include "GifWriter.h"
-#include "IconWriter.h"
-#include "Quantizer.h"
+#include "tools/cardart/AppIconPainter.h"
+#include "tools/cardart/BackPainter.h"
+#include "tools/cardart/BmpWriter.h"
+#include "tools/cardart/DetailPainter.h"
+#include "tools/cardart/FacePainter.h"
+#include "tools/cardart/GifWriter.h"
+#include "tools/cardart/IconWriter.h"
+#include "tools/cardart/Quantizer.h"
 
 #include <QDir>
 

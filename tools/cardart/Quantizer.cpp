@@ -1,4 +1,4 @@
-#include "Quantizer.h"
+#include "tools/cardart/Quantizer.h"
 
 #include <algorithm>
 #include <map>

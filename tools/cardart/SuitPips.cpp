@@ -1,4 +1,4 @@
-#include "SuitPips.h"
+#include "tools/cardart/SuitPips.h"
 
 #include <QTransform>
 

@@ -1,7 +1,7 @@
 // cardart: draws every picture of the card face control, the program icon and
 // the hand pointer from code, so the committed files can always be rebuilt.
-#include "ContactSheet.h"
-#include "PictureSet.h"
+#include "tools/cardart/ContactSheet.h"
+#include "tools/cardart/PictureSet.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ListBox.h"
+#include "core/ListBox.h"
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {

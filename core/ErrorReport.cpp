@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
+#include "core/ErrorReport.h"
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 namespace ErrorReport {
 

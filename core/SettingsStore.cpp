@@ -1,6 +1,6 @@
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorReport.h"
-#include "Failure.h"
+#include "core/ErrorReport.h"
+#include "core/Failure.h"
 
 #include <QString>
 #include <functional>
@@ -28,6 +28,17 @@ public:
             ErrorReport::show(failure.description(), m_location, line);
             return false;
         }
+    }
+
+    // The test of a conditional: a test that fails is reported and then takes
+    // the branch for a true test, whatever it would have given.
+    template<typename Test>
+    bool test(int line, Test &&condition)
+    {
+        bool holds = true;
+        if (!(*this)(line, [&] { holds = std::forward<Test>(condition)(); }))
+            return true;
+        return holds;
     }
 
     const QString &location() const { return m_location; }

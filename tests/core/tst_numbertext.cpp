@@ -1,5 +1,5 @@
-#include "Failure.h"
-#include "NumberText.h"
+#include "core/Failure.h"
+#include "core/NumberText.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "core/Platform.h"
 
 #include <cstdio>
 #include <cstdlib>

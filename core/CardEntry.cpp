@@ -1,7 +1,7 @@
-#include "CardEntry.h"
+#include "core/CardEntry.h"
 
-#include "Failure.h"
-#include "NumberText.h"
+#include "core/Failure.h"
+#include "core/NumberText.h"
 
 namespace CardEntry {
 

@@ -1,7 +1,7 @@
 // The small shared routines of start-up: the home-page roll and the file test.
-#include "FakePlatform.h"
-#include "Main.h"
-#include "RandomSource.h"
+#include "tests/support/FakePlatform.h"
+#include "app/Startup.h"
+#include "core/RandomSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,4 +65,4 @@ private slots:
 };
 
 QTEST_MAIN(TstMain)
-#include "tst_main.moc"
+#include "tst_startup.moc"

@@ -1,8 +1,8 @@
-#include "Main.h"
+#include "app/Startup.h"
 
-#include "Platform.h"
-#include "RandomSource.h"
-#include "SettingsStore.h"
+#include "core/Platform.h"
+#include "core/RandomSource.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "PictureDecoder.h"
+#include "cardface/PictureDecoder.h"
 
 #include <QList>
 #include <array>

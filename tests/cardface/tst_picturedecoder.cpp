@@ -1,7 +1,7 @@
 // The program's own picture reader against Qt's, on every picture it ships
 // (the card set, the icon, the hand pointer), and on damaged data.
-#include "CardImageSet.h"
-#include "PictureDecoder.h"
+#include "cardface/CardImageSet.h"
+#include "cardface/PictureDecoder.h"
 
 #include <QFile>
 #include <QImageReader>

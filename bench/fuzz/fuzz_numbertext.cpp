@@ -3,8 +3,8 @@
 // fault: a crash, a conversion that neither returns nor throws Failure, a
 // grammar that disagrees with its own value reader, a rounding that moves a
 // value by more than a half.
-#include "Failure.h"
-#include "NumberText.h"
+#include "core/Failure.h"
+#include "core/NumberText.h"
 
 #include <QRegularExpression>
 #include <QString>

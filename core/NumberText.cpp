@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "core/NumberText.h"
 
-#include "Failure.h"
+#include "core/Failure.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "core/PictureBox.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "WindowPointer.h"
+#include "core/WindowPointer.h"
 
 #include <QChildEvent>
 #include <QEvent>
