@@ -2,6 +2,7 @@
 #include "ui_Form1.h"
 
 #include "app/CursorFile.h"
+#include "app/DataFiles.h"
 #include "app/Startup.h"
 #include "app/PointerRules.h"
 #include "app/SkinFramework.h"
@@ -51,6 +52,15 @@ void paintBackground(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A test's folder stands alone, so files of an installed copy of the program
+// (in the user's or the system's data folder) cannot leak into the tests.
+QStringList lookupFolders(const QString &programFolder)
+{
+    if (!folderForTesting().isEmpty())
+        return {programFolder};
+    return DataFiles::searchFolders(programFolder);
+}
+
 } // namespace
 
 void Form1::setProgramFolderForTesting(const QString &folder)
@@ -74,8 +84,8 @@ SkinFramework &Form1::skinFramework()
 
 void Form1::ApplySkin()
 {
-    const QString path = appearanceFolder() + QStringLiteral("/x/o.cjs");
-    if (!isNormalFile(path))
+    const QString path = DataFiles::locate(QStringLiteral("x/o.cjs"), lookupFolders(appearanceFolder()), isNormalFile);
+    if (path.isEmpty())
         return;
 
     // The skin is drawn against the system's button face, so the white of the
@@ -98,8 +108,9 @@ void Form1::ApplySkin()
 
 void Form1::loadHandPointer()
 {
-    const QString path = appearanceFolder() + QStringLiteral("/HAND-M.CUR");
-    if (!Main::FileExists(path))
+    const QString path =
+        DataFiles::locate(QStringLiteral("HAND-M.CUR"), lookupFolders(appearanceFolder()), Main::FileExists);
+    if (path.isEmpty())
         return;
     // A file of that name that is no readable cursor (cut short, a folder, some
     // other file) leaves the window without the hand, as if it were missing;
