@@ -9,11 +9,6 @@
 namespace LittleEndian {
 
 // The number at a place; 0 where it would reach past the data.
-inline quint8 u8At(QByteArrayView data, qsizetype at)
-{
-    return at >= 0 && at < data.size() ? quint8(data[at]) : 0;
-}
-
 inline quint16 u16At(QByteArrayView data, qsizetype at)
 {
     if (at < 0 || at + 2 > data.size())
