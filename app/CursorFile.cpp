@@ -7,45 +7,22 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
-#include <QtEndian>
-
-namespace {
-
-// ICONDIR (6 bytes) followed by the first ICONDIRENTRY (16 bytes).
-constexpr qsizetype headerSize = 6 + 16;
-constexpr quint16 cursorType = 2;
-
-quint16 word(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-
-quint32 dword(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-} // namespace
 
 std::optional<CursorFile::Contents> CursorFile::parse(const QByteArray &bytes)
 {
-    if (bytes.size() < headerSize)
-        return std::nullopt;
     // An icon file (type 1) keeps colour planes and depth where a cursor keeps
     // its hotspot; reading those as a hotspot would point somewhere arbitrary.
-    if (word(bytes, 0) != 0 || word(bytes, 2) != cursorType || word(bytes, 4) == 0)
+    const auto directory = PictureDecoder::readIconDirectory(bytes);
+    if (!directory || !directory->cursor)
         return std::nullopt;
-
-    const quint32 imageSize = dword(bytes, 14);
-    const quint32 imageOffset = dword(bytes, 18);
-    if (imageSize == 0 || imageOffset < headerSize || imageOffset > quint32(bytes.size())
-        || imageSize > quint32(bytes.size()) - imageOffset)
+    const auto entry = PictureDecoder::readIconEntry(bytes, 0);
+    if (!entry)
         return std::nullopt;
 
     // Our own reader takes the bitmap entries every cursor editor writes,
     // without waking Qt's image plugins at start-up; Qt's reader is the
     // fallback for anything else (a PNG-compressed entry).
-    QImage picture = PictureDecoder::decodeDib(QByteArrayView(bytes).sliced(imageOffset, imageSize));
+    QImage picture = PictureDecoder::decodeDib(entry->dib);
     if (picture.isNull()) {
         QBuffer buffer;
         buffer.setData(bytes);
@@ -59,8 +36,8 @@ std::optional<CursorFile::Contents> CursorFile::parse(const QByteArray &bytes)
 
     // A hotspot outside the picture cannot be clicked with; the nearest edge
     // pixel is the closest thing to what the file meant.
-    const int x = qBound(0, int(word(bytes, 10)), picture.width() - 1);
-    const int y = qBound(0, int(word(bytes, 12)), picture.height() - 1);
+    const int x = qBound(0, entry->hotspot.x(), picture.width() - 1);
+    const int y = qBound(0, entry->hotspot.y(), picture.height() - 1);
     return Contents{std::move(picture), QPoint(x, y)};
 }
 

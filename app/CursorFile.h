@@ -9,10 +9,10 @@
 // Reads a Windows cursor file (.cur) into a picture and its hotspot.
 //
 // Qt's icon reader decodes the picture of a .cur but drops the hotspot, which
-// lives in the file's first directory entry (bytes 10-13, x then y, little
-// endian). Without it a hand pointer would click with its wrist instead of its
-// fingertip, so the directory is read here; the picture goes to the program's
-// own reader, and to Qt's only when it is a kind ours does not read.
+// lives in the file's first directory entry. Without it a hand pointer would
+// click with its wrist instead of its fingertip, so the directory and the
+// picture go to the program's own reader, and the picture to Qt's only when it
+// is a kind ours does not read.
 class CursorFile
 {
 public:

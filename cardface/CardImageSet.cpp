@@ -1,6 +1,7 @@
 #include "cardface/CardImageSet.h"
 
 #include "cardface/PictureDecoder.h"
+#include "cardface/PictureNames.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -17,33 +18,13 @@ void releaseShared()
     g_shared = nullptr;
 }
 
-QString twoDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-QString faceName(int index)
-{
-    return QStringLiteral("card") + twoDigits(index);
-}
-
-QString backName(int index)
-{
-    return QStringLiteral("back") + twoDigits(index);
-}
-
-// The detail bitmaps and the icon are Windows bitmaps; everything else is GIF.
-bool isBitmap(const QString &name)
-{
-    return name.startsWith(QLatin1String("ani_")) || name == QLatin1String("icon");
-}
-
 QPixmap load(const QString &name)
 {
     const QString path = CardImageSet::resourcePath(name);
     const QResource resource(path);
     const QByteArray data = resource.uncompressedData();
-    const QImage image = isBitmap(name) ? PictureDecoder::decodeBmp(data) : PictureDecoder::decodeGif(data);
+    const QImage image =
+        PictureNames::isBitmap(name) ? PictureDecoder::decodeBmp(data) : PictureDecoder::decodeGif(data);
     if (image.isNull()) {
         // Compiled-in data that does not decode means a broken build: say so,
         // loudly, at start.
@@ -73,9 +54,9 @@ CardImageSet::CardImageSet()
     for (const QString &name : all)
         m_pictures.insert(name, load(name));
     for (int i = 0; i < FaceCount; ++i)
-        m_faces[i] = m_pictures.value(faceName(i));
+        m_faces[i] = m_pictures.value(PictureNames::face(i));
     for (int i = 0; i < BackCount; ++i)
-        m_backs[i] = m_pictures.value(backName(i));
+        m_backs[i] = m_pictures.value(PictureNames::back(i));
 }
 
 const QPixmap &CardImageSet::face(int index) const
@@ -107,22 +88,10 @@ bool CardImageSet::contains(const QString &name) const
 
 QStringList CardImageSet::names()
 {
-    QStringList all;
-    all.reserve(PictureCount);
-    for (int i = 0; i < FaceCount; ++i)
-        all.append(faceName(i));
-    all << QStringLiteral("joker1") << QStringLiteral("joker2") << QStringLiteral("mark_o")
-        << QStringLiteral("mark_x");
-    for (int i = 0; i < BackCount; ++i)
-        all.append(backName(i));
-    all << QStringLiteral("ani_ace1") << QStringLiteral("ani_ace2") << QStringLiteral("ani_bats")
-        << QStringLiteral("ani_face1") << QStringLiteral("ani_face2") << QStringLiteral("ani_robot1")
-        << QStringLiteral("ani_robot2") << QStringLiteral("icon");
-    return all;
+    return PictureNames::names();
 }
 
 QString CardImageSet::resourcePath(const QString &name)
 {
-    return QStringLiteral(":/cardface/") + name
-        + (isBitmap(name) ? QStringLiteral(".bmp") : QStringLiteral(".gif"));
+    return QStringLiteral(":/cardface/") + PictureNames::fileName(name);
 }

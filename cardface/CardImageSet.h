@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardface/PictureNames.h"
+
 #include <QHash>
 #include <QPixmap>
 #include <QString>
@@ -11,16 +13,15 @@
 // every caller receives the same implicitly shared QPixmap, so selecting a card
 // costs a reference count and never a decode, copy or scale.
 //
-// Pictures are named after their resource files without the extension:
-// "card00".."card51", "back00".."back11", "joker1", "joker2", "mark_o",
-// "mark_x", "ani_ace1", "ani_ace2", "ani_bats", "ani_face1", "ani_face2",
-// "ani_robot1", "ani_robot2" and "icon".
+// Pictures are named after their resource files without the extension, as
+// PictureNames lists them ("card00".."card51", "back00".."back11", "joker1",
+// "mark_o", "ani_bats", "icon", ...).
 class CardImageSet
 {
 public:
-    static constexpr int FaceCount = 52;
-    static constexpr int BackCount = 12;
-    static constexpr int PictureCount = 76;
+    static constexpr int FaceCount = PictureNames::FaceCount;
+    static constexpr int BackCount = PictureNames::BackCount;
+    static constexpr int PictureCount = PictureNames::Count;
 
     // The process-wide set, loaded on first use. Needs a QGuiApplication; it is
     // released when the application object goes away, before Qt's own

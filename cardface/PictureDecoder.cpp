@@ -1,5 +1,7 @@
 #include "cardface/PictureDecoder.h"
 
+#include "core/LittleEndian.h"
+
 #include <QList>
 #include <array>
 #include <cstdint>
@@ -11,59 +13,11 @@ namespace {
 // Far beyond any picture of the set, far below what could exhaust memory.
 constexpr int maxSide = 4096;
 
-// Bounds-checked little-endian reading over the picture's bytes.
-class Bytes
-{
-public:
-    explicit Bytes(QByteArrayView data) : m_data(data) {}
+using LittleEndian::Reader;
+using LittleEndian::u16At;
+using LittleEndian::u32At;
 
-    bool has(qsizetype n) const { return n >= 0 && m_pos + n <= m_data.size(); }
-    bool skip(qsizetype n)
-    {
-        if (!has(n))
-            return false;
-        m_pos += n;
-        return true;
-    }
-    bool u8(quint8 &v)
-    {
-        if (!has(1))
-            return false;
-        v = quint8(m_data[m_pos++]);
-        return true;
-    }
-    bool u16(quint16 &v)
-    {
-        quint8 lo = 0, hi = 0;
-        if (!u8(lo) || !u8(hi))
-            return false;
-        v = quint16(lo | (hi << 8));
-        return true;
-    }
-    quint32 u32At(qsizetype at) const
-    {
-        if (at < 0 || at + 4 > m_data.size())
-            return 0;
-        const auto b = [&](qsizetype i) { return quint32(quint8(m_data[at + i])); };
-        return b(0) | (b(1) << 8) | (b(2) << 16) | (b(3) << 24);
-    }
-    quint16 u16At(qsizetype at) const
-    {
-        if (at < 0 || at + 2 > m_data.size())
-            return 0;
-        return quint16(quint8(m_data[at]) | (quint8(m_data[at + 1]) << 8));
-    }
-    const char *here() const { return m_data.data() + m_pos; }
-    qsizetype pos() const { return m_pos; }
-    qsizetype size() const { return m_data.size(); }
-    quint8 at(qsizetype i) const { return quint8(m_data[i]); }
-
-private:
-    QByteArrayView m_data;
-    qsizetype m_pos = 0;
-};
-
-bool readColourTable(Bytes &in, int entries, QList<QRgb> &table)
+bool readColourTable(Reader &in, int entries, QList<QRgb> &table)
 {
     table.resize(entries);
     for (int i = 0; i < entries; ++i) {
@@ -76,7 +30,7 @@ bool readColourTable(Bytes &in, int entries, QList<QRgb> &table)
 }
 
 // Skips data sub-blocks up to and including the terminating empty one.
-bool skipSubBlocks(Bytes &in)
+bool skipSubBlocks(Reader &in)
 {
     for (;;) {
         quint8 n = 0;
@@ -92,7 +46,7 @@ bool skipSubBlocks(Bytes &in)
 // Variable-width LZW as GIF uses it, codes packed from the least significant
 // bit, split into sub-blocks. Fills `indices` (width * height entries) and
 // returns false on malformed data.
-bool decodeLzw(Bytes &in, int minCodeSize, QByteArray &indices)
+bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
 {
     if (minCodeSize < 2 || minCodeSize > 8)
         return false;
@@ -200,7 +154,7 @@ bool decodeLzw(Bytes &in, int minCodeSize, QByteArray &indices)
 
 QImage decodeGif(QByteArrayView data)
 {
-    Bytes in(data);
+    Reader in(data);
     if (!in.has(6) || (QByteArrayView(in.here(), 6) != "GIF89a" && QByteArrayView(in.here(), 6) != "GIF87a"))
         return {};
     in.skip(6);
@@ -274,64 +228,173 @@ QImage decodeGif(QByteArrayView data)
     }
 }
 
+
+namespace {
+
+// The header of a device-independent bitmap in either of its forms: the old
+// 12-byte core header (16-bit sizes, 3-byte colours) or the info header of 40
+// bytes or more. A bitmap file carries one after its 14-byte file header, an
+// icon or cursor entry starts with one.
+struct DibHeader {
+    quint32 size = 0;
+    qint64 width = 0;
+    qint64 height = 0; // negative: rows stored from the top down
+    int bitsPerPixel = 0;
+    bool compressed = false;
+    int colours = 0; // palette entries declared; 0 or too many mean all the depth allows
+    int colourSize = 4;
+};
+
+std::optional<DibHeader> readDibHeader(QByteArrayView data, qsizetype at)
+{
+    DibHeader header;
+    header.size = u32At(data, at);
+    if (header.size == 12) {
+        header.width = u16At(data, at + 4);
+        header.height = qint16(u16At(data, at + 6));
+        header.bitsPerPixel = u16At(data, at + 10);
+        header.colourSize = 3;
+    } else if (header.size >= 40) {
+        header.width = qint32(u32At(data, at + 4));
+        header.height = qint32(u32At(data, at + 8));
+        header.bitsPerPixel = u16At(data, at + 14);
+        header.compressed = u32At(data, at + 16) != 0;
+        header.colours = int(u32At(data, at + 32));
+    } else {
+        return std::nullopt;
+    }
+    return header;
+}
+
+// Reads the palette of a bitmap of up to 8 bits a pixel at `at`; returns where
+// the palette ends, or -1 when it reaches past the data.
+qsizetype readPalette(QByteArrayView data, qsizetype at, const DibHeader &header, QList<QRgb> &palette)
+{
+    if (header.bitsPerPixel > 8)
+        return at;
+    const int maximum = 1 << header.bitsPerPixel;
+    const int entries = header.colours <= 0 || header.colours > maximum ? maximum : header.colours;
+    const qsizetype end = at + qsizetype(entries) * header.colourSize;
+    if (end > data.size())
+        return -1;
+    const auto *bytes = reinterpret_cast<const quint8 *>(data.data());
+    palette.reserve(entries);
+    for (qsizetype p = at; p < end; p += header.colourSize)
+        palette.append(qRgb(bytes[p + 2], bytes[p + 1], bytes[p]));
+    return end;
+}
+
+// Bytes in one stored row: rows are padded to whole 32-bit words.
+qsizetype rowBytes(qint64 width, int bitsPerPixel)
+{
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
+
+// Fills `image` (its size and format the caller's) from the rows stored at
+// `at`, bottom row first unless `topDown`; the caller has checked that they
+// lie within the data. Returns whether a 32-bit picture carries any alpha.
+bool readRows(QByteArrayView data, qsizetype at, int bitsPerPixel, bool topDown, const QList<QRgb> &palette,
+              QImage &image)
+{
+    const auto *bytes = reinterpret_cast<const quint8 *>(data.data());
+    const int width = image.width();
+    const int height = image.height();
+    const qsizetype stride = rowBytes(width, bitsPerPixel);
+    // An index past the palette shows black rather than reading beyond it.
+    const auto colour = [&palette](int index) { return index < palette.size() ? palette[index] : qRgb(0, 0, 0); };
+    bool anyAlpha = false;
+    for (int y = 0; y < height; ++y) {
+        const quint8 *row = bytes + at + stride * (topDown ? y : height - 1 - y);
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        switch (bitsPerPixel) {
+        case 32:
+            for (int x = 0; x < width; ++x, row += 4) {
+                line[x] = qRgba(row[2], row[1], row[0], row[3]);
+                anyAlpha = anyAlpha || row[3] != 0;
+            }
+            break;
+        case 24:
+            for (int x = 0; x < width; ++x, row += 3)
+                line[x] = qRgb(row[2], row[1], row[0]);
+            break;
+        case 8:
+            for (int x = 0; x < width; ++x)
+                line[x] = colour(row[x]);
+            break;
+        default: // 4
+            for (int x = 0; x < width; ++x)
+                line[x] = colour(x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0f);
+            break;
+        }
+    }
+    return anyAlpha;
+}
+
+constexpr qsizetype iconHeaderSize = 6;
+constexpr qsizetype iconEntrySize = 16;
+
+} // namespace
+
+QImage decodeBmp(QByteArrayView data)
+{
+    if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+        return {};
+    const std::optional<DibHeader> header = readDibHeader(data, 14);
+    if (!header || header->compressed)
+        return {};
+    qint64 width = header->width;
+    qint64 height = header->height;
+    const bool topDown = height < 0;
+    if (topDown)
+        height = -height;
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+        return {};
+    const int bitsPerPixel = header->bitsPerPixel;
+    if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24)
+        return {};
+    QList<QRgb> palette;
+    if (readPalette(data, 14 + qsizetype(header->size), *header, palette) < 0)
+        return {};
+    const qsizetype pixels = u32At(data, 10);
+    if (pixels + rowBytes(width, bitsPerPixel) * height > data.size())
+        return {};
+
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    readRows(data, pixels, bitsPerPixel, topDown, palette, image);
+    return image;
+}
+
 QImage decodeDib(QByteArrayView dib)
 {
-    Bytes in(dib);
-    if (dib.size() < 40 || in.u32At(0) < 40)
+    const std::optional<DibHeader> header = readDibHeader(dib, 0);
+    if (dib.size() < 40 || !header || header->size < 40 || header->compressed)
         return {};
-    const quint32 headerSize = in.u32At(0);
-    const qint64 width = qint32(in.u32At(4));
-    const qint64 height = qint32(in.u32At(8)) / 2; // the colour picture, then its mask
-    const int bitsPerPixel = in.u16At(14);
-    if (in.u32At(16) != 0 || width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+    const qint64 width = header->width;
+    const qint64 height = header->height / 2; // the colour picture, then its mask
+    const int bitsPerPixel = header->bitsPerPixel;
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
         return {};
     if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)
         return {};
     QList<QRgb> palette;
-    qsizetype at = headerSize;
-    if (bitsPerPixel <= 8) {
-        int entries = int(in.u32At(32));
-        if (entries <= 0 || entries > (1 << bitsPerPixel))
-            entries = 1 << bitsPerPixel;
-        if (at + qsizetype(entries) * 4 > dib.size())
-            return {};
-        for (int i = 0; i < entries; ++i, at += 4)
-            palette.append(qRgb(in.at(at + 2), in.at(at + 1), in.at(at)));
-    }
-    const qsizetype stride = ((width * bitsPerPixel + 31) / 32) * 4;
-    const qsizetype maskStride = ((width + 31) / 32) * 4;
-    const qsizetype maskAt = at + stride * height;
+    const qsizetype pixels = readPalette(dib, header->size, *header, palette);
+    if (pixels < 0)
+        return {};
+    const qsizetype maskStride = rowBytes(width, 1);
+    const qsizetype maskAt = pixels + rowBytes(width, bitsPerPixel) * height;
     if (maskAt + maskStride * height > dib.size())
         return {};
 
     QImage image(int(width), int(height), QImage::Format_ARGB32);
-    bool anyAlpha = false;
-    for (int y = 0; y < height; ++y) {
-        const qsizetype row = at + stride * (height - 1 - y);
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if (bitsPerPixel == 32) {
-                const qsizetype p = row + qsizetype(x) * 4;
-                line[x] = qRgba(in.at(p + 2), in.at(p + 1), in.at(p), in.at(p + 3));
-                anyAlpha = anyAlpha || in.at(p + 3) != 0;
-            } else if (bitsPerPixel == 24) {
-                const qsizetype p = row + qsizetype(x) * 3;
-                line[x] = qRgb(in.at(p + 2), in.at(p + 1), in.at(p));
-            } else {
-                const int index = bitsPerPixel == 8 ? in.at(row + x)
-                    : (x % 2 == 0 ? in.at(row + x / 2) >> 4 : in.at(row + x / 2) & 0x0f);
-                line[x] = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
-            }
-        }
-    }
     // A picture with its own alpha says what is transparent; otherwise the mask
     // does, one bit a pixel, set where the picture is see-through.
-    if (!anyAlpha) {
+    if (!readRows(dib, pixels, bitsPerPixel, false, palette, image)) {
+        const auto *bytes = reinterpret_cast<const quint8 *>(dib.data());
         for (int y = 0; y < height; ++y) {
-            const qsizetype row = maskAt + maskStride * (height - 1 - y);
+            const quint8 *row = bytes + maskAt + maskStride * (height - 1 - y);
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < width; ++x) {
-                const bool clear = (in.at(row + x / 8) >> (7 - x % 8)) & 1;
+                const bool clear = (row[x / 8] >> (7 - x % 8)) & 1;
                 line[x] = clear ? qRgba(0, 0, 0, 0) : (line[x] | 0xff000000u);
             }
         }
@@ -339,100 +402,49 @@ QImage decodeDib(QByteArrayView dib)
     return image;
 }
 
+std::optional<IconDirectory> readIconDirectory(QByteArrayView file)
+{
+    if (file.size() < iconHeaderSize || u16At(file, 0) != 0)
+        return std::nullopt;
+    const quint16 type = u16At(file, 2);
+    if (type != 1 && type != 2)
+        return std::nullopt;
+    return IconDirectory{type == 2, u16At(file, 4)};
+}
+
+std::optional<IconEntry> readIconEntry(QByteArrayView file, int index)
+{
+    const std::optional<IconDirectory> directory = readIconDirectory(file);
+    if (!directory || index < 0 || index >= directory->count)
+        return std::nullopt;
+    const qsizetype entry = iconHeaderSize + qsizetype(index) * iconEntrySize;
+    if (entry + iconEntrySize > file.size())
+        return std::nullopt;
+    const quint32 size = u32At(file, entry + 8);
+    const quint32 offset = u32At(file, entry + 12);
+    // A picture inside the directory itself, or an empty one, is damage.
+    const qsizetype directoryEnd = iconHeaderSize + qsizetype(directory->count) * iconEntrySize;
+    if (size == 0 || offset < directoryEnd || offset > quint32(file.size()) || size > quint32(file.size()) - offset)
+        return std::nullopt;
+    return IconEntry{QPoint(u16At(file, entry + 4), u16At(file, entry + 6)), file.sliced(offset, size)};
+}
+
 QList<QImage> decodeIconFile(QByteArrayView data)
 {
-    Bytes in(data);
-    if (data.size() < 6 || in.u16At(0) != 0 || (in.u16At(2) != 1 && in.u16At(2) != 2))
+    const std::optional<IconDirectory> directory = readIconDirectory(data);
+    if (!directory)
         return {};
-    const int count = in.u16At(4);
     QList<QImage> images;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype entry = 6 + qsizetype(i) * 16;
-        if (entry + 16 > data.size())
+    for (int i = 0; i < directory->count; ++i) {
+        const std::optional<IconEntry> entry = readIconEntry(data, i);
+        if (!entry)
             return {};
-        const quint32 size = in.u32At(entry + 8);
-        const quint32 offset = in.u32At(entry + 12);
-        if (offset > quint32(data.size()) || size > quint32(data.size()) - offset)
-            return {};
-        const QImage image = decodeDib(data.sliced(offset, size));
+        const QImage image = decodeDib(entry->dib);
         if (image.isNull())
             return {};
         images.append(image);
     }
     return images;
-}
-
-QImage decodeBmp(QByteArrayView data)
-{
-    Bytes in(data);
-    if (data.size() < 26 || in.at(0) != 'B' || in.at(1) != 'M')
-        return {};
-    const quint32 pixelOffset = in.u32At(10);
-    const quint32 headerSize = in.u32At(14);
-    qint64 width = 0, height = 0;
-    int bitsPerPixel = 0;
-    int paletteEntrySize = 0;
-    int paletteEntries = 0;
-    if (headerSize == 12) {
-        width = in.u16At(18);
-        height = qint16(in.u16At(20));
-        bitsPerPixel = in.u16At(24);
-        paletteEntrySize = 3;
-    } else if (headerSize >= 40) {
-        width = qint32(in.u32At(18));
-        height = qint32(in.u32At(22));
-        bitsPerPixel = in.u16At(28);
-        if (in.u32At(30) != 0) // compressed
-            return {};
-        paletteEntries = int(in.u32At(46));
-        paletteEntrySize = 4;
-    } else {
-        return {};
-    }
-    const bool topDown = height < 0;
-    if (topDown)
-        height = -height;
-    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
-        return {};
-    if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24)
-        return {};
-
-    QList<QRgb> palette;
-    if (bitsPerPixel <= 8) {
-        const int maximum = 1 << bitsPerPixel;
-        if (paletteEntries <= 0 || paletteEntries > maximum)
-            paletteEntries = maximum;
-        const qsizetype at = 14 + headerSize;
-        if (at + qsizetype(paletteEntries) * paletteEntrySize > data.size())
-            return {};
-        for (int i = 0; i < paletteEntries; ++i) {
-            const qsizetype p = at + qsizetype(i) * paletteEntrySize;
-            palette.append(qRgb(in.at(p + 2), in.at(p + 1), in.at(p)));
-        }
-    }
-    const qsizetype stride = ((width * bitsPerPixel + 31) / 32) * 4;
-    if (qsizetype(pixelOffset) + stride * height > data.size())
-        return {};
-
-    QImage image(int(width), int(height), QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        const qsizetype rowStart = qsizetype(pixelOffset) + stride * (topDown ? y : height - 1 - y);
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            if (bitsPerPixel == 24) {
-                const qsizetype p = rowStart + qsizetype(x) * 3;
-                line[x] = qRgb(in.at(p + 2), in.at(p + 1), in.at(p));
-                continue;
-            }
-            int index = 0;
-            if (bitsPerPixel == 8)
-                index = in.at(rowStart + x);
-            else
-                index = (x % 2 == 0) ? in.at(rowStart + x / 2) >> 4 : in.at(rowStart + x / 2) & 0x0f;
-            line[x] = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
-        }
-    }
-    return image;
 }
 
 } // namespace PictureDecoder

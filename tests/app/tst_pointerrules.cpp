@@ -1,6 +1,6 @@
 // The pointer rules on the real window, the window-wide pointer setting on
-// every control, and the cursor file reader behind the hand pointer.
-#include "app/CursorFile.h"
+// every control, and the hand pointer file beside the program.
+#include "tests/app/CursorBytes.h"
 #include "tests/support/FakePlatform.h"
 #include "app/Form1.h"
 #include "app/PointerRules.h"
@@ -11,13 +11,10 @@
 #include "ui_Form1.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 #include <memory>
 
 namespace {
@@ -27,69 +24,6 @@ struct Window {
     SettingsStore store;
     Form1 form{store, RandomSource::shared()};
 };
-
-void appendWord(QByteArray &bytes, quint16 value)
-{
-    char le[2];
-    qToLittleEndian(value, le);
-    bytes.append(le, 2);
-}
-
-void appendDword(QByteArray &bytes, quint32 value)
-{
-    char le[4];
-    qToLittleEndian(value, le);
-    bytes.append(le, 4);
-}
-
-// A cursor file as Windows writes it: one 32-bit picture with an AND mask.
-// The picture is transparent except for an opaque square at the hotspot, so a
-// reader that misplaces the hotspot or drops the picture shows it.
-QByteArray cursorBytes(int size, QPoint hotspot, quint16 type = 2)
-{
-    const int maskStride = ((size + 31) / 32) * 4;
-    const quint32 imageSize = 40 + quint32(size * size * 4) + quint32(maskStride * size);
-    QByteArray bytes;
-    appendWord(bytes, 0);
-    appendWord(bytes, type);
-    appendWord(bytes, 1);
-    bytes.append(char(size == 256 ? 0 : size)).append(char(size == 256 ? 0 : size)).append('\0').append('\0');
-    appendWord(bytes, quint16(hotspot.x()));
-    appendWord(bytes, quint16(hotspot.y()));
-    appendDword(bytes, imageSize);
-    appendDword(bytes, 22);
-    appendDword(bytes, 40);
-    appendDword(bytes, quint32(size));
-    appendDword(bytes, quint32(size * 2));
-    appendWord(bytes, 1);
-    appendWord(bytes, 32);
-    for (int i = 0; i < 6; ++i)
-        appendDword(bytes, 0);
-    for (int row = size - 1; row >= 0; --row) {
-        for (int column = 0; column < size; ++column) {
-            const bool mark = qAbs(column - hotspot.x()) <= 1 && qAbs(row - hotspot.y()) <= 1;
-            const char pixel[4] = {0, 0, char(mark ? 0xff : 0), char(mark ? 0xff : 0)};
-            bytes.append(pixel, 4);
-        }
-    }
-    bytes.append(QByteArray(maskStride * size, '\0'));
-    return bytes;
-}
-
-QByteArray randomBytes(int count, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(count, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -108,11 +42,6 @@ private slots:
     void settingShowsOnEveryControl();
     void controlsCannotTakeTheirOwnPointerBack();
 
-    void cursorFileGivesItsHotspot_data();
-    void cursorFileGivesItsHotspot();
-    void shippedHandPointsWithItsFingertip();
-    void brokenCursorFileGivesNoCursor_data();
-    void brokenCursorFileGivesNoCursor();
     void handFileBesideTheProgramIsTheHand();
     void brokenHandFileStartsWithoutTheHand_data();
     void brokenHandFileStartsWithoutTheHand();
@@ -304,114 +233,10 @@ void TestPointerRules::controlsCannotTakeTheirOwnPointerBack()
     delete late;
 }
 
-void TestPointerRules::cursorFileGivesItsHotspot_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QPoint>("hotspot");
-    QTest::addColumn<QPoint>("expected");
-    QTest::addRow("32x32 hand with the hotspot at the fingertip") << 32 << QPoint(9, 1) << QPoint(9, 1);
-    QTest::addRow("x and y are not swapped") << 32 << QPoint(20, 5) << QPoint(20, 5);
-    QTest::addRow("hotspot at the top left corner") << 16 << QPoint(0, 0) << QPoint(0, 0);
-    QTest::addRow("hotspot at the bottom right corner") << 48 << QPoint(47, 47) << QPoint(47, 47);
-    QTest::addRow("a hotspot past the picture is held at its edge") << 32 << QPoint(300, 40) << QPoint(31, 31);
-}
-
-void TestPointerRules::cursorFileGivesItsHotspot()
-{
-    QFETCH(int, size);
-    QFETCH(QPoint, hotspot);
-    QFETCH(QPoint, expected);
-    const QByteArray bytes = cursorBytes(size, hotspot);
-    const auto contents = CursorFile::parse(bytes);
-    QVERIFY(contents);
-    QCOMPARE(contents->picture.size(), QSize(size, size));
-    QCOMPARE(contents->hotspot, expected);
-    if (expected == hotspot)
-        QCOMPARE(qAlpha(contents->picture.pixel(expected)), 255);
-
-    QTemporaryDir folder;
-    const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(writeFile(path, bytes));
-    const auto cursor = CursorFile::load(path);
-    QVERIFY(cursor);
-    QCOMPARE(cursor->shape(), Qt::BitmapCursor);
-    QCOMPARE(cursor->hotSpot(), expected);
-}
-
-void TestPointerRules::shippedHandPointsWithItsFingertip()
-{
-    const QString path = QStringLiteral(VELMORA_SOURCE_DIR "/app/icons/HAND-M.CUR");
-    if (!QFileInfo::exists(path))
-        QSKIP("app/icons/HAND-M.CUR is not in this checkout");
-    const auto contents = CursorFile::read(path);
-    QVERIFY(contents);
-    QCOMPARE(contents->picture.size(), QSize(32, 32));
-    const QImage picture = contents->picture.convertToFormat(QImage::Format_ARGB32);
-    int topRow = -1;
-    for (int y = 0; y < picture.height() && topRow < 0; ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(picture.pixel(x, y)) > 0) {
-                topRow = y;
-                break;
-            }
-        }
-    }
-    QVERIFY(topRow >= 0);
-    // The hand points up: the hotspot is on the topmost drawn rows, on the
-    // finger, not at the picture's corner.
-    const QPoint hotspot = contents->hotspot;
-    QVERIFY2(qAbs(hotspot.y() - topRow) <= 2, qPrintable(QStringLiteral("hotspot %1,%2, top row %3")
-                                                         .arg(hotspot.x()).arg(hotspot.y()).arg(topRow)));
-    bool onFinger = false;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (picture.valid(hotspot + QPoint(dx, dy)) && qAlpha(picture.pixel(hotspot + QPoint(dx, dy))) > 0)
-                onFinger = true;
-    QVERIFY(onFinger);
-}
-
-void TestPointerRules::brokenCursorFileGivesNoCursor_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray good = cursorBytes(32, QPoint(9, 1));
-    QByteArray countZero = good;
-    countZero[4] = 0;
-    QByteArray offsetPastEnd = good;
-    qToLittleEndian(quint32(good.size() + 10), offsetPastEnd.data() + 18);
-    QByteArray sizeWraps = good;
-    qToLittleEndian(quint32(0xfffffff0u), sizeWraps.data() + 14);
-    QByteArray hugePicture = good.left(22 + 40);
-    qToLittleEndian(quint32(60000), hugePicture.data() + 22 + 4);
-    qToLittleEndian(quint32(120000), hugePicture.data() + 22 + 8);
-
-    QTest::addRow("an empty file") << QByteArray();
-    QTest::addRow("a header cut short") << good.left(10);
-    QTest::addRow("a directory entry without its picture") << good.left(22);
-    QTest::addRow("a picture cut short") << good.left(good.size() / 2);
-    QTest::addRow("random bytes") << randomBytes(4096, 7);
-    QTest::addRow("random bytes behind a cursor signature") << QByteArray::fromHex("00000200") + randomBytes(4096, 11);
-    QTest::addRow("a valid header before garbage") << good.left(22) + QByteArray(2000, char(0xab));
-    QTest::addRow("an icon file is no cursor") << cursorBytes(32, QPoint(1, 32), 1);
-    QTest::addRow("no entries at all") << countZero;
-    QTest::addRow("a picture offset past the end") << offsetPastEnd;
-    QTest::addRow("a picture size that wraps around") << sizeWraps;
-    QTest::addRow("a bitmap header claiming a huge picture") << hugePicture;
-}
-
-void TestPointerRules::brokenCursorFileGivesNoCursor()
-{
-    QFETCH(QByteArray, bytes);
-    QVERIFY(!CursorFile::parse(bytes));
-    QTemporaryDir folder;
-    const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(writeFile(path, bytes));
-    QVERIFY(!CursorFile::load(path));
-}
-
 void TestPointerRules::handFileBesideTheProgramIsTheHand()
 {
     QTemporaryDir folder;
-    QVERIFY(writeFile(folder.filePath("HAND-M.CUR"), cursorBytes(32, QPoint(12, 2))));
+    QVERIFY(CursorBytes::write(folder.filePath("HAND-M.CUR"), CursorBytes::cursor(32, QPoint(12, 2))));
     auto window = start(folder.path());
     QVERIFY(window);
     Form1 &form = window->form;
@@ -432,10 +257,10 @@ void TestPointerRules::brokenHandFileStartsWithoutTheHand_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("directory");
-    const QByteArray good = cursorBytes(32, QPoint(9, 1));
+    const QByteArray good = CursorBytes::cursor(32, QPoint(9, 1));
     QTest::addRow("an empty file") << QByteArray() << false;
     QTest::addRow("a cursor cut short") << good.left(good.size() / 3) << false;
-    QTest::addRow("random bytes") << randomBytes(1000, 3) << false;
+    QTest::addRow("random bytes") << CursorBytes::random(1000, 3) << false;
     QTest::addRow("a folder of that name") << QByteArray() << true;
 }
 
@@ -445,7 +270,7 @@ void TestPointerRules::brokenHandFileStartsWithoutTheHand()
     QFETCH(bool, directory);
     QTemporaryDir folder;
     const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(directory ? QDir().mkdir(path) : writeFile(path, bytes));
+    QVERIFY(directory ? QDir().mkdir(path) : CursorBytes::write(path, bytes));
 
     auto window = start(folder.path());
     QVERIFY(window);

@@ -1,18 +1,26 @@
 #pragma once
 
+#include "cardface/PictureNames.h"
+#include "core/LittleEndian.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// What the tests expect of the committed picture set, written down
-// independently of the generator so a change on either side shows up.
+// Where the committed picture set lives and what the tests expect of its files
+// beyond their names (those come from PictureNames, shared with the program
+// and the generator).
 namespace PictureFiles {
+
+using LittleEndian::i32At;
+using LittleEndian::u16At;
+using LittleEndian::u32At;
 
 QString pictureDir();  // cardface/pictures in the source tree
 QString iconDir();     // app/icons in the source tree
 
 // All 76 picture files in the control's order, and the icon files.
-QStringList pictures();
+inline QStringList pictures() { return PictureNames::files(); }
 QStringList icons();
 
 // The 68 card-sized GIF pictures.
@@ -23,10 +31,5 @@ QStringList cardSized();
 bool hasTransparentGround(const QString &file);
 
 QByteArray read(const QString &path);
-
-// Little-endian field readers on raw file bytes.
-quint16 u16(const QByteArray &b, int at);
-quint32 u32(const QByteArray &b, int at);
-qint32 i32(const QByteArray &b, int at);
 
 } // namespace PictureFiles

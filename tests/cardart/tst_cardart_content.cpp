@@ -21,7 +21,7 @@ QImage load(const QString &file)
     return QImage(QDir(pictureDir()).filePath(file)).convertToFormat(QImage::Format_ARGB32);
 }
 
-QString faceFile(int index) { return QStringLiteral("card%1.gif").arg(index, 2, 10, QLatin1Char('0')); }
+QString faceFile(int index) { return PictureNames::fileName(PictureNames::face(index)); }
 
 bool isRedInk(QRgb p) { return qAlpha(p) && qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90; }
 bool isBlackInk(QRgb p) { return qAlpha(p) && qRed(p) < 70 && qGreen(p) < 70 && qBlue(p) < 70; }

@@ -11,10 +11,8 @@ class tst_Deck : public QObject
 
 private slots:
     void aNewControlHasIndexZeroAndNoPicture();
-    void changeCardSelectsItsFace_data();
-    void changeCardSelectsItsFace();
-    void changeBackSelectsItsDesign_data();
-    void changeBackSelectsItsDesign();
+    void anIndexSelectsItsPicture_data();
+    void anIndexSelectsItsPicture();
     void outOfRangeIsRefused_data();
     void outOfRangeIsRefused();
     void wideHostValuesNeverWrapIntoRange_data();
@@ -38,61 +36,45 @@ void tst_Deck::aNewControlHasIndexZeroAndNoPicture()
     QCOMPARE(deck.property("ChangeCard").value<qint16>(), qint16(0));
 }
 
-void tst_Deck::changeCardSelectsItsFace_data()
+void tst_Deck::anIndexSelectsItsPicture_data()
 {
+    QTest::addColumn<QString>("property");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("picture");
-    QTest::addRow("0 is the ace of spades") << 0 << "card00";
-    QTest::addRow("12 is the king of spades") << 12 << "card12";
-    QTest::addRow("13 is the ace of diamonds: the suit changes every 13") << 13 << "card13";
-    QTest::addRow("30 is the five of clubs") << 30 << "card30";
-    QTest::addRow("51 is the king of hearts") << 51 << "card51";
-    QTest::addRow("52 is the red joker") << 52 << "joker1";
-    QTest::addRow("53 is the black joker") << 53 << "joker2";
+    QTest::addRow("ChangeCard 0 is the ace of spades") << "ChangeCard" << 0 << "card00";
+    QTest::addRow("ChangeCard 12 is the king of spades") << "ChangeCard" << 12 << "card12";
+    QTest::addRow("ChangeCard 13 is the ace of diamonds: the suit changes every 13")
+        << "ChangeCard" << 13 << "card13";
+    QTest::addRow("ChangeCard 30 is the five of clubs") << "ChangeCard" << 30 << "card30";
+    QTest::addRow("ChangeCard 51 is the king of hearts") << "ChangeCard" << 51 << "card51";
+    QTest::addRow("ChangeCard 52 is the red joker") << "ChangeCard" << 52 << "joker1";
+    QTest::addRow("ChangeCard 53 is the black joker") << "ChangeCard" << 53 << "joker2";
+    QTest::addRow("ChangeBack 0 is the first back design") << "ChangeBack" << 0 << "back00";
+    QTest::addRow("ChangeBack 3 is the basket weave") << "ChangeBack" << 3 << "back03";
+    QTest::addRow("ChangeBack 11, the last design, is accepted") << "ChangeBack" << 11 << "back11";
 }
 
-void tst_Deck::changeCardSelectsItsFace()
+void tst_Deck::anIndexSelectsItsPicture()
 {
+    QFETCH(QString, property);
     QFETCH(int, index);
     QFETCH(QString, picture);
     FakePlatform platform;
     Deck deck;
     QSignalSpy spy(&deck, &Deck::propertyChanged);
 
-    deck.setChangeCard(qint16(index));
+    const bool card = property == QLatin1String("ChangeCard");
+    if (card)
+        deck.setChangeCard(qint16(index));
+    else
+        deck.setChangeBack(qint16(index));
 
-    QCOMPARE(deck.changeCard(), qint16(index));
+    QCOMPARE(card ? deck.changeCard() : deck.changeBack(), qint16(index));
     // Shared, not copied: the very object of the set.
     QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
     QCOMPARE(pixelsOf(deck.Picture()), decoded(picture));
     QCOMPARE(deck.property("Picture").value<QPixmap>().cacheKey(), stored(picture).cacheKey());
-    QCOMPARE(spied(spy), QStringList{"ChangeCard"});
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void tst_Deck::changeBackSelectsItsDesign_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("picture");
-    QTest::addRow("0 is the first back design") << 0 << "back00";
-    QTest::addRow("3 is the basket weave") << 3 << "back03";
-    QTest::addRow("11, the last design, is accepted") << 11 << "back11";
-}
-
-void tst_Deck::changeBackSelectsItsDesign()
-{
-    QFETCH(int, index);
-    QFETCH(QString, picture);
-    FakePlatform platform;
-    Deck deck;
-    QSignalSpy spy(&deck, &Deck::propertyChanged);
-
-    deck.setChangeBack(qint16(index));
-
-    QCOMPARE(deck.changeBack(), qint16(index));
-    QCOMPARE(deck.Picture().cacheKey(), stored(picture).cacheKey());
-    QCOMPARE(pixelsOf(deck.Picture()), decoded(picture));
-    QCOMPARE(spied(spy), QStringList{"ChangeBack"});
+    QCOMPARE(spied(spy), QStringList{property});
     QVERIFY(platform.messages.isEmpty());
 }
 

@@ -70,7 +70,6 @@ private slots:
     void deletingWindowDuringDrawEndsIt();
     void isCardListedReadsTheNumberWord_data();
     void isCardListedReadsTheNumberWord();
-    void reseedWithFrozenClockNeverRepeats();
 };
 
 void TestCardDraw::initTestCase()
@@ -526,25 +525,6 @@ void TestCardDraw::isCardListedReadsTheNumberWord()
     FormFixture f;
     f.List1()->addItems(listed);
     QCOMPARE(f.form().draw().IsCardListed(qint16(number)), found);
-}
-
-// Several tries within one tick of the clock reseed with the same value; each
-// must still give a new value. With 2^24 outcomes a repeat by chance is
-// vanishingly rare, while a reseed that restarts a sequence repeats every time.
-void TestCardDraw::reseedWithFrozenClockNeverRepeats()
-{
-    FormFixture f;
-    f.platform.clock = 1234.5f;
-    const qint32 n = 1 << 24;
-    double previous = f.form().draw().RandomIndex(n);
-    int repeats = 0;
-    for (int i = 0; i < 2000; ++i) {
-        const double next = f.form().draw().RandomIndex(n);
-        QVERIFY(next >= 0 && next < n && next == std::floor(next));
-        repeats += next == previous;
-        previous = next;
-    }
-    QCOMPARE(repeats, 0);
 }
 
 QTEST_MAIN(TestCardDraw)

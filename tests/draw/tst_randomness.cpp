@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 // Chi-square tests of the draw. Thresholds sit near a tail probability of
@@ -43,6 +44,7 @@ private slots:
     void initTestCase();
     void fixedStateGivesKnownOutput();
     void reseedIsAPureFunctionOfStateAndValue();
+    void frozenClockStillGivesWholeIndexesBelowTheBound();
     void statisticRejectsBrokenDraws();
     void oneCardDrawIsUniform_data();
     void oneCardDrawIsUniform();
@@ -93,6 +95,21 @@ void TestRandomness::reseedIsAPureFunctionOfStateAndValue()
     const quint64 second = a.next();
     QCOMPARE(b.next(), second);
     QVERIFY(second != first);
+}
+
+// With the clock frozen every call reseeds with the same value. The index must
+// still be a whole number below its bound, also for a bound that uses every
+// bit of the single-precision value; that such calls never restart the
+// sequence is what the frozen-clock rows of the uniformity tests show.
+void TestRandomness::frozenClockStillGivesWholeIndexesBelowTheBound()
+{
+    FormFixture f;
+    f.platform.clock = 1234.5f;
+    const qint32 n = 1 << 24;
+    for (int i = 0; i < 2000; ++i) {
+        const double index = f.form().draw().RandomIndex(n);
+        QVERIFY(index >= 0 && index < n && index == std::floor(index));
+    }
 }
 
 // The statistic itself must be able to fail: draws that repeat, leave out a

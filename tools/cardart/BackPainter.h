@@ -6,7 +6,6 @@
 class BackPainter
 {
 public:
-    static constexpr int Count = 12;
     static QImage back(int index);
     // Whether the design leaves its ground transparent (only the dotted one).
     static bool hasTransparentGround(int index) { return index == 1; }

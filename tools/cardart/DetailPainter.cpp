@@ -148,13 +148,6 @@ QImage gauge(int state)
 
 } // namespace
 
-QStringList DetailPainter::detailNames()
-{
-    return {QStringLiteral("ani_ace1"), QStringLiteral("ani_ace2"), QStringLiteral("ani_bats"),
-            QStringLiteral("ani_face1"), QStringLiteral("ani_face2"), QStringLiteral("ani_robot1"),
-            QStringLiteral("ani_robot2")};
-}
-
 QImage DetailPainter::detail(const QString &name)
 {
     if (name == QLatin1String("ani_ace1")) return cuff(1);

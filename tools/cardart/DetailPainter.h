@@ -12,7 +12,6 @@ class DetailPainter
 public:
     // name is the file's base name, e.g. "ani_ace1".
     static QImage detail(const QString &name);
-    static QStringList detailNames();
 
     // Grey raised tile with a small deck showing a red two.
     static QImage controlIcon();

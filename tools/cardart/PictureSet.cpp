@@ -1,5 +1,6 @@
 #include "tools/cardart/PictureSet.h"
 
+#include "cardface/PictureNames.h"
 #include "tools/cardart/AppIconPainter.h"
 #include "tools/cardart/BackPainter.h"
 #include "tools/cardart/BmpWriter.h"
@@ -12,8 +13,6 @@
 #include <QDir>
 
 namespace {
-
-QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 const QList<int> IconSizes{32, 48, 128, 256};
 
@@ -29,17 +28,7 @@ bool ensureDir(const QString &dir, QString *error)
 
 QStringList PictureSet::pictureFiles()
 {
-    QStringList files;
-    for (int i = 0; i < 52; ++i)
-        files << QStringLiteral("card%1.gif").arg(twoDigits(i));
-    files << QStringLiteral("joker1.gif") << QStringLiteral("joker2.gif")
-          << QStringLiteral("mark_o.gif") << QStringLiteral("mark_x.gif");
-    for (int i = 0; i < BackPainter::Count; ++i)
-        files << QStringLiteral("back%1.gif").arg(twoDigits(i));
-    for (const QString &name : DetailPainter::detailNames())
-        files << name + QStringLiteral(".bmp");
-    files << QStringLiteral("icon.bmp");
-    return files;
+    return PictureNames::files();
 }
 
 QStringList PictureSet::iconFiles()

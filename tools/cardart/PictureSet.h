@@ -10,7 +10,7 @@ class PictureSet
 {
 public:
     // Every file of the card picture folder, in the control's order: faces,
-    // jokers, marks, backs, details, icon.
+    // jokers, marks, backs, details, icon (PictureNames' list).
     static QStringList pictureFiles();
     static QStringList iconFiles();
 
