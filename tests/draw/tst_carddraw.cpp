@@ -458,9 +458,9 @@ void TestCardDraw::pressDuringDrawStartsItOver()
     QCOMPARE(f.platform.messages.size(), reports);
 }
 
-// An auto-clicker: thousands of presses, several inside every yield. The stack
-// must stay one draw deep (a nested draw overflowed it), and once the presses
-// stop the last draw lists the count of distinct cards.
+// An auto-clicker: thousands of presses, several inside every yield. Draws
+// must never nest (the stack grew by one draw per press until it overflowed),
+// and once the presses stop the last draw lists the count of distinct cards.
 void TestCardDraw::clickStormNeverNestsDraws()
 {
     FormFixture f;
@@ -470,16 +470,10 @@ void TestCardDraw::clickStormNeverNestsDraws()
     int presses = 0;
     int activeYields = 0;
     int deepest = 0;
-    quintptr lowest = ~quintptr(0);
-    quintptr highest = 0;
     int listedAfterPress = 0;
     bool pressedLastYield = false;
     f.platform.onYield = [&] {
         deepest = qMax(deepest, ++activeYields);
-        int marker = 0;
-        const auto here = reinterpret_cast<quintptr>(&marker);
-        lowest = qMin(lowest, here);
-        highest = qMax(highest, here);
         // Started over at once: the replaced pass added nothing more.
         if (pressedLastYield)
             listedAfterPress = qMax(listedAfterPress, f.List1()->count());
@@ -491,10 +485,10 @@ void TestCardDraw::clickStormNeverNestsDraws()
     QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
 
     QCOMPARE(presses, storm);
+    // A press nested a whole draw inside the yield, so the stack grew by one
+    // draw per press: here every yield ran alone.
     QCOMPARE(deepest, 1);
     QCOMPARE(listedAfterPress, 0);
-    // Every yield ran at one stack depth; a nested draw costs kilobytes per press.
-    QVERIFY2(highest - lowest < 4096, qPrintable(QString::number(highest - lowest)));
     const QStringList listed = entries(f.List1());
     QCOMPARE(listed.size(), 7);
     QVERIFY(allDistinct(listed));
