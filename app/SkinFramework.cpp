@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QWidget>
 
@@ -30,6 +31,8 @@ bool SkinFramework::LoadSkin(const QString &path, const QString &section)
 bool SkinFramework::readSheet(const QString &path)
 {
     const QFileInfo info(path);
+    // isFile() holds for regular files only (and links to them), never for a
+    // FIFO or a device, which reading could block on or never finish.
     if (!info.isFile()) {
         m_refusal = QStringLiteral("not a file");
         return false;
@@ -65,8 +68,32 @@ bool SkinFramework::readSheet(const QString &path)
         m_refusal = QStringLiteral("not UTF-8 text");
         return false;
     }
+    // Qt opens every picture a sheet names while it styles the window: a FIFO
+    // would block start-up for ever, a device could be read without end.
+    const QString unusable = firstUnusablePicture(text);
+    if (!unusable.isEmpty()) {
+        m_refusal = QStringLiteral("names %1, which is not a regular file").arg(QDir::toNativeSeparators(unusable));
+        return false;
+    }
     m_sheet = text;
     return true;
+}
+
+QString SkinFramework::firstUnusablePicture(const QString &sheet)
+{
+    static const QRegularExpression url(QStringLiteral(R"(url\(\s*(["']?)(.*?)\1\s*\))"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (auto it = url.globalMatch(sheet); it.hasNext();) {
+        const QString path = it.next().captured(2).trimmed();
+        // Pictures compiled into the program are no files.
+        if (path.isEmpty() || path.startsWith(u':') || path.startsWith(QStringLiteral("qrc:")))
+            continue;
+        // A missing picture is only missing; a link to a picture is one.
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile())
+            return path;
+    }
+    return QString();
 }
 
 int SkinFramework::ApplyOptions()

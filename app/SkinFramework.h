@@ -14,7 +14,8 @@ class QWidget;
 //
 // A skin here is a Qt style sheet in UTF-8 text. A file that is not one (a
 // binary skin made for another engine, a file that cannot be read, one too
-// big to be a style sheet) is set aside quietly: the window then simply keeps
+// big to be a style sheet, a FIFO or device in place of the file, a sheet
+// whose url(...) names anything but a regular file) is set aside quietly: the window then simply keeps
 // its own look, since a skin is decoration and must never stop the program.
 //
 // Every call is announced through called() and kept in calls(), so the order
@@ -53,6 +54,10 @@ public:
 
     // Puts the loaded skin on the window and its controls.
     void ApplyWindow(QWidget *window);
+
+    // The first picture a sheet names in url(...) that exists but is no
+    // regular file (a FIFO, a device, a folder), or an empty text.
+    static QString firstUnusablePicture(const QString &sheet);
 
     // What was loaded: an empty sheet when the file was set aside.
     QString styleSheet() const { return m_sheet; }

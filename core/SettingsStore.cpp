@@ -1,27 +1,21 @@
 #include "core/SettingsStore.h"
 
+#include "core/IniFormat.h"
 #include "core/Platform.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtGlobal>
 
-namespace {
-
-std::unique_ptr<QSettings> openUserStore()
-{
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Quenlow"),
-        QSettings::NativeFormat);
-#else
-    // No application name: QSettings then names the file after the organisation,
-    // and the native format on Unix is INI with the .conf suffix, giving
-    // $XDG_CONFIG_HOME/Quenlow.conf.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Quenlow"), QString());
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #endif
-}
+
+namespace {
 
 QString keyPath(const QString &key)
 {
@@ -30,54 +24,138 @@ QString keyPath(const QString &key)
 
 } // namespace
 
-SettingsStore::SettingsStore() : m_settings(openUserStore()) {}
+SettingsStore::SettingsStore()
+{
+#ifdef Q_OS_WIN
+    m_settings = std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Quenlow"),
+        QSettings::NativeFormat);
+#else
+    openFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+             + QStringLiteral("/Quenlow.conf"));
+#endif
+}
 
 SettingsStore::SettingsStore(const QString &iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
 {
+    openFile(iniFile);
 }
 
 SettingsStore::~SettingsStore() = default;
 
+void SettingsStore::openFile(const QString &path)
+{
+    m_file = QFileInfo(path).absoluteFilePath();
+    const QString problem = fileProblem();
+    if (!problem.isEmpty()) {
+        qWarning("Velmora: settings file %s not used: %s", qPrintable(location()), qPrintable(problem));
+        return;
+    }
+    m_settings = std::make_unique<QSettings>(m_file, IniFormat::format());
+}
+
+QString SettingsStore::fileProblem() const
+{
+#ifdef Q_OS_UNIX
+    // lstat, not stat: a link is never followed, whatever it points at.
+    struct stat entry;
+    if (::lstat(QFile::encodeName(m_file).constData(), &entry) != 0)
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(entry.st_mode))
+        return QStringLiteral("it is a link");
+    if (!S_ISREG(entry.st_mode))
+        return QStringLiteral("it is not a regular file");
+    return QString();
+#else
+    const QFileInfo info(m_file);
+    if (info.isSymLink())
+        return QStringLiteral("it is a link");
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a regular file");
+    return QString();
+#endif
+}
+
 bool SettingsStore::contains(const QString &key) const
 {
-    return m_settings->contains(keyPath(key));
+    return m_unsaved.contains(key) || (m_settings && m_settings->contains(keyPath(key)));
 }
 
 QString SettingsStore::get(const QString &key, const QString &defaultValue) const
 {
-    const QVariant v = m_settings->value(keyPath(key));
-    if (!v.isValid())
-        return defaultValue;
-    // A value stored as a list by another program reads back as its first item
-    // rather than as nothing at all.
-    if (v.userType() == QMetaType::QStringList) {
-        const QStringList list = v.toStringList();
-        return list.isEmpty() ? QString() : list.first();
+    QString value = defaultValue;
+    if (m_unsaved.contains(key)) {
+        value = m_unsaved.value(key);
+    } else if (m_settings) {
+        const QVariant v = m_settings->value(keyPath(key));
+        if (v.isValid()) {
+            // A value stored as a list by another program reads back as its
+            // first item rather than as nothing at all.
+            if (v.userType() == QMetaType::QStringList) {
+                const QStringList list = v.toStringList();
+                value = list.isEmpty() ? QString() : list.first();
+            } else {
+                value = v.toString();
+            }
+        }
     }
-    return v.toString();
+    m_handedOutKey = key;
+    m_handedOutValue = value;
+    return value;
 }
 
 bool SettingsStore::set(const QString &key, const QString &value)
 {
+    // A field given a stored value longer than it holds shows it cut and
+    // hands the cut copy straight back: that is no edit, and writing it would
+    // shorten what the user stored. The mark lasts for that one write only.
+    const bool cutByField = key == m_handedOutKey && !value.isEmpty()
+        && value.size() < m_handedOutValue.size() && m_handedOutValue.startsWith(value);
+    m_handedOutKey.clear();
+    m_handedOutValue.clear();
+    if (cutByField)
+        return true;
+
+    if (!m_settings)
+        return reportFailure(key, value, fileProblem().isEmpty() ? QStringLiteral("unusable") : fileProblem());
+    // The file may have become a link or a FIFO since it was read.
+    const QString problem = fileProblem();
+    if (!problem.isEmpty()) {
+        m_settings.reset();
+        return reportFailure(key, value, problem);
+    }
+
     // Start-up hands every stored value straight back; rewriting an unchanged
-    // file costs a synced disk write each time and gains nothing. After a
-    // failed write the disk may differ from memory, so then every set writes.
+    // file costs a synced disk write each time and gains nothing. The value
+    // compared with is the one on disk: sync() reads the file again only when
+    // its size or time changed since this copy last read or wrote it, which
+    // is when another running copy wrote it. After a failed write the disk may
+    // differ from memory, so then every set writes.
+    m_settings->sync();
     const QVariant stored = m_settings->value(keyPath(key));
     if (!m_writeFailed && stored.userType() == QMetaType::QString && stored.toString() == value
-        && m_settings->status() == QSettings::NoError)
+        && m_settings->status() == QSettings::NoError) {
+        m_unsaved.remove(key);
         return true;
+    }
     m_settings->setValue(keyPath(key), value);
     m_settings->sync();
     // A file that was unreadable at start leaves FormatError behind for the
     // whole run, yet the write itself goes through and replaces that file:
     // only an access error means the value did not reach the disk.
-    if (m_settings->status() != QSettings::AccessError)
+    if (m_settings->status() != QSettings::AccessError) {
+        m_unsaved.remove(key);
         return true;
+    }
+    return reportFailure(key, value, QStringLiteral("the file could not be written"));
+}
 
+bool SettingsStore::reportFailure(const QString &key, const QString &value, const QString &why)
+{
+    m_unsaved.insert(key, value);
     m_writeFailed = true;
-    qWarning("Velmora: could not write setting \"%s\" to %s",
-             qPrintable(key), qPrintable(location()));
+    qWarning("Velmora: could not write setting \"%s\" to %s: %s", qPrintable(key), qPrintable(location()),
+             qPrintable(why));
     // Once per run: a failing disk must not turn every keystroke into a box.
     if (!m_failureReported) {
         m_failureReported = true;
@@ -93,8 +171,8 @@ bool SettingsStore::set(const QString &key, const QString &value)
 QString SettingsStore::location() const
 {
 #ifdef Q_OS_WIN
-    return m_settings->fileName() + QStringLiteral("\\Velmora");
-#else
-    return QDir::toNativeSeparators(m_settings->fileName());
+    if (m_file.isEmpty())
+        return m_settings->fileName() + QStringLiteral("\\Velmora");
 #endif
+    return QDir::toNativeSeparators(m_file);
 }

@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
 class QSettings;
 
 // Per-user text values of section "Velmora" of application "Quenlow".
-// Linux and macOS: $XDG_CONFIG_HOME/Quenlow.conf (INI). Windows: the registry
-// key HKCU\Software\VB and VBA Program Settings\Quenlow\Velmora, where earlier
+// Linux and macOS: the plain INI file Quenlow.conf in the user's config folder
+// ($XDG_CONFIG_HOME on Linux; see IniFormat). Windows: the registry key
+// HKCU\Software\VB and VBA Program Settings\Quenlow\Velmora, where earlier
 // versions of the program kept the same values.
 // Every set() is written through at once; a write that fails keeps the value in
 // memory for this run, is reported once per run and never throws.
+//
+// The file is only ever a regular file of its own: one that is a link, a FIFO,
+// a device or a folder is neither read (a FIFO would block start-up) nor
+// written through or replaced; the run then starts from the defaults and
+// keeps its values in memory.
 class SettingsStore
 {
 public:
@@ -35,7 +42,18 @@ public:
     static QString section() { return QStringLiteral("Velmora"); }
 
 private:
+    void openFile(const QString &path);
+    // Why the file cannot be used (not a regular file), or an empty text.
+    QString fileProblem() const;
+    bool reportFailure(const QString &key, const QString &value, const QString &why);
+
     std::unique_ptr<QSettings> m_settings;
+    QString m_file;                       // empty for the registry
+    QHash<QString, QString> m_unsaved;    // values that could not reach the store
+    // The last value handed out by get(): start-up puts it into a field, and
+    // a field that cannot hold all of it hands back a cut copy at once.
+    mutable QString m_handedOutKey;
+    mutable QString m_handedOutValue;
     bool m_writeFailed = false;
     bool m_failureReported = false;
 };

@@ -68,9 +68,16 @@ void CardDraw::abortAll()
 
 void CardDraw::PushButton2_Click()
 {
+    // A press inside the running draw's yield: that draw starts over at its
+    // next step, so the newest press still decides the list, and the stack
+    // stays one draw deep however fast the button is pressed.
+    if (m_depth > 0) {
+        m_startOver = true;
+        return;
+    }
     Guard guard(ErrorReport::location("PushButton2_Click"));
     const std::shared_ptr<bool> alive = m_alive;
-    const quint64 me = ++m_generation;
+    m_aborted = false;
     ++m_depth;
     struct DepthGuard {
         std::shared_ptr<bool> alive;
@@ -78,6 +85,15 @@ void CardDraw::PushButton2_Click()
         ~DepthGuard() { if (*alive) --depth; }
     } depthGuard{alive, m_depth};
 
+    Outcome outcome;
+    do {
+        m_startOver = false;
+        outcome = drawOnce(guard, alive);
+    } while (outcome == Outcome::StartOver);
+}
+
+CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &alive)
+{
     qint32 bound = 0;
     double candidate = 0;
 
@@ -100,8 +116,10 @@ void CardDraw::PushButton2_Click()
 
             guard(106, [&] { Platform::current().yield(); });
             // Anything may have happened inside the yield.
-            if (!*alive || m_aborted || me != m_generation)
-                return;
+            if (!*alive || m_aborted)
+                return Outcome::Ended;
+            if (m_startOver)
+                return Outcome::StartOver;
 
             // With every card listed no candidate can ever be free: stop here
             // instead of drawing for ever (a count above 52 gets this far).
@@ -139,4 +157,5 @@ void CardDraw::PushButton2_Click()
     guard(120, [&] { m_progress->setValue(0); });
     guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });
     guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });
+    return Outcome::Finished;
 }

@@ -1,6 +1,7 @@
 #include "export/CardExport.h"
 
 #include "export/AddFolder.h"
+#include "export/FileReplacer.h"
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
 #include "core/ErrorReport.h"
@@ -10,12 +11,12 @@
 #include "core/NumberText.h"
 #include "core/Platform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 
 QString CardExport::folderProblem(const QString &folderText)
 {
@@ -57,16 +58,16 @@ void CardExport::saveBitmap(const QPixmap &face, const QString &path)
         QPainter painter(&image);
         painter.drawPixmap(0, 0, face);
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
-    if (!image.save(&file, "BMP")) {
-        file.cancelWriting();
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "BMP"))
+            throw Failure(QStringLiteral("Cannot write %1: the picture could not be made a bitmap").arg(shown));
     }
-    if (!file.commit())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+    const QString problem = FileReplacer::replace(path, bytes);
+    if (!problem.isEmpty())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, problem));
 }
 
 QString CardExport::entryText(int index) const
@@ -89,7 +90,7 @@ void CardExport::PushButton1_Click()
     int count = 0;
     int saved = 0;
 
-    guard(106, [&] { remembered = NumberText::toInt16(double(m_list->currentRow())); });
+    guard(106, [&] { remembered = NumberText::toInt16(double(selectedRow())); });
 
     // One clear message instead of a report per card, and nothing written
     // into whatever the working directory happens to be.
@@ -137,19 +138,36 @@ void CardExport::PushButton1_Click()
     }
 }
 
+int CardExport::selectedRow() const
+{
+    // Ctrl+click takes the selection off an entry that stays the current one:
+    // the window then shows nothing selected, and neither may the saves.
+    const int row = m_list->currentRow();
+    const QListWidgetItem *item = m_list->item(row);
+    return item && item->isSelected() ? row : -1;
+}
+
 void CardExport::PushButton3_Click()
 {
     Guard guard(ErrorReport::location("PushButton3_Click"));
+    int row = -1;
 
-    if (guard.test(100, [&] { return m_list->currentRow() < 0; })) {
+    if (guard.test(100, [&] { row = selectedRow(); return row < 0; })) {
         guard(112, [] {
             Platform::current().message(QStringLiteral("No card selected."), applicationTitle(),
                                         Platform::Icon::None);
         });
         return;
     }
+    // A mistyped folder is the user's to fix, not a fault to report: the same
+    // plain warning as save-all gives.
+    const QString problem = folderProblem(m_folder->text());
+    if (!problem.isEmpty()) {
+        Platform::current().message(problem, applicationTitle(), Platform::Icon::Warning);
+        return;
+    }
     const bool written = guard(108, [&] {
-        saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(m_list->currentRow())));
+        saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(row)));
     });
     // A file that could not be written has had its report; "Done." would be a lie.
     if (written)

@@ -25,8 +25,9 @@ public:
     static QString cardImagePath(const QString &folderText, const QString &entryText);
 
     // Writes the face at its own size, 24 bits per pixel, on white, atomically:
-    // an earlier file of that name survives any failure. Throws Failure with
-    // the system's reason and the path.
+    // an earlier file of that name survives any failure, and an entry of that
+    // name that is a link is replaced, never written through. Throws Failure
+    // with the system's reason and the path.
     static void saveBitmap(const QPixmap &face, const QString &path);
 
     // Why a folder text cannot take the files (empty, blank or not a full
@@ -35,6 +36,8 @@ public:
 
 private:
     QString entryText(int index) const;
+    // The current row when it is also selected, else -1.
+    int selectedRow() const;
 
     QPointer<ListBox> m_list;
     QPointer<QLineEdit> m_folder;

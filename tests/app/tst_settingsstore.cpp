@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,28 +22,38 @@ const QString folderKey = QStringLiteral("Text2");
 const QStringList placementKeys = {QStringLiteral("Left"), QStringLiteral("Top"),
                                    QStringLiteral("Width"), QStringLiteral("Height")};
 
-// What a later run would read: a copy of the file under a new name, so no
-// QSettings cache of this process can answer instead of the disk.
+// What a later run, or any INI reader, finds in the file.
 QString storedOnDisk(const QString &key, bool *present = nullptr)
 {
-    static int copies = 0;
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("copy%1.conf").arg(++copies));
-    QFile::copy(TestSettings::userSettingsFile(), copy);
-    QSettings file(copy, QSettings::IniFormat);
-    const QVariant v = file.value(SettingsStore::section() + u'/' + key);
-    if (present)
-        *present = v.isValid();
-    return v.toString();
+    return TestSettings::readUserValue(key, present);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A hand-written file: one "key=value" line per value under [Velmora].
 void writeUserStore(const QMap<QString, QString> &values)
 {
     TestSettings::clearUserStore();
-    QSettings file(TestSettings::userSettingsFile(), QSettings::IniFormat);
+    QByteArray text("[Velmora]\n");
     for (auto it = values.cbegin(); it != values.cend(); ++it)
-        file.setValue(SettingsStore::section() + u'/' + it.key(), it.value());
-    file.sync();
+        text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
+    QVERIFY(writeBytes(TestSettings::userSettingsFile(), text));
+}
+
+ino_t inode(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
 } // namespace
@@ -61,6 +74,14 @@ private slots:
     void placementWrittenOnlyInNormalState();
     void corruptedFileStartsWithDefaults();
     void unwritableStoreWarnsOnceAndKeepsWorking();
+    void handWrittenValuesComeBackVerbatim_data();
+    void handWrittenValuesComeBackVerbatim();
+    void fileOfEarlierVersionsReadsTheSame();
+    void valueLongerThanTheFieldIsNotCut_data();
+    void valueLongerThanTheFieldIsNotCut();
+    void settingsFileThatIsNoRegularFile_data();
+    void settingsFileThatIsNoRegularFile();
+    void lastCopyToWriteWins();
     void cleanup();
 
 private:
@@ -249,6 +270,187 @@ void TestSettingsStore::unwritableStoreWarnsOnceAndKeepsWorking()
     }
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(!QFile::exists(m_mountPoint + QStringLiteral("/Quenlow.conf")));
+}
+
+// Values a person typed into the file, or the field, read and write back
+// exactly: no character has a meaning of its own.
+void TestSettingsStore::handWrittenValuesComeBackVerbatim_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::addRow("folder with a comma is not cut at it") << folderKey << "/tmp/Cards, 2024/";
+    QTest::addRow("folder with a semicolon is not cut at it") << folderKey << "/tmp/a;b/";
+    QTest::addRow("backslashes are not eaten") << folderKey << "C:\\Cards\\new\\";
+    QTest::addRow("quotes are kept") << folderKey << "\"/tmp/q\" 'x'";
+    QTest::addRow("a leading @ is no type") << folderKey << "@Variant(x)";
+    QTest::addRow("non-ASCII folder") << folderKey << "/tmp/Kärten ✓ 日本/";
+    QTest::addRow("count with blanks and a comma") << countKey << " 1,5 ";
+    QTest::addRow("count starting with @") << countKey << "@52";
+    QTest::addRow("very long folder within the field's limit") << folderKey << QString(20000, u'é');
+}
+
+void TestSettingsStore::handWrittenValuesComeBackVerbatim()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    writeUserStore({{key, value}});
+    const QByteArray before = fileBytes(TestSettings::userSettingsFile());
+
+    FormFixture f;
+    QLineEdit *field = key == countKey ? f.Text1() : f.Text2();
+    QCOMPARE(field->text(), value);
+    QCOMPARE(storedOnDisk(key), value);
+    QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains(before.mid(10))); // the line itself, unchanged
+
+    // An edit writes the whole value back as it stands, in a file any INI
+    // reader understands.
+    field->setText(value + u'x');
+    QCOMPARE(storedOnDisk(key), value + u'x');
+    QVERIFY(fileBytes(TestSettings::userSettingsFile()).startsWith("[Velmora]\n"));
+    SettingsStore later(TestSettings::userSettingsFile());
+    QCOMPARE(later.get(key, QStringLiteral("missing")), value + u'x');
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+// The file as earlier versions wrote it through Qt's own INI format.
+void TestSettingsStore::fileOfEarlierVersionsReadsTheSame()
+{
+    const QString count = QStringLiteral(" 12 ");
+    const QString folder = QStringLiteral("/tmp/Cards, 2024; \"old\" C:\\x\\ ✓/");
+    {
+        QSettings qt(TestSettings::userSettingsFile(), QSettings::IniFormat);
+        qt.setValue(QStringLiteral("Velmora/Number Of Cards"), count);
+        qt.setValue(QStringLiteral("Velmora/Text2"), folder);
+        qt.setValue(QStringLiteral("Velmora/Left"), QStringLiteral("1500"));
+    }
+    QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains("Number%20Of%20Cards="));
+
+    FormFixture f;
+    QCOMPARE(f.Text1()->text(), count);
+    QCOMPARE(f.Text2()->text(), folder);
+    f.Text1()->setText(QStringLiteral("7"));
+    // Rewritten as a plain file, every value intact.
+    QCOMPARE(storedOnDisk(countKey), QStringLiteral("7"));
+    QCOMPARE(storedOnDisk(folderKey), folder);
+    QCOMPARE(storedOnDisk(QStringLiteral("Left")), QStringLiteral("1500"));
+    QVERIFY(!fileBytes(TestSettings::userSettingsFile()).contains('%'));
+}
+
+// A stored value longer than the field holds is shown cut; start-up's own
+// assignment does not write the cut copy back, the user's edit does.
+void TestSettingsStore::valueLongerThanTheFieldIsNotCut_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addRow("count") << countKey;
+    QTest::addRow("folder") << folderKey;
+}
+
+void TestSettingsStore::valueLongerThanTheFieldIsNotCut()
+{
+    QFETCH(QString, key);
+    const int limit = QLineEdit().maxLength();
+    const QString stored = QStringLiteral("/tmp/") + QString(limit + 100, u'd');
+    writeUserStore({{key, stored}});
+
+    FormFixture f;
+    QLineEdit *field = key == countKey ? f.Text1() : f.Text2();
+    QCOMPARE(field->text().size(), field->maxLength());
+    QVERIFY(stored.startsWith(field->text()));
+    QCOMPARE(storedOnDisk(key), stored);
+
+    field->setFocus();
+    field->end(false);
+    field->backspace();
+    QCOMPARE(storedOnDisk(key), stored.left(field->maxLength() - 1));
+}
+
+// A settings file that is a link or no regular file: never read through (a
+// FIFO would block start-up for ever), never written through or replaced.
+// The program starts from the defaults, says once that settings cannot be
+// saved, and keeps working.
+void TestSettingsStore::settingsFileThatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("a link to a file elsewhere: the file is untouched") << "link";
+    QTest::addRow("a link to a device: nothing written through") << "device";
+    QTest::addRow("a dangling link: its target is never created") << "dangling";
+    QTest::addRow("a FIFO: start-up does not hang") << "fifo";
+    QTest::addRow("a folder") << "folder";
+}
+
+void TestSettingsStore::settingsFileThatIsNoRegularFile()
+{
+    QFETCH(QString, kind);
+    const QString file = TestSettings::userSettingsFile();
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("important.txt"));
+    const QByteArray important("[Velmora]\nNumber Of Cards=9\n");
+    if (kind == QLatin1String("link")) {
+        QVERIFY(writeBytes(target, important));
+        QVERIFY(QFile::link(target, file));
+    } else if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
+    } else if (kind == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(target, file));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else {
+        QVERIFY(QDir().mkpath(file));
+    }
+    const auto cleanUp = qScopeGuard([&] {
+        QFile::remove(file);
+        QDir().rmdir(file);
+    });
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    QCOMPARE(f.Text1()->text(), QStringLiteral("52"));
+    QCOMPARE(f.Text2()->text(), AddFolder::DesktopFolder());
+    f.Text1()->setText(QStringLiteral("17"));
+    QCOMPARE(f.store.get(countKey, QString()), QStringLiteral("17"));
+    f.form().close();
+
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Warning);
+    QVERIFY2(f.platform.messages[0].text.startsWith(QStringLiteral("Your settings could not be saved to ")
+                                                    + QDir::toNativeSeparators(file)),
+             qPrintable(f.platform.messages[0].text));
+    const QFileInfo entry(file);
+    QCOMPARE(entry.isSymLink(), kind == QLatin1String("link") || kind == QLatin1String("device")
+                                    || kind == QLatin1String("dangling"));
+    QCOMPARE(entry.isDir(), kind == QLatin1String("folder"));
+    if (kind == QLatin1String("link"))
+        QCOMPARE(fileBytes(target), important);
+    if (kind == QLatin1String("dangling"))
+        QVERIFY(!QFileInfo::exists(target));
+    if (kind == QLatin1String("folder"))
+        QCOMPARE(QDir(file).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+}
+
+// Two copies running: the one that writes last leaves its value, also when
+// the value equals what that copy wrote before and the other copy has changed
+// the file since. Unchanged files are not rewritten.
+void TestSettingsStore::lastCopyToWriteWins()
+{
+    const QString file = TestSettings::userSettingsFile();
+    SettingsStore mine(file);
+    QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
+    QVERIFY(mine.set(QStringLiteral("Top"), QStringLiteral("300")));
+
+    // Nothing changed on disk: the same value costs no write.
+    const ino_t written = inode(file);
+    QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
+    QCOMPARE(inode(file), written);
+
+    // The other copy closes: its own placement and a count of its own.
+    QVERIFY(writeBytes(file, "[Velmora]\nLeft=30000\nTop=300\nNumber Of Cards=9\n"));
+    QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
+    QCOMPARE(storedOnDisk(QStringLiteral("Left")), QStringLiteral("1500"));
+    // What the other copy wrote and this one did not change stays.
+    QCOMPARE(storedOnDisk(countKey), QStringLiteral("9"));
+    QCOMPARE(storedOnDisk(QStringLiteral("Top")), QStringLiteral("300"));
+    QVERIFY(!mine.hasWriteFailed());
 }
 
 void TestSettingsStore::cleanup()

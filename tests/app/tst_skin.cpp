@@ -20,6 +20,8 @@
 #include <QTest>
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Window {
@@ -59,6 +61,8 @@ bool build(const QString &root, const QStringList &entries)
             ok = writeFile(path, simpleSheet);
         else if (words.at(0) == QLatin1String("link"))
             ok = QFile::link(words.at(2), path);
+        else if (words.at(0) == QLatin1String("fifo"))
+            ok = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
         if (!ok)
             return false;
     }
@@ -83,6 +87,8 @@ private slots:
     void brokenSkinStillStartsAWorkingWindow_data();
     void brokenSkinStillStartsAWorkingWindow();
     void shippedExampleSkinIsAUsableSheet();
+    void skinNamingNoRegularFileIsSetAside_data();
+    void skinNamingNoRegularFileIsSetAside();
 
 private:
     std::unique_ptr<Window> start(const QString &folder, QList<QList<QColor>> *atLoad = nullptr,
@@ -147,6 +153,8 @@ void TestSkin::skinCountsOnlyAsANormalFile_data()
     QTest::addRow("a file named x is no folder") << QStringList{"file x"} << false;
     QTest::addRow("a dangling link named o.cjs is no skin")
         << QStringList{"dir x", "link x/o.cjs ../missing.qss"} << false;
+    QTest::addRow("a FIFO named o.cjs is no skin (start-up does not wait on it)")
+        << QStringList{"dir x", "fifo x/o.cjs"} << false;
     QTest::addRow("a hidden o.cjs is no skin") << QStringList{"dir x", "file x/o.cjs", "hide x/o.cjs"} << false;
 }
 
@@ -312,6 +320,48 @@ void TestSkin::shippedExampleSkinIsAUsableSheet()
     qInstallMessageHandler(previous);
     QCOMPARE(complaints, QStringList{});
     QCOMPARE(window.styleSheet(), skin.styleSheet());
+}
+
+// Qt opens every picture a sheet names while it styles the window: a FIFO
+// there blocked start-up for ever. Such a skin is set aside like a damaged one.
+void TestSkin::skinNamingNoRegularFileIsSetAside_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("named");   // relative to the program folder, or absolute
+    QTest::addColumn<bool>("usable");
+
+    QTest::addRow("a FIFO is set aside") << QStringList{"fifo x/back.png"} << "x/back.png" << false;
+    QTest::addRow("a folder is set aside") << QStringList{"dir x/back.png"} << "x/back.png" << false;
+    QTest::addRow("a device is set aside") << QStringList{} << "/dev/zero" << false;
+    QTest::addRow("a link to a FIFO is set aside")
+        << QStringList{"fifo x/pipe", "link x/back.png pipe"} << "x/back.png" << false;
+    QTest::addRow("a regular picture is used") << QStringList{"file x/back.png"} << "x/back.png" << true;
+    QTest::addRow("a missing picture is only missing") << QStringList{} << "x/none.png" << true;
+    QTest::addRow("a picture built into the program is used") << QStringList{} << ":/app/velmora.ico" << true;
+}
+
+void TestSkin::skinNamingNoRegularFileIsSetAside()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, named);
+    QFETCH(bool, usable);
+    QTemporaryDir folder;
+    QVERIFY(build(folder.path(), QStringList{"dir x"} + entries));
+    const QString path = named.startsWith(u'/') || named.startsWith(u':') ? named : folder.filePath(named);
+    const QByteArray sheet = "QPushButton { background-image: url(\"" + path.toUtf8() + "\"); }\n";
+    QVERIFY(writeFile(folder.filePath("x/o.cjs"), sheet));
+
+    auto window = start(folder.path());
+    QVERIFY(window);
+    Form1 &form = window->form;
+    QCOMPARE(form.skinFramework().hasSkin(), usable);
+    QCOMPARE(form.styleSheet(), usable ? QString::fromUtf8(sheet) : QString());
+    if (!usable)
+        QVERIFY2(form.skinFramework().refusal().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(form.skinFramework().refusal()));
+    QCOMPARE(backgrounds(form), QList<QColor>(5, m_buttonFace));
+    form.controls().PushButton2->ensurePolished();
+    form.controls().PushButton2->repaint();
 }
 
 QTEST_MAIN(TestSkin)

@@ -63,8 +63,9 @@ private slots:
     void failedStatementContinues();
     void editingCountDuringDraw_data();
     void editingCountDuringDraw();
-    void pressDuringDrawReplacesIt_data();
-    void pressDuringDrawReplacesIt();
+    void pressDuringDrawStartsItOver_data();
+    void pressDuringDrawStartsItOver();
+    void clickStormNeverNestsDraws();
     void closingWindowDuringDrawEndsIt();
     void deletingWindowDuringDrawEndsIt_data();
     void deletingWindowDuringDrawEndsIt();
@@ -395,53 +396,110 @@ void TestCardDraw::editingCountDuringDraw()
     }
 }
 
-// A press inside the yield starts a new draw that replaces the running one.
-void TestCardDraw::pressDuringDrawReplacesIt_data()
+// A press inside the yield makes the running draw start over at its next
+// step: the list empties, the count is read anew, and the replaced pass never
+// adds another entry. No draw is ever nested inside another's yield.
+void TestCardDraw::pressDuringDrawStartsItOver_data()
 {
-    QTest::addColumn<QStringList>("counts");   // outermost first
-    QTest::addColumn<int>("pressAtYield");     // of each draw but the innermost
+    QTest::addColumn<QStringList>("counts");   // the first press's, then each later press's
+    QTest::addColumn<int>("pressAtYield");     // of each pass but the last
+    QTest::addColumn<int>("lastPassYields");
 
-    QTest::addRow("three nested draws end with the innermost's cards")
-        << QStringList{"5", "4", "2"} << 1;
+    QTest::addRow("5, then 4, then 2: the last press's two cards")
+        << QStringList{"5", "4", "2"} << 1 << 2;
     QTest::addRow("full deck pressed again late in a full-deck draw")
-        << QStringList{"52", "52"} << 40;
-    QTest::addRow("a deck above 52 nested in one above 52")
-        << QStringList{"60", "60"} << 30;
+        << QStringList{"52", "52"} << 40 << 52;
+    QTest::addRow("above 52 pressed again: 52 cards, one report")
+        << QStringList{"60", "60"} << 30 << 53;
+    QTest::addRow("count emptied before the press: the new pass lists nothing")
+        << QStringList{"6", ""} << 3 << 0;
 }
 
-void TestCardDraw::pressDuringDrawReplacesIt()
+void TestCardDraw::pressDuringDrawStartsItOver()
 {
     QFETCH(QStringList, counts);
     QFETCH(int, pressAtYield);
+    QFETCH(int, lastPassYields);
 
     FormFixture f;
     QVERIFY(f.showActive());
     f.Text1()->setText(counts.first());
-    int depth = 1;
-    QList<int> yieldsOfDepth(counts.size(), 0);
-    QStringList innermostAtEnd;
+    int presses = 1;
+    int yieldsInPass = 0;
+    int activeYields = 0;
+    bool pressedLastYield = false;
     f.platform.onYield = [&] {
-        const int mine = depth;
-        if (++yieldsOfDepth[mine - 1] == pressAtYield && mine < counts.size()) {
-            depth = mine + 1;
-            f.Text1()->setText(counts[mine]);
+        QCOMPARE(++activeYields, 1); // a nested draw would yield inside this one
+        if (pressedLastYield)
+            QCOMPARE(f.List1()->count(), 0); // started over, the old pass added nothing
+        pressedLastYield = false;
+        if (++yieldsInPass == pressAtYield && presses < counts.size()) {
+            QCOMPARE(f.List1()->count(), pressAtYield - 1);
+            f.Text1()->setText(counts[presses++]);
             f.button("PushButton2")->click();
-            if (mine + 1 == counts.size())
-                innermostAtEnd = entries(f.List1());
-            depth = mine;
+            QVERIFY(f.form().draw().isRunning());
+            pressedLastYield = true;
+            yieldsInPass = 0;
         }
+        --activeYields;
     };
     f.button("PushButton2")->click();
 
     const QStringList listed = entries(f.List1());
-    const int innermost = qMin(52, counts.last().toInt());
-    QCOMPARE(listed.size(), innermost);
-    QCOMPARE(listed, innermostAtEnd);
+    const int last = counts.last().isEmpty() ? 0 : qMin(52, counts.last().toInt());
+    QCOMPARE(presses, counts.size());
+    QCOMPARE(listed.size(), last);
+    QVERIFY(allDistinct(listed));
+    QCOMPARE(f.platform.yields, (counts.size() - 1) * pressAtYield + lastPassYields);
+    QCOMPARE(f.List1()->currentRow(), last > 0 ? 0 : -1);
+    QVERIFY(!f.form().draw().isRunning());
+    int reports = counts.last().toInt() > 52 || counts.last().isEmpty() ? 1 : 0;
+    QCOMPARE(f.platform.messages.size(), reports);
+}
+
+// An auto-clicker: thousands of presses, several inside every yield. Draws
+// must never nest (the stack grew by one draw per press until it overflowed),
+// and once the presses stop the last draw lists the count of distinct cards.
+void TestCardDraw::clickStormNeverNestsDraws()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("7"));
+    const int storm = 5000;
+    int presses = 0;
+    int activeYields = 0;
+    int deepest = 0;
+    int listedAfterPress = 0;
+    bool pressedLastYield = false;
+    f.platform.onYield = [&] {
+        deepest = qMax(deepest, ++activeYields);
+        // Started over at once: the replaced pass added nothing more.
+        if (pressedLastYield)
+            listedAfterPress = qMax(listedAfterPress, f.List1()->count());
+        pressedLastYield = presses < storm;
+        for (int i = 0; i < 3 && presses < storm; ++i, ++presses)
+            QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
+        --activeYields;
+    };
+    QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
+
+    QCOMPARE(presses, storm);
+    // A press nested a whole draw inside the yield, so the stack grew by one
+    // draw per press: here every yield ran alone.
+    QCOMPARE(deepest, 1);
+    QCOMPARE(listedAfterPress, 0);
+    const QStringList listed = entries(f.List1());
+    QCOMPARE(listed.size(), 7);
     QVERIFY(allDistinct(listed));
     QCOMPARE(f.List1()->currentRow(), 0);
     QVERIFY(!f.form().draw().isRunning());
-    const int expectedReports = counts.last().toInt() > 52 ? 1 : 0;
-    QCOMPARE(f.platform.messages.size(), expectedReports);
+    QVERIFY(f.platform.messages.isEmpty());
+
+    // The button still starts a draw of its own afterwards.
+    f.platform.onYield = {};
+    f.Text1()->setText(QStringLiteral("3"));
+    QTest::mouseClick(f.button("PushButton2"), Qt::LeftButton);
+    QCOMPARE(f.List1()->count(), 3);
 }
 
 void TestCardDraw::closingWindowDuringDrawEndsIt()
@@ -469,7 +527,7 @@ void TestCardDraw::deletingWindowDuringDrawEndsIt_data()
 
     QTest::addRow("handler called directly") << false << 1;
     QTest::addRow("through the button") << true << 1;
-    QTest::addRow("two nested draws") << true << 2;
+    QTest::addRow("pressed again inside the yield first") << true << 2;
 }
 
 void TestCardDraw::deletingWindowDuringDrawEndsIt()

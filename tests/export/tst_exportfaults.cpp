@@ -1,5 +1,7 @@
-// Save-all when the disk fills up or the folder disappears half-way: what is
-// on disk afterwards, what the user is told, and that nothing crashes.
+// Saves against hostile folders: a disk that fills up, a folder that
+// disappears half-way, card names taken by links and FIFOs, a folder that
+// takes no new file; what is on disk afterwards, what the user is told, and
+// that nothing outside the folder is touched.
 #include "export/CardExport.h"
 #include "cardface/CardImageSet.h"
 #include "cardface/Deck.h"
@@ -13,6 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,11 +50,11 @@ bool holdsFace(const QString &path, int cardIndex, QString *why)
 class SmallDisk
 {
 public:
-    SmallDisk(const QString &path, const QString &size) : m_path(path)
+    SmallDisk(const QString &path, const QString &size, const QString &more = QString()) : m_path(path)
     {
         QDir().mkpath(path);
         m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {"-t", "tmpfs", "-o", "size=" + size, "tmpfs", path}) == 0;
+                                      {"-t", "tmpfs", "-o", "size=" + size + more, "tmpfs", path}) == 0;
     }
     ~SmallDisk()
     {
@@ -73,6 +77,24 @@ QList<FakePlatform::Message> reportsAtLine(const QList<FakePlatform::Message> &m
     return found;
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+ino_t inode(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 } // namespace
 
 class TstExportFaults : public QObject
@@ -85,6 +107,11 @@ private slots:
     void fullDiskKeepsWhatFitsAndSaysHowMany();
     void folderGoneHalfWay_data();
     void folderGoneHalfWay();
+    void cardNameTakenByAnotherKindOfEntry_data();
+    void cardNameTakenByAnotherKindOfEntry();
+    void messagesSayWhatHappened_data();
+    void messagesSayWhatHappened();
+    void folderWithoutRoomForNewFilesRewritesInPlace();
 
 private:
     static void listCards(FormFixture &f, const QList<int> &numbers)
@@ -151,8 +178,13 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
     // One report per failed file, each naming its own file, all at line 114.
     const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
     QCOMPARE(reports.size(), failed.size());
-    for (int i = 0; i < failed.size(); ++i)
+    for (int i = 0; i < failed.size(); ++i) {
         QVERIFY2(reports[i].text.contains(failed[i]), qPrintable(reports[i].text));
+        // The system's reason, not the text of the clean-up after it.
+        QVERIFY2(reports[i].text.contains(QStringLiteral("No space left on device")), qPrintable(reports[i].text));
+        QVERIFY2(!reports[i].text.contains(QStringLiteral("cancel"), Qt::CaseInsensitive),
+                 qPrintable(reports[i].text));
+    }
     QCOMPARE(f.platform.messages.size(), failed.size() + 1);
 
     const FakePlatform::Message closing = f.platform.messages.last();
@@ -219,6 +251,188 @@ void TstExportFaults::folderGoneHalfWay()
     const FakePlatform::Message closing = f.platform.messages.last();
     QCOMPARE(closing.icon, Platform::Icon::Warning);
     QVERIFY2(closing.text.contains(QStringLiteral("Saved 9 of 20")), qPrintable(closing.text));
+}
+
+// Whatever already carries a card's name, the save replaces that entry in the
+// folder and touches nothing else: a link's target stays as it was.
+void TstExportFaults::cardNameTakenByAnotherKindOfEntry_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("saveAll");
+
+    QTest::addRow("save-all: a link to a file outside is replaced, its target kept") << "link" << true;
+    QTest::addRow("save-selected: a link to a file outside is replaced, its target kept") << "link" << false;
+    QTest::addRow("save-all: a dangling link is replaced, its target never created") << "dangling" << true;
+    QTest::addRow("save-all: a link to a device is replaced, the device never written") << "device" << true;
+    QTest::addRow("save-selected: a FIFO is replaced, never written into (no hang)") << "fifo" << false;
+    QTest::addRow("save-all: an existing file is replaced by a new one") << "file" << true;
+}
+
+void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, saveAll);
+    QTemporaryDir base;
+    const QString folder = base.filePath(QStringLiteral("out"));
+    const QString elsewhere = base.filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(elsewhere));
+    const QString card = folder + QStringLiteral("/Card 1.bmp");
+    const QString target = elsewhere + QStringLiteral("/important.txt");
+    const QByteArray important("important text that must survive\n");
+
+    ino_t before = 0;
+    if (kind == QLatin1String("link")) {
+        QVERIFY(writeBytes(target, important));
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere/important.txt"), card));
+    } else if (kind == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(target, card));
+    } else if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), card));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(card).constData(), 0600), 0);
+    } else {
+        QVERIFY(writeBytes(card, important));
+        before = inode(card);
+    }
+
+    FormFixture f;
+    listCards(f, {1});
+    f.List1()->setCurrentRow(0);
+    f.Text2()->setText(folder);
+    f.platform.messages.clear();
+    if (saveAll)
+        f.form().exporter().PushButton1_Click();
+    else
+        f.form().exporter().PushButton3_Click();
+
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages[0].text, QStringLiteral("Done."));
+    const QFileInfo saved(card);
+    QVERIFY(!saved.isSymLink());
+    QVERIFY(saved.isFile());
+    QString why;
+    QVERIFY2(holdsFace(card, 0, &why), qPrintable(why));
+    if (kind == QLatin1String("link"))
+        QCOMPARE(contents(target), important);
+    if (kind == QLatin1String("dangling"))
+        QVERIFY(!QFileInfo::exists(target));
+    if (kind == QLatin1String("device"))
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
+    if (kind == QLatin1String("file"))
+        QVERIFY(inode(card) != before); // a new file took the name in one step
+    QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             kind == QLatin1String("link") ? QStringList{"important.txt"} : QStringList{});
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"Card 1.bmp"});
+}
+
+// What each button says, for the same situation: a deselected entry, a folder
+// text that is empty or not a full path (the user's typo: a plain warning, not
+// the error report).
+void TstExportFaults::messagesSayWhatHappened_data()
+{
+    QTest::addColumn<bool>("saveAll");
+    QTest::addColumn<QString>("folderText");
+    QTest::addColumn<bool>("deselect");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<int>("icon");
+
+    const QString absolute = QStringLiteral("<absolute>");
+    const int plain = int(Platform::Icon::None);
+    const int warning = int(Platform::Icon::Warning);
+    const QString noFolder = CardExport::folderProblem(QString());
+    const QString relative = CardExport::folderProblem(QStringLiteral("cards/out"));
+    QTest::addRow("save-selected after Ctrl+click took the selection off: nothing to save")
+        << false << absolute << true << "No card selected." << plain;
+    QTest::addRow("save-selected with the entry selected saves it")
+        << false << absolute << false << "Done." << plain;
+    QTest::addRow("save-selected with an empty folder text: a plain warning")
+        << false << QString() << false << noFolder << warning;
+    QTest::addRow("save-all with an empty folder text: the same warning")
+        << true << QString() << false << noFolder << warning;
+    QTest::addRow("save-selected with a relative folder: a plain warning")
+        << false << "cards/out" << false << relative << warning;
+    QTest::addRow("save-all with a relative folder: the same warning")
+        << true << "cards/out" << false << relative << warning;
+}
+
+void TstExportFaults::messagesSayWhatHappened()
+{
+    QFETCH(bool, saveAll);
+    QFETCH(QString, folderText);
+    QFETCH(bool, deselect);
+    QFETCH(QString, says);
+    QFETCH(int, icon);
+
+    QTemporaryDir folder;
+    // A relative folder would resolve here: nothing may appear.
+    QTemporaryDir working;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    FormFixture f;
+    QVERIFY(f.showActive());
+    listCards(f, {48, 3});
+    f.Text2()->setText(folderText == QLatin1String("<absolute>") ? folder.path() : folderText);
+    QListWidget *list = f.List1();
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(list->item(0)->isSelected());
+    if (deselect) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+    f.platform.messages.clear();
+    if (saveAll)
+        f.form().exporter().PushButton1_Click();
+    else
+        f.form().exporter().PushButton3_Click();
+    QDir::setCurrent(previous);
+
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages[0].text, says);
+    QCOMPARE(int(f.platform.messages[0].icon), icon);
+    QCOMPARE(f.platform.messages[0].title, QStringLiteral("Velmora"));
+    const QStringList written = QDir(folder.path()).entryList(QDir::Files);
+    QCOMPARE(written, says == QLatin1String("Done.") ? QStringList{"Card 48.bmp"} : QStringList{});
+    QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    // Save-all gives back the selection the user left, none included.
+    QCOMPARE(list->selectedItems().isEmpty(), deselect);
+}
+
+// A folder that takes no new file while its files may be rewritten: a tmpfs
+// out of inodes (permission bits do not stop root). An existing card file is
+// then rewritten in place; a new one cannot be made and says why. In a folder
+// with room the same save replaces the file by a new one.
+void TstExportFaults::folderWithoutRoomForNewFilesRewritesInPlace()
+{
+    QTemporaryDir base;
+    const QString folder = base.filePath(QStringLiteral("noinodes"));
+    SmallDisk disk(folder, QStringLiteral("1m"), QStringLiteral(",nr_inodes=16"));
+    if (!disk.mounted())
+        QSKIP("cannot mount a small tmpfs here (needs root and mount permission)");
+    const QString card = folder + QStringLiteral("/Card 5.bmp");
+    QVERIFY(writeBytes(card, QByteArray(30000, 'x')));
+    for (int i = 0; writeBytes(folder + QStringLiteral("/filler%1").arg(i), QByteArray()); ++i)
+        QVERIFY(i < 100);
+    const ino_t before = inode(card);
+
+    FormFixture f;
+    listCards(f, {5, 6});
+    f.Text2()->setText(folder);
+    f.platform.messages.clear();
+    f.form().exporter().PushButton1_Click();
+
+    QString why;
+    QVERIFY2(holdsFace(card, 4, &why), qPrintable(why));
+    QCOMPARE(inode(card), before);
+    QCOMPARE(QFileInfo(card).size(), contents(card).size());
+    QVERIFY(QFileInfo(card).size() < 30000); // the old tail is cut off
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Card 6.bmp")));
+    const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].text.contains(QStringLiteral("Card 6.bmp: No space left on device")),
+             qPrintable(reports[0].text));
+    QVERIFY(f.platform.messages.last().text.contains(QStringLiteral("Saved 1 of 2")));
 }
 
 QTEST_MAIN(TstExportFaults)

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 namespace {
 QTemporaryDir &home()
@@ -36,9 +35,24 @@ void TestSettings::clearUserStore()
 
 QString TestSettings::readUserValue(const QString &key, bool *present)
 {
-    QSettings file(userSettingsFile(), QSettings::IniFormat);
-    const QVariant v = file.value(QStringLiteral("Velmora/") + key);
+    // Read as any plain INI reader would: the line "key=value" under
+    // "[Velmora]", the value to the end of the line.
     if (present)
-        *present = v.isValid();
-    return v.toString();
+        *present = false;
+    QFile file(userSettingsFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    bool inSection = false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &bytes : lines) {
+        const QString line = QString::fromUtf8(bytes);
+        if (line.startsWith(u'[')) {
+            inSection = line == QStringLiteral("[Velmora]");
+        } else if (inSection && line.startsWith(key + u'=')) {
+            if (present)
+                *present = true;
+            return line.mid(key.size() + 1);
+        }
+    }
+    return QString();
 }

@@ -15,6 +15,7 @@ public:
 
     // Removes the user's store file so the next start is a first start.
     static void clearUserStore();
-    // Reads a value straight from the user's store file, bypassing the program.
+    // Reads a value straight from the user's store file as a plain INI reader
+    // would, bypassing the program.
     static QString readUserValue(const QString &key, bool *present = nullptr);
 };
