@@ -1,22 +1,38 @@
 # Front door: every target installs what is missing, configures and builds.
+# `make run` builds the program alone; `make test` builds and runs everything.
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps dev-deps configure program build run test bench install package clean
 
 all: build
 
+# What building and running the program needs.
 deps:
 	@bash scripts/install-deps
+
+# That, and the tools for the tests, screenshots, packaging checks and sanitizers.
+dev-deps:
+	@bash scripts/install-deps --dev
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
-build: configure
+# The program and the hand cursor the build puts beside it.
+program:
+	@if [ ! -x $(BUILD)/velmora ]; then \
+		echo "First run: installing what is missing and building Velmora (about 5 minutes on 2 cores)..."; \
+	fi
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora
+
+# Everything: the program, the picture generator, the tests and the benchmark.
+build: dev-deps
+	@$(MAKE) --no-print-directory configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: program
 	./$(BUILD)/velmora
 
 test: build
@@ -28,10 +44,11 @@ bench: deps
 		|| { cat build-bench/bench-build.log; exit 1; }
 	@./build-bench/bench/velmora_bench
 
-install: build
+install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: build
+package: dev-deps
+	@$(MAKE) --no-print-directory program
 	cd $(BUILD) && cpack -G DEB
 
 clean:

@@ -66,15 +66,25 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     onClick(ui->PushButton9, m_folder, &OutputFolder::PushButton9_Click);
     onClick(ui->PushButton1, m_export, &CardExport::PushButton1_Click);
     onClick(ui->PushButton3, m_export, &CardExport::PushButton3_Click);
+    // Enter in the count field is a press of the draw button; its count check
+    // has run by then, as it has for a click that took the focus away.
+    connect(m_count, &CountEntry::countConfirmed, m_draw, &CardDraw::PushButton2_Click);
     setUpPointerRules();
+    setUpKeyboard();
+    describeControls();
 }
 
 Form1::~Form1() = default;
 
 void Form1::applyLook()
 {
+    // A fixed border: no resize handle, and no maximise box that could do
+    // nothing but fail to grow the window. Window managers read the missing
+    // hint; Windows reads the fixed-size dialog hint.
     setFixedSize(536, 479);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     setFont(arialBold(9));
     for (QPushButton *button : {ui->PushButton1, ui->PushButton2, ui->PushButton3, ui->PushButton9})
         button->setFont(arialBold(11.25));

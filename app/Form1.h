@@ -44,6 +44,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Unload();
@@ -55,6 +56,12 @@ private:
     void loadHandPointer();
     void setUpPointerRules();
     static QString appearanceFolder();
+
+    // Keyboard and assistive technology (Form1Access.cpp): Enter on the
+    // buttons and fields, the names and descriptions of the controls.
+    void setUpKeyboard();
+    void describeControls();
+
     class PointerRules *m_rules = nullptr;
     class SkinFramework *m_skin = nullptr;
 

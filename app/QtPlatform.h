@@ -2,6 +2,8 @@
 
 #include "core/Platform.h"
 
+class QMessageBox;
+
 // The real desktop: QMessageBox, QFileDialog, QDesktopServices, QTime and the
 // application's event loop.
 class QtPlatform final : public Platform
@@ -12,4 +14,12 @@ public:
     void openUrl(const QUrl &url) override;
     float secondsSinceMidnight() override;
     void yield() override;
+
+    // The width a window needs for the window manager to show its whole title:
+    // the title in the title bar's bold font, with room beside it for the
+    // window icon and three title-bar buttons, and the frame's edges.
+    static int widthForTitle(const QString &title, const QWidget *window);
+
+    // Makes a message box at least that wide; its text, icon and buttons stay.
+    static void fitTitle(QMessageBox &box);
 };

@@ -19,4 +19,9 @@ qint16 cardNumber(const QStringList &words);
 // The face index of the card face control: the card number less one.
 qint16 cardIndex(const QStringList &words);
 
+// The card's name in words, as a person says it: "four of diamonds" for card
+// 17. Suits run spades, diamonds, clubs, hearts; ranks ace to king. Empty for
+// a number that is no card (outside 1..52).
+QString cardName(int cardNumber);
+
 } // namespace CardEntry

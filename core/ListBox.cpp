@@ -1,8 +1,37 @@
 #include "core/ListBox.h"
 
+#include "core/CardEntry.h"
+#include "core/Failure.h"
+#include "core/NumberText.h"
+
+#include <QPainter>
+
+namespace {
+
+// The card an entry names, in words; nothing for an entry that names no card.
+QString describe(const QString &entry)
+{
+    try {
+        return CardEntry::cardName(CardEntry::cardNumber(NumberText::splitAtBlanks(entry)));
+    } catch (const Failure &) {
+        return QString();
+    }
+}
+
+} // namespace
+
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
     connect(this, &QListWidget::currentRowChanged, this, &ListBox::Click);
+    // Entries come from the draw one by one and may be renamed later; the
+    // model is the one place that sees every one of them.
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { describeRows(first, last); });
+    connect(model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) {
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    describeRows(topLeft.row(), bottomRight.row());
+            });
 }
 
 void ListBox::setListIndex(int row)
@@ -11,4 +40,30 @@ void ListBox::setListIndex(int row)
         emit Click();
     else
         setCurrentRow(row);
+}
+
+void ListBox::describeRows(int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        QListWidgetItem *entry = item(row);
+        if (!entry)
+            continue;
+        const QString description = describe(entry->text());
+        // Writing the same value again would raise dataChanged for nothing.
+        if (entry->data(Qt::AccessibleDescriptionRole).toString() != description)
+            entry->setData(Qt::AccessibleDescriptionRole, description);
+    }
+}
+
+void ListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    // Most styles mark the focus only on the current entry, so an empty list
+    // (or one without a current entry) would hide that it has the focus.
+    if (!hasFocus() || currentItem())
+        return;
+    // An outline in the highlight colour, as focused text fields show it.
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }

@@ -5,6 +5,10 @@
 // A list whose selection handler runs on every assignment of the selected
 // position, also when the position does not change: restoring the selection
 // after the faces of other entries were visited must preview that entry again.
+//
+// Each "Card N" entry also tells assistive technology which card it is ("four
+// of diamonds"), however the entry was added or changed, and the list shows
+// that it has the focus even when it holds no entry.
 class ListBox : public QListWidget
 {
     Q_OBJECT
@@ -17,4 +21,10 @@ public:
 signals:
     // The selected entry changed or was assigned: by mouse, keyboard or program.
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void describeRows(int first, int last);
 };

@@ -12,6 +12,17 @@ CardPreview::CardPreview(ListBox *list, Deck *deck, QLabel *image, QObject *pare
     : QObject(parent), m_list(list), m_deck(deck), m_image(image)
 {
     connect(list, &ListBox::Click, this, &CardPreview::List1_Click);
+    describe(QString());
+}
+
+void CardPreview::describe(const QString &cardName)
+{
+    if (!m_image)
+        return;
+    m_image->setAccessibleName(QStringLiteral("Preview"));
+    m_image->setAccessibleDescription(cardName.isEmpty() ? QStringLiteral("No card is shown")
+                                                         : QStringLiteral("Shows the ") + cardName);
+    m_image->setToolTip(cardName);
 }
 
 void CardPreview::List1_Click()
@@ -24,8 +35,11 @@ void CardPreview::List1_Click()
     // Every entry a draw makes is "Card N"; anything else has no card to show,
     // and a selection handler has nobody to report to, so it leaves the
     // preview as it is.
+    QString name;
     try {
-        m_deck->setChangeCard(CardEntry::cardIndex(NumberText::splitAtBlanks(m_list->item(row)->text())));
+        const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
+        m_deck->setChangeCard(CardEntry::cardIndex(words));
+        name = CardEntry::cardName(CardEntry::cardNumber(words));
     } catch (const Failure &) {
         return;
     }
@@ -33,4 +47,5 @@ void CardPreview::List1_Click()
     m_image->setPixmap(face);
     // The image takes the picture's own size with its top-left corner fixed.
     m_image->resize(face.size());
+    describe(name);
 }

@@ -21,6 +21,10 @@ public:
     void List1_Click();
 
 private:
+    // What the preview tells assistive technology and shows as its tooltip:
+    // the name of the card it shows, or that it shows none.
+    void describe(const QString &cardName);
+
     QPointer<ListBox> m_list;
     QPointer<Deck> m_deck;
     QPointer<QLabel> m_image;

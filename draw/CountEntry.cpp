@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -78,6 +79,16 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
     // longer a QLineEdit; qobject_cast sees that, a QPointer comparison would
     // treat the remains as a line edit.
     auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // A held key would draw again and again; one press, one draw.
+            if (!key->isAutoRepeat() && Text1_LostFocus())
+                emit countConfirmed();
+            return true;
+        }
+    }
     if (field && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Only a move to another control of this window counts: not switching to

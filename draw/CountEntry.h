@@ -30,6 +30,12 @@ public:
     enum class Verdict { Accepted, NotNumeric, AboveLimit };
     static Verdict check(const QString &text);
 
+signals:
+    // Enter (or the keypad's Enter) in the field, with a count that passed the
+    // check: the window draws, as a click on the draw button would. A refused
+    // count gets the same message as when the focus leaves, and no draw.
+    void countConfirmed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

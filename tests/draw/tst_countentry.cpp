@@ -43,6 +43,8 @@ private slots:
     void windowDeactivationIsNoFocusLoss();
     void realMessageBoxRefusesOnceAndGivesFocusBack();
     void storedCountFollowsEveryEdit();
+    void enterDrawsAfterTheCheck_data();
+    void enterDrawsAfterTheCheck();
 };
 
 void TestCountEntry::initTestCase()
@@ -228,6 +230,48 @@ void TestCountEntry::storedCountFollowsEveryEdit()
         QCOMPARE(count->text(), expected);
         QCOMPARE(storedCount(), expected);
     }
+}
+
+void TestCountEntry::enterDrawsAfterTheCheck_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("listed");
+
+    QTest::addRow("Enter with 5 draws five") << "5" << int(Qt::Key_Return) << "" << 5;
+    QTest::addRow("keypad Enter with 52 draws all") << "52" << int(Qt::Key_Enter) << "" << 52;
+    QTest::addRow("Enter with 0 draws nothing, without a message") << "0" << int(Qt::Key_Return) << "" << 0;
+    QTest::addRow("Enter with 53 is refused, no draw") << "53" << int(Qt::Key_Return) << aboveLimit << 2;
+    QTest::addRow("Enter with abc is refused, no draw") << "abc" << int(Qt::Key_Enter) << notNumeric << 2;
+}
+
+// Enter in the field is a press of the draw button with the focus-loss check
+// run first; the focus stays in the field for the next count.
+void TestCountEntry::enterDrawsAfterTheCheck()
+{
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(QString, message);
+    QFETCH(int, listed);
+
+    FormFixture f;
+    QVERIFY(f.showActive());
+    // A refused count must leave an earlier draw alone.
+    f.List1()->addItems({QStringLiteral("Card 1"), QStringLiteral("Card 2")});
+    f.Text1()->setFocus();
+    QTRY_VERIFY(f.Text1()->hasFocus());
+    f.Text1()->setText(text);
+    const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(f.Text1(), Qt::Key(key), modifiers);
+    QTRY_COMPARE(f.List1()->count(), listed);
+    settle();
+    QCOMPARE(f.List1()->count(), listed);
+    QCOMPARE(f.platform.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(f.platform.messages[0].text, message);
+    QVERIFY(f.Text1()->hasFocus());
+    QCOMPARE(f.Text1()->text(), text);
 }
 
 QTEST_MAIN(TestCountEntry)

@@ -1,0 +1,60 @@
+#include "app/Form1.h"
+#include "ui_Form1.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+bool isEnter(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+void Form1::setUpKeyboard()
+{
+    // Outside a dialog Qt's buttons take only Space; on the desktop the program
+    // comes from, Enter presses the focused button too.
+    for (QPushButton *button : {ui->PushButton1, ui->PushButton2, ui->PushButton3, ui->PushButton9})
+        button->installEventFilter(this);
+    // Enter in the count field belongs to CountEntry; in the folder field it
+    // goes on to the next control, as Tab does.
+    ui->Text2->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent *>(event)))
+        return QWidget::eventFilter(watched, event);
+    const bool repeated = static_cast<QKeyEvent *>(event)->isAutoRepeat();
+    if (auto *button = qobject_cast<QPushButton *>(watched)) {
+        // A held key presses once, as a held Space does.
+        if (!repeated && button->isEnabled())
+            button->click();
+        return true;
+    }
+    if (watched == ui->Text2) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(ui->Text2, &tab);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::describeControls()
+{
+    // The frames' captions are what a sighted user reads above each field;
+    // the descriptions add what the captions leave unsaid.
+    ui->Text1->setAccessibleName(ui->Frame1->title());
+    ui->Text1->setAccessibleDescription(QStringLiteral("Number of cards to draw, 1 to 52"));
+    ui->List1->setAccessibleName(QStringLiteral("Drawn cards"));
+    ui->List1->setAccessibleDescription(QStringLiteral("Select a card to preview it"));
+    ui->Text2->setAccessibleName(ui->Frame4->title());
+    ui->Text2->setAccessibleDescription(QStringLiteral("The folder the card images are saved into"));
+    ui->PushButton9->setAccessibleName(QStringLiteral("Choose output folder"));
+    ui->PushButton9->setToolTip(QStringLiteral("Choose output folder"));
+    ui->ProgressBar1->setAccessibleName(QStringLiteral("Draw progress"));
+    ui->ProgressBar1->setAccessibleDescription(QStringLiteral("How far the current draw has come"));
+}

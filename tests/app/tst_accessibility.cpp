@@ -1,0 +1,299 @@
+// Keyboard and assistive technology: what a screen reader hears, what Enter
+// and Escape do, and that the focus can always be seen.
+#include "tests/support/FormFixture.h"
+#include "app/QtPlatform.h"
+#include "core/CardEntry.h"
+#include "core/ListBox.h"
+#include "tests/support/TestSettings.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Written out here rather than taken from the program, so a slip in either
+// shows: the suit is (card number - 1) div 13, the rank the remainder.
+QString spokenName(int cardNumber)
+{
+    const QStringList ranks = {"ace", "two", "three", "four", "five", "six", "seven",
+                               "eight", "nine", "ten", "jack", "queen", "king"};
+    const QStringList suits = {"spades", "diamonds", "clubs", "hearts"};
+    return ranks[(cardNumber - 1) % 13] + " of " + suits[(cardNumber - 1) / 13];
+}
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSettings::redirectUserConfig(); }
+    void cleanup()
+    {
+        Form1::setProgramFolderForTesting(QString());
+        TestSettings::clearUserStore();
+    }
+
+    void cardNamesFollowSuitAndRank_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("1 is the first spade") << 1 << "ace of spades";
+        QTest::addRow("13 is the last spade") << 13 << "king of spades";
+        QTest::addRow("14 starts the diamonds") << 14 << "ace of diamonds";
+        QTest::addRow("17 is the four of diamonds") << 17 << "four of diamonds";
+        QTest::addRow("27 starts the clubs") << 27 << "ace of clubs";
+        QTest::addRow("49 is the ten of hearts") << 49 << "ten of hearts";
+        QTest::addRow("52 is the last card") << 52 << "king of hearts";
+        QTest::addRow("0 is no card") << 0 << "";
+        QTest::addRow("53 is no card") << 53 << "";
+    }
+    void cardNamesFollowSuitAndRank()
+    {
+        QFETCH(int, card);
+        QFETCH(QString, name);
+        QCOMPARE(CardEntry::cardName(card), name);
+    }
+
+    void controlsTellWhatTheyAre_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("count field") << "Text1" << QAccessible::EditableText << "Number To Generate"
+                                     << "Number of cards to draw, 1 to 52";
+        QTest::addRow("list") << "List1" << QAccessible::List << "Drawn cards" << "Select a card to preview it";
+        QTest::addRow("folder field") << "Text2" << QAccessible::EditableText << "Save Results To This Folder"
+                                      << "The folder the card images are saved into";
+        // A button's tooltip is its description.
+        QTest::addRow("browse button says what ... does")
+            << "PushButton9" << QAccessible::Button << "Choose output folder" << "Choose output folder";
+        QTest::addRow("draw button speaks its caption")
+            << "PushButton2" << QAccessible::Button << "Start Generate Random Playing Cards" << "";
+        QTest::addRow("progress bar") << "ProgressBar1" << QAccessible::ProgressBar << "Draw progress"
+                                      << "How far the current draw has come";
+        QTest::addRow("empty preview says so") << "Image1" << QAccessible::StaticText << "Preview"
+                                               << "No card is shown";
+    }
+    void controlsTellWhatTheyAre()
+    {
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        FormFixture f;
+        QAccessibleInterface *face = accessible(f.control<QWidget>(qPrintable(control)));
+        QVERIFY(face);
+        QCOMPARE(face->role(), role);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QCOMPARE(face->text(QAccessible::Description), description);
+    }
+
+    // Every entry of a full draw names its own card, and a renamed entry
+    // follows its new text.
+    void listEntriesNameTheirCards()
+    {
+        FormFixture f;
+        QVERIFY(f.showActive());
+        f.Text1()->setText(QStringLiteral("52"));
+        f.button("PushButton2")->click();
+        QTRY_COMPARE(f.List1()->count(), 52);
+        QAccessibleInterface *list = accessible(f.List1());
+        QCOMPARE(list->childCount(), 52);
+        for (int row = 0; row < 52; ++row) {
+            QAccessibleInterface *entry = list->child(row);
+            QVERIFY(entry);
+            QCOMPARE(entry->role(), QAccessible::ListItem);
+            const QString text = entry->text(QAccessible::Name);
+            QCOMPARE(text, f.List1()->item(row)->text());
+            QCOMPARE(entry->text(QAccessible::Description), spokenName(text.mid(5).toInt()));
+        }
+        f.List1()->item(3)->setText(QStringLiteral("Card 17"));
+        QCOMPARE(list->child(3)->text(QAccessible::Description), QStringLiteral("four of diamonds"));
+        f.List1()->item(3)->setText(QStringLiteral("no card"));
+        QCOMPARE(list->child(3)->text(QAccessible::Description), QString());
+    }
+
+    void previewNamesTheCardItShows()
+    {
+        FormFixture f;
+        QVERIFY(f.showActive());
+        auto *image = f.control<QLabel>("Image1");
+        QCOMPARE(image->toolTip(), QString());
+        f.List1()->addItem(QStringLiteral("Card 17"));
+        f.List1()->addItem(QStringLiteral("Card 52"));
+        static_cast<ListBox *>(f.List1())->setListIndex(0);
+        QAccessibleInterface *face = accessible(image);
+        QCOMPARE(face->role(), QAccessible::Graphic);
+        QCOMPARE(face->text(QAccessible::Description), QStringLiteral("Shows the four of diamonds"));
+        QCOMPARE(image->toolTip(), QStringLiteral("four of diamonds"));
+        static_cast<ListBox *>(f.List1())->setListIndex(1);
+        QCOMPARE(image->toolTip(), QStringLiteral("king of hearts"));
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        const QList<std::pair<const char *, const char *>> buttons = {
+            {"PushButton2", "draws"}, {"PushButton1", "saves all"},
+            {"PushButton3", "saves the selected"}, {"PushButton9", "browses"}};
+        for (const auto &[name, does] : buttons) {
+            QTest::addRow("Enter on %s %s", name, does) << name << int(Qt::Key_Return) << int(Qt::NoModifier);
+            QTest::addRow("keypad Enter on %s %s", name, does)
+                << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        }
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QTemporaryDir folder;
+        FormFixture f;
+        QVERIFY(f.showActive());
+        f.Text1()->setText(QStringLiteral("3"));
+        f.Text2()->setText(QDir::toNativeSeparators(folder.path()) + QDir::separator());
+        f.platform.browseAnswers = {QString()};
+        QPushButton *pressed = f.button(qPrintable(button));
+        QSignalSpy clicks(pressed, &QPushButton::clicked);
+        pressed->setFocus();
+        QTRY_VERIFY(pressed->hasFocus());
+
+        QTest::keyClick(pressed, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicks.size(), 1);
+        // What each button's own handler leaves behind.
+        if (button == "PushButton2")
+            QTRY_COMPARE(f.List1()->count(), 3);
+        else if (button == "PushButton9")
+            QCOMPARE(f.platform.browsePrompts.size(), 1);
+        else if (button == "PushButton1")
+            QTRY_COMPARE(f.platform.messages.size(), 1);
+        else
+            QCOMPARE(f.platform.messages.value(0).text, QStringLiteral("No card selected."));
+    }
+
+    void enterInFolderFieldMovesOnLikeTab()
+    {
+        FormFixture f;
+        QVERIFY(f.showActive());
+        f.Text2()->setFocus();
+        QTRY_VERIFY(f.Text2()->hasFocus());
+        QTest::keyClick(f.Text2(), Qt::Key_Return);
+        QTRY_VERIFY(f.button("PushButton9")->hasFocus());
+        QCOMPARE(f.platform.browsePrompts.size(), 0);
+    }
+
+    // The real box: whole title, same text, icon and single OK, closed by Escape.
+    void messageBoxShowsItsWholeTitleAndEscapeClosesIt_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("icon");
+        QTest::addRow("count refusal") << "Numeric Value Required" << "Must be numerical value."
+                                       << int(Platform::Icon::Warning);
+        QTest::addRow("the tiny Done. box") << "Velmora" << "Done." << int(Platform::Icon::None);
+        QTest::addRow("error report") << "Application Error" << "Overflow\r\nin somewhere at line 104"
+                                      << int(Platform::Icon::Warning);
+    }
+    void messageBoxShowsItsWholeTitleAndEscapeClosesIt()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(int, icon);
+        QtPlatform real;
+        Platform *previous = Platform::install(&real);
+        QMessageBox *seen = nullptr;
+        int width = 0, buttons = 0;
+        QString shownText;
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, this, [&] {
+            seen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!seen)
+                return;
+            QTRY_VERIFY(seen->isVisible());
+            width = seen->width();
+            buttons = seen->buttons().size();
+            shownText = seen->text();
+            shownIcon = seen->icon();
+            QTest::keyClick(seen, Qt::Key_Escape);
+        });
+        real.message(text, title, Platform::Icon(icon));
+        Platform::install(previous);
+
+        QVERIFY2(seen, "no message box came up");
+        QCOMPARE(shownText, text);
+        QCOMPARE(buttons, 1);
+        QCOMPARE(shownIcon, icon == int(Platform::Icon::None) ? QMessageBox::NoIcon : QMessageBox::Warning);
+        // Window managers draw the title bold beside an icon and their
+        // buttons: the title alone, in that font, plus 100 pixels must fit.
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        QVERIFY2(width >= QFontMetrics(font).horizontalAdvance(title) + 100,
+                 qPrintable(QStringLiteral("%1 pixels wide").arg(width)));
+    }
+
+    // Focus shows as a change in the control's own picture, in the plain look
+    // and under the example skin; the list shows it also when empty.
+    void focusCanBeSeen_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("skinned");
+        for (const char *name : {"PushButton2", "PushButton9", "Text1", "Text2", "List1"}) {
+            QTest::addRow("%s in the plain look", name) << name << false;
+            QTest::addRow("%s under the example skin", name) << name << true;
+        }
+    }
+    void focusCanBeSeen()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, skinned);
+        QTemporaryDir folder;
+        if (skinned) {
+            QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("x")));
+            QVERIFY(QFile::copy(QStringLiteral(VELMORA_SOURCE_DIR "/skins/example/x/o.cjs"),
+                                folder.filePath(QStringLiteral("x/o.cjs"))));
+            Form1::setProgramFolderForTesting(folder.path());
+        }
+        FormFixture f;
+        QVERIFY(f.showActive());
+        QWidget *widget = f.control<QWidget>(qPrintable(control));
+        QWidget *elsewhere = control == "PushButton2" ? f.button("PushButton1") : f.button("PushButton2");
+        // Styles mark a button's focus once the user has moved it with the
+        // keyboard (a mouse user sees the press); Tab leaves this mark.
+        f.form().setAttribute(Qt::WA_KeyboardFocusChange);
+        elsewhere->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(elsewhere->hasFocus());
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(widget->hasFocus());
+        QTRY_VERIFY(widget->grab().toImage() != without);
+    }
+
+    void windowOffersNoMaximiseAndNoResize()
+    {
+        FormFixture f;
+        QVERIFY(!(f.form().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.form().windowFlags() & Qt::WindowCloseButtonHint);
+        QCOMPARE(f.form().minimumSize(), f.form().maximumSize());
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
