@@ -22,4 +22,15 @@ qint16 cardIndex(const QStringList &words)
     return NumberText::toInt16(double(cardNumber(words)) - 1);
 }
 
+QString cardName(int cardNumber)
+{
+    static const char *const ranks[] = {"ace", "two",   "three", "four", "five",  "six", "seven",
+                                        "eight", "nine", "ten",   "jack", "queen", "king"};
+    static const char *const suits[] = {"spades", "diamonds", "clubs", "hearts"};
+    if (cardNumber < 1 || cardNumber > 52)
+        return QString();
+    const int index = cardNumber - 1;
+    return QLatin1String(ranks[index % 13]) + QLatin1String(" of ") + QLatin1String(suits[index / 13]);
+}
+
 } // namespace CardEntry

@@ -19,4 +19,8 @@ qint16 cardNumber(const QStringList &words);
 // The face index of the card face control: the card number less one.
 qint16 cardIndex(const QStringList &words);
 
+// The card's name, "<rank> of <suit>" ("four of diamonds" for 17), or an
+// empty text for a number outside 1..52.
+QString cardName(int cardNumber);
+
 } // namespace CardEntry
