@@ -193,7 +193,7 @@ void CardTransfer::openOutputFolder()
             applicationTitle(), Platform::Icon::Warning);
         return;
     }
-    Platform::current().openUrl(QUrl::fromLocalFile(folder.absoluteFilePath()));
+    Platform::current().openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath())));
 }
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)

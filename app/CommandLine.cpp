@@ -53,6 +53,17 @@ std::optional<qint32> cardCount(const QString &text, QString *why)
     return count;
 }
 
+QtMessageHandler g_qtMessages = nullptr;
+
+// Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
+// warns about it on stderr, which a script would take for an error of ours.
+void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_qtMessages(type, context, message);
+}
+
 } // namespace
 
 bool wanted(int argc, char **argv)
@@ -69,12 +80,10 @@ bool wanted(int argc, char **argv)
 int run(int argc, char **argv)
 {
 #ifndef Q_OS_WIN
-    // No display is needed for pictures that never reach the screen. Qt's
-    // minimal platform rather than offscreen: offscreen warns on stderr where
-    // XDG_RUNTIME_DIR is unset (cron, containers), which a script would read
-    // as an error.
+    // No display is needed for pictures that never reach the screen.
     qputenv("QT_QPA_PLATFORM", "minimal");
 #endif
+    g_qtMessages = qInstallMessageHandler(quietAboutRuntimeDir);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("velmora"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));

@@ -1,6 +1,7 @@
 // The command line as a script sees it: the built program run without a
 // display, its output, its files and its exit status.
 #include "core/CardEntry.h"
+#include "export/CardExport.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/TestSettings.h"
 
