@@ -32,8 +32,9 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder)
 {
     m_copyImage = addAction(QStringLiteral("Copy Card Image"));
-    // Only while the list has the focus: Ctrl+C in the folder field copies text.
-    m_copyImage->setShortcut(QKeySequence::Copy);
+    // Every copy key of the platform (Ctrl+C, Ctrl+Insert, ...), and only
+    // while the list has the focus: in the folder field they copy its text.
+    m_copyImage->setShortcuts(QKeySequence::Copy);
     m_copyImage->setShortcutContext(Qt::WidgetShortcut);
     m_copyAll = addAction(QStringLiteral("Copy Drawn Cards"));
     m_saveAs = addAction(QStringLiteral("Save Card As\u2026"));
@@ -198,6 +199,8 @@ void CardTransfer::openOutputFolder()
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)
 {
+    if (!m_list || !m_deck)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -69,9 +69,13 @@ void CardExport::saveBitmap(const QPixmap &face, const QString &path, ImageForma
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
-    if (!image.save(&file, png ? "PNG" : "BMP")) {
+    // The last buffered part reaches the disk only in the flush; commit()
+    // would close over a failed flush and keep a truncated file (a disk that
+    // fills up mid-file), so the flush is checked here.
+    if (!image.save(&file, png ? "PNG" : "BMP") || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, reason));
     }
     if (!file.commit())
         throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, file.errorString()));
