@@ -67,6 +67,12 @@ void QtPlatform::openUrl(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
+QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
+                                 const QString &filters, QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(owner, caption, suggestedPath, filters, selectedFilter);
+}
+
 float QtPlatform::secondsSinceMidnight()
 {
     return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;

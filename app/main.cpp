@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 #include "core/RandomSource.h"
@@ -8,6 +9,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Decided before any application object: the window needs a display, the
+    // command line must run without one.
+    if (CommandLine::wanted(argc, argv))
+        return CommandLine::run(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));

@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QImageReader>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +48,10 @@ public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     void openUrl(const QUrl &) override {}
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override
+    {
+        return {};
+    }
     float secondsSinceMidnight() override
     {
         return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -165,6 +171,26 @@ int startUpStages(int argc, char **argv)
     std::_Exit(0);
 }
 
+// One program run to its end without a display; its time from start to exit.
+double runToEnd(const QString &exe, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    QElapsedTimer timer;
+    timer.start();
+    p.start(exe, args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        fail(QStringLiteral("%1 %2 failed: %3").arg(exe, args.join(u' '), QString::fromLocal8Bit(p.readAllStandardError())));
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    if (p.readAllStandardOutput().count('\n') != cards)
+        fail(QStringLiteral("%1 did not report %2 cards").arg(exe).arg(cards));
+    return ms;
+}
+
 void checkDrawnDeck(const QListWidget *list)
 {
     QSet<QString> seen;
@@ -276,6 +302,30 @@ int main(int argc, char **argv)
     }
     qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
     table << startRow << rssRow << hwmRow << pictureRow;
+
+    // The command line end to end: start, draw 52, write 52 bitmaps, exit;
+    // against a minimal Qt program writing the same 52 files.
+    {
+        QTemporaryDir cliOut, bareOut;
+        const QString exe = QString::fromUtf8(VELMORA_EXE), bareExe = QString::fromUtf8(BARE_WRITES_EXE);
+        const QStringList cliArgs{"--draw", "52", "--save-to", cliOut.path()};
+        runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
+        runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+        Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
+                   "<= 1.5x", {}, 1.5};
+        Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
+        for (int i = 0; i < rounds; ++i) {
+            const bool cliFirst = i % 2 == 0;
+            const double b1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+            const double y1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"});
+            const double r = runToEnd(exe, cliArgs);
+            const double b = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path()}) : b1;
+            const double y = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"}) : y1;
+            cliRow.samples.add(r, b);
+            cliSyncRow.samples.add(r, y);
+        }
+        table << cliRow << cliSyncRow;
+    }
 
     // In-process: the real window on the real event loop, and beside it the
     // bare window for the floors that need widgets.

@@ -6,7 +6,7 @@ class QWidget;
 class QUrl;
 
 // What the program asks of the desktop that a test cannot observe: modal
-// messages, the folder browser, the web browser, the clock and one turn of the
+// messages, the folder browser, the save dialog, the web browser, the clock and one turn of the
 // event queue. The program installs the real one in main(); tests install a
 // recording fake (tests/support/FakePlatform.h).
 class Platform
@@ -21,6 +21,10 @@ public:
     // The chosen folder's path in native separators, or an empty text on cancel.
     virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
     virtual void openUrl(const QUrl &url) = 0;
+    // The save dialog: the chosen path, or an empty text on cancel; filters
+    // as QFileDialog takes them, selectedFilter in and out.
+    virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
+                                 const QString &filters, QString *selectedFilter) = 0;
     // Seconds since midnight, keeping the fraction of a second.
     virtual float secondsSinceMidnight() = 0;
     // Lets pending events (repaints, input, other handlers) run once.

@@ -33,9 +33,28 @@ CardDraw::~CardDraw()
 
 double CardDraw::RandomIndex(qint32 n)
 {
-    m_random.reseed(Platform::current().secondsSinceMidnight());
-    const float r = m_random.nextSingle();
+    return RandomIndex(m_random, n);
+}
+
+double CardDraw::RandomIndex(RandomSource &random, qint32 n)
+{
+    random.reseed(Platform::current().secondsSinceMidnight());
+    const float r = random.nextSingle();
     return std::floor(double(r) * double(n));
+}
+
+QList<qint16> CardDraw::drawCardNumbers(RandomSource &random, qint32 count)
+{
+    if (count < 0 || count > deckSize)
+        throw Failure(QStringLiteral("Cannot draw %1 distinct cards from a deck of %2").arg(count).arg(deckSize));
+    QList<qint16> drawn;
+    drawn.reserve(count);
+    while (drawn.size() < count) {
+        const qint16 candidate = NumberText::toInt16(RandomIndex(random, deckSize) + 1);
+        if (!drawn.contains(candidate))
+            drawn.append(candidate);
+    }
+    return drawn;
 }
 
 bool CardDraw::IsCardListed(qint16 cardNumber) const

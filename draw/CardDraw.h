@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QtGlobal>
@@ -36,6 +37,14 @@ public:
     double RandomIndex(qint32 n);
     // Whether some entry carries cardNumber as its second word.
     bool IsCardListed(qint16 cardNumber) const;
+
+    // RandomIndex on a given generator, for draws without a window.
+    static double RandomIndex(RandomSource &random, qint32 n);
+    // The draw without a list: count distinct card numbers in draw order, each
+    // the first RandomIndex(52) candidate not drawn before, as the button's
+    // loop lists them. Throws Failure for a count outside 0..52, which could
+    // never end.
+    static QList<qint16> drawCardNumbers(RandomSource &random, qint32 count);
 
     // Ends the running draw at its next step (the window is closing).
     void abortAll();

@@ -31,7 +31,7 @@ QString CardExport::folderProblem(const QString &folderText)
     return QString();
 }
 
-QString CardExport::cardImagePath(const QString &folderText, const QString &entryText)
+QString CardExport::cardImagePath(const QString &folderText, const QString &entryText, ImageFormat format)
 {
     const QString problem = folderProblem(folderText);
     if (!problem.isEmpty())
@@ -41,15 +41,12 @@ QString CardExport::cardImagePath(const QString &folderText, const QString &entr
     QString path = folderText;
     if (!AddFolder::endsWithSeparator(path))
         path += AddFolder::separator();
-    return path + entryText + QStringLiteral(".bmp");
+    return path + entryText
+        + (format == ImageFormat::Png ? QStringLiteral(".png") : QStringLiteral(".bmp"));
 }
 
-void CardExport::saveBitmap(const QPixmap &face, const QString &path)
+QImage CardExport::bitmapFace(const QPixmap &face)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    if (face.isNull())
-        throw Failure(QStringLiteral("No card face to save as %1").arg(shown));
-
     // A bitmap has no transparency: the rounded corners come out white, as the
     // card would look on paper, rather than black.
     QImage image(face.size(), QImage::Format_RGB32);
@@ -58,12 +55,22 @@ void CardExport::saveBitmap(const QPixmap &face, const QString &path)
         QPainter painter(&image);
         painter.drawPixmap(0, 0, face);
     }
+    return image;
+}
+
+void CardExport::saveBitmap(const QPixmap &face, const QString &path, ImageFormat format)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (face.isNull())
+        throw Failure(QStringLiteral("No card face to save as %1").arg(shown));
+
+    const bool png = format == ImageFormat::Png;
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "BMP"))
-            throw Failure(QStringLiteral("Cannot write %1: the picture could not be made a bitmap").arg(shown));
+        if (!(png ? face.toImage() : bitmapFace(face)).save(&buffer, png ? "PNG" : "BMP"))
+            throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown));
     }
     const QString problem = FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())

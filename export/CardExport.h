@@ -5,6 +5,7 @@
 
 class Deck;
 class ListBox;
+class QImage;
 class QLineEdit;
 class QPixmap;
 
@@ -19,16 +20,28 @@ public:
     void PushButton1_Click(); // save all
     void PushButton3_Click(); // save selected
 
-    // The file for an entry: the folder text, a separator when the text does
-    // not already end in one, the entry text and ".bmp". Throws Failure for an
-    // empty folder text rather than writing into the working directory.
-    static QString cardImagePath(const QString &folderText, const QString &entryText);
+    // The buttons write bitmaps; the command line, "Save Card As..." and a
+    // dragged file may also write PNG, which keeps the transparent corners.
+    enum class ImageFormat { Bmp, Png };
 
-    // Writes the face at its own size, 24 bits per pixel, on white, atomically:
-    // an earlier file of that name survives any failure, and an entry of that
-    // name that is a link is replaced, never written through. Throws Failure
-    // with the system's reason and the path.
-    static void saveBitmap(const QPixmap &face, const QString &path);
+    // The file for an entry: the folder text, a separator when the text does
+    // not already end in one, the entry text and ".bmp" (".png"). Throws
+    // Failure for an empty folder text rather than writing into the working
+    // directory.
+    static QString cardImagePath(const QString &folderText, const QString &entryText,
+                                 ImageFormat format = ImageFormat::Bmp);
+
+    // Writes the face at its own size atomically: an earlier file of that name
+    // survives any failure, and an entry of that name that is a link is
+    // replaced, never written through. A bitmap is 24 bits per pixel on white
+    // (see bitmapFace), a PNG the face as it is. Throws Failure with the
+    // system's reason and the path.
+    static void saveBitmap(const QPixmap &face, const QString &path,
+                           ImageFormat format = ImageFormat::Bmp);
+
+    // The face as a saved bitmap holds it: opaque, its corners white. Also
+    // what the clipboard and a drag hand to other programs.
+    static QImage bitmapFace(const QPixmap &face);
 
     // Why a folder text cannot take the files (empty, blank or not a full
     // path), or an empty text when it can.

@@ -26,6 +26,19 @@ QString FakePlatform::browseFolder(QWidget *, const QString &prompt, const QStri
     return browseAnswers.isEmpty() ? QString() : browseAnswers.takeFirst();
 }
 
+QString FakePlatform::saveFileName(QWidget *, const QString &, const QString &suggestedPath,
+                                   const QString &filters, QString *selectedFilter)
+{
+    saveSuggestions.append(suggestedPath);
+    saveFilters.append(filters);
+    if (saveAnswers.isEmpty())
+        return QString();
+    const auto [path, filter] = saveAnswers.takeFirst();
+    if (selectedFilter)
+        *selectedFilter = filter;
+    return path;
+}
+
 void FakePlatform::openUrl(const QUrl &url)
 {
     openedUrls.append(url);

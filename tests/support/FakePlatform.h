@@ -25,6 +25,8 @@ public:
     void message(const QString &text, const QString &title, Icon icon) override;
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
     void openUrl(const QUrl &url) override;
+    QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
+                         const QString &filters, QString *selectedFilter) override;
     float secondsSinceMidnight() override;
     void yield() override;
 
@@ -35,6 +37,11 @@ public:
 
     // Answers for browseFolder, one per call; empty means "cancel".
     QStringList browseAnswers;
+    // What the save dialog was offered (suggested path, filters), and its
+    // answers, one per call: a path and the filter "chosen"; empty path: cancel.
+    QStringList saveSuggestions;
+    QStringList saveFilters;
+    QList<QPair<QString, QString>> saveAnswers;
     float clock = 43200.0f;
     // Runs inside each yield (after the real event queue turn when processEvents is set).
     std::function<void()> onYield;

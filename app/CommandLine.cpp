@@ -1,0 +1,186 @@
+#include "app/CommandLine.h"
+
+#include "app/QtPlatform.h"
+#include "cardface/CardImageSet.h"
+#include "core/CardEntry.h"
+#include "core/Failure.h"
+#include "core/NumberText.h"
+#include "core/RandomSource.h"
+#include "draw/CardDraw.h"
+#include "export/CardExport.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace CommandLine {
+
+namespace {
+
+constexpr int deckSize = 52;
+
+// One line on stderr, prefixed with the program's name as command-line tools do.
+int fail(int code, const QString &why)
+{
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(why));
+    return code;
+}
+
+std::optional<qint32> cardCount(const QString &text, QString *why)
+{
+    // The count field's rules: a numeric text, a half going to the even
+    // neighbour; unlike the field, a command line has no use for 0 cards.
+    if (!NumberText::isNumeric(text)) {
+        *why = QStringLiteral("--draw needs a number of cards from 1 to 52, not \"%1\"").arg(text);
+        return std::nullopt;
+    }
+    qint32 count = 0;
+    try {
+        count = NumberText::toInt32(text);
+    } catch (const Failure &) {
+        count = -1; // beyond 32 bits: out of range as much as 53 is
+    }
+    if (count < 1 || count > deckSize) {
+        *why = QStringLiteral("--draw needs a number of cards from 1 to 52; \"%1\" is out of range").arg(text);
+        return std::nullopt;
+    }
+    return count;
+}
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
+// warns about it on stderr, which a script would take for an error of ours.
+void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_qtMessages(type, context, message);
+}
+
+} // namespace
+
+bool wanted(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strncmp(arg, "--", 2) == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "-?") == 0
+            || std::strcmp(arg, "-v") == 0)
+            return true;
+    }
+    return false;
+}
+
+int run(int argc, char **argv)
+{
+#ifndef Q_OS_WIN
+    // No display is needed for pictures that never reach the screen.
+    qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
+    g_qtMessages = qInstallMessageHandler(quietAboutRuntimeDir);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("velmora"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws random playing cards.\n"
+        "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
+        "line (\"Card 17<TAB>four of diamonds\"), optionally writes their faces, and ends.\n"
+        "\n"
+        "Exit status: 0 success, 2 bad arguments, 3 a file could not be written."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption draw(QStringLiteral("draw"),
+                                  QStringLiteral("Draw <count> distinct cards (1 to 52) and print them."),
+                                  QStringLiteral("count"));
+    const QCommandLineOption saveTo(QStringLiteral("save-to"),
+                                    QStringLiteral("Also write each card's face as <folder>/Card N.bmp "
+                                                   "(an existing file is replaced)."),
+                                    QStringLiteral("folder"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("The files' format: bmp (white corners, default) or png "
+                                                   "(transparent corners)."),
+                                    QStringLiteral("bmp|png"), QStringLiteral("bmp"));
+    parser.addOptions({draw, saveTo, format});
+
+    if (!parser.parse(QGuiApplication::arguments()))
+        return fail(BadArguments, parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(Success);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty())
+        return fail(BadArguments, QStringLiteral("unexpected argument \"%1\"; see velmora --help")
+                                      .arg(parser.positionalArguments().constFirst()));
+    if (!parser.isSet(draw)) {
+        for (const QCommandLineOption *option : {&saveTo, &format})
+            if (parser.isSet(*option))
+                return fail(BadArguments, QStringLiteral("--%1 needs --draw").arg(option->names().constFirst()));
+        return fail(BadArguments, QStringLiteral("nothing to do; see velmora --help"));
+    }
+
+    QString why;
+    const std::optional<qint32> count = cardCount(parser.value(draw), &why);
+    if (!count)
+        return fail(BadArguments, why);
+
+    const QString formatName = parser.value(format).toLower();
+    if (formatName != QLatin1String("bmp") && formatName != QLatin1String("png"))
+        return fail(BadArguments, QStringLiteral("--format is bmp or png, not \"%1\"").arg(parser.value(format)));
+    const auto imageFormat = formatName == QLatin1String("png") ? CardExport::ImageFormat::Png
+                                                                : CardExport::ImageFormat::Bmp;
+
+    QString folder;
+    if (parser.isSet(saveTo)) {
+        const QFileInfo info(parser.value(saveTo));
+        if (!info.exists())
+            return fail(BadArguments, QStringLiteral("the folder %1 does not exist")
+                                          .arg(QDir::toNativeSeparators(parser.value(saveTo))));
+        if (!info.isDir())
+            return fail(BadArguments, QStringLiteral("%1 is not a folder")
+                                          .arg(QDir::toNativeSeparators(parser.value(saveTo))));
+        // The window wants a full path; a script may well give one relative
+        // to where it runs.
+        folder = QDir::toNativeSeparators(info.absoluteFilePath());
+    }
+
+    QtPlatform platform; // the clock that reseeds the generator, as in the window
+    Platform *previous = Platform::install(&platform);
+    struct Restore {
+        Platform *previous;
+        ~Restore() { Platform::install(previous); }
+    } restore{previous};
+
+    QList<qint16> cards;
+    try {
+        cards = CardDraw::drawCardNumbers(RandomSource::shared(), *count);
+    } catch (const Failure &failure) {
+        return fail(BadArguments, failure.description());
+    }
+    for (const qint16 number : cards) {
+        const QString entry = CardEntry::text(number);
+        if (!folder.isEmpty()) {
+            try {
+                CardExport::saveBitmap(CardImageSet::shared().face(number - 1),
+                                       CardExport::cardImagePath(folder, entry, imageFormat), imageFormat);
+            } catch (const Failure &failure) {
+                return fail(WriteFailed, failure.description());
+            }
+        }
+        // A line appears only for a card whose file is there.
+        std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
+                                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return Success;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,177 @@
+// Copy, the context menu and the drag data of the list and the preview: what
+// another program receives, and what is refused with no card to give.
+#include "app/CardTransfer.h"
+#include "export/CardExport.h"
+#include "tests/support/FormFixture.h"
+#include "tests/support/TestSettings.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstCardTransfer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSettings::redirectUserConfig(); }
+
+    void copyKeyGivesSavedBitmapAndName_data();
+    void copyKeyGivesSavedBitmapAndName();
+    void actionsNeedACard_data();
+    void actionsNeedACard();
+    void saveCardAsWritesChosenFormat_data();
+    void saveCardAsWritesChosenFormat();
+    void openOutputFolderAndDragFile();
+
+private:
+    static CardTransfer *transfer(FormFixture &f) { return f.form().findChild<CardTransfer *>(); }
+    static void list(FormFixture &f, const QList<int> &numbers, int selected)
+    {
+        for (int n : numbers)
+            f.List1()->addItem(QStringLiteral("Card %1").arg(n));
+        f.List1()->setCurrentRow(selected);
+    }
+};
+
+void TstCardTransfer::copyKeyGivesSavedBitmapAndName_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("the first card is the ace of spades") << 1 << "Card 1 (ace of spades)";
+    QTest::addRow("17 is the four of diamonds") << 17 << "Card 17 (four of diamonds)";
+    QTest::addRow("36 is the ten of clubs") << 36 << "Card 36 (ten of clubs)";
+    QTest::addRow("the last card is the king of hearts") << 52 << "Card 52 (king of hearts)";
+}
+
+void TstCardTransfer::copyKeyGivesSavedBitmapAndName()
+{
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    FormFixture f;
+    list(f, {5, number}, 1);
+    QTemporaryDir dir;
+    f.Text2()->setText(QDir::toNativeSeparators(dir.path()) + QDir::separator());
+    f.form().exporter().PushButton3_Click(); // the bitmap save-selected writes
+    const QImage saved(dir.filePath(QStringLiteral("Card %1.bmp").arg(number)));
+    QVERIFY(!saved.isNull());
+    QGuiApplication::clipboard()->clear();
+
+    QVERIFY(f.showActive());
+    f.List1()->setFocus();
+    QTest::keySequence(f.List1(), QKeySequence::Copy);
+
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data && data->hasImage());
+    QCOMPARE(data->text(), text);
+    const QImage copied = qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(copied.size(), QSize(71, 96));
+    QCOMPARE(copied, saved.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(copied.pixel(0, 0), qRgb(255, 255, 255)); // a rounded corner, white as on paper
+}
+
+void TstCardTransfer::actionsNeedACard_data()
+{
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<bool>("oneCard");  // Copy Card Image, Save Card As...
+    QTest::addColumn<bool>("allCards"); // Copy Drawn Cards
+    QTest::addColumn<QString>("clipboard");
+    QTest::addRow("nothing drawn: no copy at all") << QList<int>{} << -1 << false << false << "before";
+    QTest::addRow("drawn, none selected: only the list")
+        << QList<int>{30, 1, 52} << -1 << false << true
+        << "Card 30 (four of clubs)\nCard 1 (ace of spades)\nCard 52 (king of hearts)";
+    QTest::addRow("selected: everything, in drawn order")
+        << QList<int>{52, 17} << 0 << true << true << "Card 52 (king of hearts)\nCard 17 (four of diamonds)";
+}
+
+void TstCardTransfer::actionsNeedACard()
+{
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, selected);
+    QFETCH(bool, oneCard);
+    QFETCH(bool, allCards);
+    QFETCH(QString, clipboard);
+    FormFixture f;
+    list(f, numbers, selected);
+    CardTransfer *t = transfer(f);
+    QVERIFY(t);
+    for (QWidget *w : {static_cast<QWidget *>(f.List1()), f.control<QWidget>("Image1")}) {
+        QStringList menu;
+        for (const QAction *a : w->actions())
+            menu << a->text();
+        QCOMPARE(menu, QStringList({"Copy Card Image", "Copy Drawn Cards", "Save Card As\u2026", "Open Output Folder"}));
+    }
+    QCOMPARE(t->copyCardImageAction()->isEnabled(), oneCard);
+    QCOMPARE(t->saveCardAsAction()->isEnabled(), oneCard);
+    QCOMPARE(t->copyDrawnCardsAction()->isEnabled(), allCards);
+    QVERIFY(t->openOutputFolderAction()->isEnabled());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    t->copyCardImageAction()->trigger(); // a disabled action ignores even this
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->hasImage(), oneCard);
+    t->copyDrawnCardsAction()->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+void TstCardTransfer::saveCardAsWritesChosenFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("transparent");
+    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << "Windows bitmap (*.bmp)" << "x.png" << true;
+    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << "PNG image (*.png)" << "x.BMP" << false;
+    QTest::addRow("no extension: the chosen filter's") << "x" << "Windows bitmap (*.bmp)" << "x.bmp" << false;
+}
+
+void TstCardTransfer::saveCardAsWritesChosenFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    QFETCH(bool, transparent);
+    FormFixture f;
+    list(f, {17}, 0);
+    QTemporaryDir dir;
+    f.Text2()->setText(dir.path() + u'/');
+    f.platform.saveAnswers.append({dir.filePath(name), filter});
+    transfer(f)->saveCardAsAction()->trigger();
+
+    QCOMPARE(f.platform.saveSuggestions, QStringList{dir.path() + QStringLiteral("/Card 17.png")});
+    QVERIFY(f.platform.saveFilters.constFirst().contains(QStringLiteral("*.bmp")));
+    QVERIFY(f.platform.messages.isEmpty());
+    const QImage image(dir.filePath(written), transparent ? "PNG" : "BMP");
+    QCOMPARE(image.size(), QSize(71, 96));
+    QCOMPARE(qAlpha(image.pixel(0, 0)), transparent ? 0 : 255);
+}
+
+void TstCardTransfer::openOutputFolderAndDragFile()
+{
+    FormFixture f;
+    QTemporaryDir dir;
+    f.Text2()->setText(dir.path() + QStringLiteral("/gone/"));
+    transfer(f)->openOutputFolderAction()->trigger();
+    QVERIFY(f.platform.openedUrls.isEmpty());
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.platform.messages.constFirst().text.contains(QStringLiteral("does not exist")));
+
+    f.Text2()->setText(dir.path() + u'/');
+    transfer(f)->openOutputFolderAction()->trigger();
+    QCOMPARE(f.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+
+    // A drag hands file managers the entry's own file name.
+    list(f, {17}, 0);
+    std::unique_ptr<QMimeData> data(transfer(f)->selectedCardData(true));
+    QVERIFY(data && data->hasImage() && data->urls().size() == 1);
+    const QString dropped = data->urls().constFirst().toLocalFile();
+    QCOMPARE(QFileInfo(dropped).fileName(), QStringLiteral("Card 17.png"));
+    QCOMPARE(QImage(dropped).size(), QSize(71, 96));
+}
+
+QTEST_MAIN(TstCardTransfer)
+#include "tst_cardtransfer.moc"
