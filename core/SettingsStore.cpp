@@ -51,25 +51,36 @@ void SettingsStore::openFile(const QString &path)
         qWarning("Velmora: settings file %s not used: %s", qPrintable(location()), qPrintable(problem));
         return;
     }
-    m_settings = std::make_unique<QSettings>(m_file, IniFormat::format());
+    // A link to a regular file (how dotfile managers keep settings) is read
+    // and written at its target, so the link itself stays in place.
+    const QFileInfo entry(m_file);
+    m_settings = std::make_unique<QSettings>(entry.isSymLink() ? entry.canonicalFilePath() : m_file,
+                                             IniFormat::format());
 }
 
 QString SettingsStore::fileProblem() const
 {
 #ifdef Q_OS_UNIX
-    // lstat, not stat: a link is never followed, whatever it points at.
+    // lstat first: only a link to a regular file is followed; a link to a
+    // device, a FIFO, a folder or nothing is never read or written through.
+    const QByteArray name = QFile::encodeName(m_file);
     struct stat entry;
-    if (::lstat(QFile::encodeName(m_file).constData(), &entry) != 0)
+    if (::lstat(name.constData(), &entry) != 0)
         return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
-    if (S_ISLNK(entry.st_mode))
-        return QStringLiteral("it is a link");
+    if (S_ISLNK(entry.st_mode)) {
+        if (::stat(name.constData(), &entry) != 0)
+            return QStringLiteral("it is a link to nothing");
+        if (!S_ISREG(entry.st_mode))
+            return QStringLiteral("it is a link to something other than a regular file");
+        return QString();
+    }
     if (!S_ISREG(entry.st_mode))
         return QStringLiteral("it is not a regular file");
     return QString();
 #else
     const QFileInfo info(m_file);
-    if (info.isSymLink())
-        return QStringLiteral("it is a link");
+    if (info.isSymLink() && !info.exists())
+        return QStringLiteral("it is a link to nothing");
     if (info.exists() && !info.isFile())
         return QStringLiteral("it is not a regular file");
     return QString();

@@ -81,6 +81,7 @@ private slots:
     void valueLongerThanTheFieldIsNotCut();
     void settingsFileThatIsNoRegularFile_data();
     void settingsFileThatIsNoRegularFile();
+    void linkToRegularFileIsFollowed();
     void lastCopyToWriteWins();
     void cleanup();
 
@@ -372,7 +373,6 @@ void TestSettingsStore::valueLongerThanTheFieldIsNotCut()
 void TestSettingsStore::settingsFileThatIsNoRegularFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addRow("a link to a file elsewhere: the file is untouched") << "link";
     QTest::addRow("a link to a device: nothing written through") << "device";
     QTest::addRow("a dangling link: its target is never created") << "dangling";
     QTest::addRow("a FIFO: start-up does not hang") << "fifo";
@@ -385,11 +385,7 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile()
     const QString file = TestSettings::userSettingsFile();
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("important.txt"));
-    const QByteArray important("[Velmora]\nNumber Of Cards=9\n");
-    if (kind == QLatin1String("link")) {
-        QVERIFY(writeBytes(target, important));
-        QVERIFY(QFile::link(target, file));
-    } else if (kind == QLatin1String("device")) {
+    if (kind == QLatin1String("device")) {
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
     } else if (kind == QLatin1String("dangling")) {
         QVERIFY(QFile::link(target, file));
@@ -417,15 +413,32 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile()
                                                     + QDir::toNativeSeparators(file)),
              qPrintable(f.platform.messages[0].text));
     const QFileInfo entry(file);
-    QCOMPARE(entry.isSymLink(), kind == QLatin1String("link") || kind == QLatin1String("device")
-                                    || kind == QLatin1String("dangling"));
+    QCOMPARE(entry.isSymLink(), kind == QLatin1String("device") || kind == QLatin1String("dangling"));
     QCOMPARE(entry.isDir(), kind == QLatin1String("folder"));
-    if (kind == QLatin1String("link"))
-        QCOMPARE(fileBytes(target), important);
     if (kind == QLatin1String("dangling"))
         QVERIFY(!QFileInfo::exists(target));
     if (kind == QLatin1String("folder"))
         QCOMPARE(QDir(file).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+}
+
+// Settings kept by a dotfile manager: the link stays, its target file is
+// read and takes the new value.
+void TestSettingsStore::linkToRegularFileIsFollowed()
+{
+    const QString file = TestSettings::userSettingsFile();
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("Quenlow.conf"));
+    QVERIFY(writeBytes(target, "[Velmora]\nNumber Of Cards=9\n"));
+    QVERIFY(QFile::link(target, file));
+    const auto cleanUp = qScopeGuard([&] { QFile::remove(file); });
+
+    {
+        SettingsStore store(file);
+        QCOMPARE(store.get(countKey, QString()), QStringLiteral("9"));
+        QVERIFY(store.set(countKey, QStringLiteral("17")));
+    }
+    QVERIFY(QFileInfo(file).isSymLink());
+    QVERIFY(fileBytes(target).contains("Number Of Cards=17"));
 }
 
 // Two copies running: the one that writes last leaves its value, also when
