@@ -199,9 +199,13 @@ void CardTransfer::openOutputFolder()
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_list || !m_deck)
+    // Only mouse events are looked at: a list being destroyed still sends
+    // others (hide, focus), and by then it must not be touched as a list.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+        || !m_list || !m_deck)
         return QObject::eventFilter(watched, event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         // On the list only a press on an entry starts a drag; that press also

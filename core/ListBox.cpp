@@ -34,6 +34,13 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
             });
 }
 
+ListBox::~ListBox()
+{
+    // The base classes drop the model's rows after this object has stopped
+    // being a ListBox: nobody listening to those rows may meet it half gone.
+    model()->blockSignals(true);
+}
+
 void ListBox::setListIndex(int row)
 {
     if (row == currentRow())

@@ -14,6 +14,7 @@ class ListBox : public QListWidget
     Q_OBJECT
 public:
     explicit ListBox(QWidget *parent = nullptr);
+    ~ListBox() override;
 
     // Selects row (-1 for none) and always raises Click().
     void setListIndex(int row);
