@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps dev-deps configure program build run test bench install package clean
+.PHONY: all deps dev-deps configure program build run test bench install package windows test-windows clean
 
 all: build
 
@@ -51,5 +51,14 @@ package: dev-deps
 	@$(MAKE) --no-print-directory program
 	cd $(BUILD) && cpack -G DEB
 
+# 64-bit Windows, cross-built here: the zip and the installer in build-windows/,
+# and the whole suite under Wine. The first run builds Qt for Windows once
+# (about 20 minutes on 2 cores, more on a busy machine) into ~/.cache/velmora.
+windows:
+	@bash scripts/windows package
+
+test-windows:
+	@bash scripts/windows test
+
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) build-bench build-windows
