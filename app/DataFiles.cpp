@@ -27,6 +27,11 @@ QStringList searchFolders(const QString &programFolder)
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!user.isEmpty())
         addOnce(folders, user + '/' + subfolder);
+#ifdef Q_OS_WIN
+    // An installed Windows program keeps its files beside itself; the other
+    // data folders Qt lists there (ProgramData, the program's own) add nothing.
+    return folders;
+#endif
     // Relative to the program rather than an absolute path fixed at configure
     // time: the .deb installs under /usr whatever prefix the build was made
     // with, and a tree copied elsewhere as a whole still finds its files.

@@ -16,6 +16,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // Set only by tests; see Form1::setProgramFolderForTesting.
@@ -25,12 +29,21 @@ QString &folderForTesting()
     return folder;
 }
 
-// A plain file the user can see: a hidden file, a folder or a dangling link of
-// that name is no skin.
+// A plain file the user can see: a hidden or (on Windows) system file, a
+// folder or a dangling link of that name is no skin.
 bool isNormalFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() && !info.isHidden();
+    if (!info.isFile() || info.isHidden())
+        return false;
+#ifdef Q_OS_WIN
+    // Qt knows the hidden attribute but not the system one.
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(
+        QDir::toNativeSeparators(info.absoluteFilePath()).utf16()));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_SYSTEM))
+        return false;
+#endif
+    return true;
 }
 
 // The controls that carry the window's background in the layout: frames,

@@ -36,7 +36,9 @@ Run velmora(const QStringList &args, const QString &configHome = QString())
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
     const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    return {p.exitCode(), out.split(u'\n', Qt::SkipEmptyParts), QString::fromUtf8(p.readAllStandardError())};
+    // Windows ends lines with CR LF.
+    return {p.exitCode(), out.split(QRegularExpression(QStringLiteral("\\r?\\n")), Qt::SkipEmptyParts),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 // Each line "Card N<TAB>name"; the card numbers in printed order.

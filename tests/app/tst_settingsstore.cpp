@@ -3,6 +3,7 @@
 #include "tests/support/FormFixture.h"
 #include "app/Startup.h"
 #include "core/SettingsStore.h"
+#include "tests/support/PosixFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -40,21 +40,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A hand-written file: one "key=value" line per value under [Velmora].
 void writeUserStore(const QMap<QString, QString> &values)
 {
-    TestSettings::clearUserStore();
-    QByteArray text("[Velmora]\n");
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
-    QVERIFY(writeBytes(TestSettings::userSettingsFile(), text));
+    QVERIFY(TestSettings::writeUserValues(values));
 }
 
-ino_t inode(const QString &path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
-}
 
 } // namespace
 
@@ -206,6 +196,8 @@ void TestSettingsStore::placementWrittenOnlyInNormalState()
 
 void TestSettingsStore::corruptedFileStartsWithDefaults()
 {
+    if (!TestSettings::storeIsAFile())
+        QSKIP("on Windows the settings are values in the registry, not a file");
     QFile file(TestSettings::userSettingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly));
     QByteArray garbage;
@@ -296,27 +288,33 @@ void TestSettingsStore::handWrittenValuesComeBackVerbatim()
     QFETCH(QString, key);
     QFETCH(QString, value);
     writeUserStore({{key, value}});
-    const QByteArray before = fileBytes(TestSettings::userSettingsFile());
+    const bool file = TestSettings::storeIsAFile();
+    const QByteArray before = file ? fileBytes(TestSettings::userSettingsFile()) : QByteArray();
 
     FormFixture f;
     QLineEdit *field = key == countKey ? f.Text1() : f.Text2();
     QCOMPARE(field->text(), value);
     QCOMPARE(storedOnDisk(key), value);
-    QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains(before.mid(10))); // the line itself, unchanged
+    if (file)
+        QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains(before.mid(10))); // the line itself, unchanged
 
     // An edit writes the whole value back as it stands, in a file any INI
     // reader understands.
     field->setText(value + u'x');
     QCOMPARE(storedOnDisk(key), value + u'x');
-    QVERIFY(fileBytes(TestSettings::userSettingsFile()).startsWith("[Velmora]\n"));
-    SettingsStore later(TestSettings::userSettingsFile());
-    QCOMPARE(later.get(key, QStringLiteral("missing")), value + u'x');
+    if (file) {
+        QVERIFY(fileBytes(TestSettings::userSettingsFile()).startsWith("[Velmora]\n"));
+        SettingsStore later(TestSettings::userSettingsFile());
+        QCOMPARE(later.get(key, QStringLiteral("missing")), value + u'x');
+    }
     QVERIFY(f.platform.messages.isEmpty());
 }
 
 // The file as earlier versions wrote it through Qt's own INI format.
 void TestSettingsStore::fileOfEarlierVersionsReadsTheSame()
 {
+    if (!TestSettings::storeIsAFile())
+        QSKIP("on Windows the settings are values in the registry, not a file");
     const QString count = QStringLiteral(" 12 ");
     const QString folder = QStringLiteral("/tmp/Cards, 2024; \"old\" C:\\x\\ ✓/");
     {
@@ -381,6 +379,8 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile_data()
 
 void TestSettingsStore::settingsFileThatIsNoRegularFile()
 {
+    if (!TestSettings::storeIsAFile())
+        QSKIP("on Windows the settings are values in the registry, not a file");
     QFETCH(QString, kind);
     const QString file = TestSettings::userSettingsFile();
     QTemporaryDir elsewhere;
@@ -390,7 +390,7 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile()
     } else if (kind == QLatin1String("dangling")) {
         QVERIFY(QFile::link(target, file));
     } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        QVERIFY(PosixFiles::makeFifo(file));
     } else {
         QVERIFY(QDir().mkpath(file));
     }
@@ -425,6 +425,8 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile()
 // read and takes the new value.
 void TestSettingsStore::linkToRegularFileIsFollowed()
 {
+    if (!TestSettings::storeIsAFile())
+        QSKIP("on Windows the settings are values in the registry, not a file");
     const QString file = TestSettings::userSettingsFile();
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("Quenlow.conf"));
@@ -446,15 +448,17 @@ void TestSettingsStore::linkToRegularFileIsFollowed()
 // the file since. Unchanged files are not rewritten.
 void TestSettingsStore::lastCopyToWriteWins()
 {
+    if (!TestSettings::storeIsAFile())
+        QSKIP("on Windows the settings are values in the registry, not a file");
     const QString file = TestSettings::userSettingsFile();
     SettingsStore mine(file);
     QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
     QVERIFY(mine.set(QStringLiteral("Top"), QStringLiteral("300")));
 
     // Nothing changed on disk: the same value costs no write.
-    const ino_t written = inode(file);
+    const quint64 written = PosixFiles::inode(file);
     QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
-    QCOMPARE(inode(file), written);
+    QCOMPARE(PosixFiles::inode(file), written);
 
     // The other copy closes: its own placement and a count of its own.
     QVERIFY(writeBytes(file, "[Velmora]\nLeft=30000\nTop=300\nNumber Of Cards=9\n"));

@@ -5,6 +5,7 @@
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "app/SkinFramework.h"
+#include "tests/support/PosixFiles.h"
 #include "tests/support/TestSettings.h"
 #include "core/WindowPointer.h"
 #include "ui_Form1.h"
@@ -16,11 +17,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
-#include <sys/stat.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 
 namespace {
 
@@ -62,7 +67,13 @@ bool build(const QString &root, const QStringList &entries)
         else if (words.at(0) == QLatin1String("link"))
             ok = QFile::link(words.at(2), path);
         else if (words.at(0) == QLatin1String("fifo"))
-            ok = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+            ok = PosixFiles::makeFifo(path);
+#ifdef Q_OS_WIN
+        else if (words.at(0) == QLatin1String("hide") || words.at(0) == QLatin1String("system"))
+            ok = SetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                                    words.at(0) == QLatin1String("hide") ? FILE_ATTRIBUTE_HIDDEN
+                                                                        : FILE_ATTRIBUTE_SYSTEM);
+#endif
         if (!ok)
             return false;
     }
@@ -156,6 +167,24 @@ void TestSkin::skinCountsOnlyAsANormalFile_data()
     QTest::addRow("a FIFO named o.cjs is no skin (start-up does not wait on it)")
         << QStringList{"dir x", "fifo x/o.cjs"} << false;
     QTest::addRow("a hidden o.cjs is no skin") << QStringList{"dir x", "file x/o.cjs", "hide x/o.cjs"} << false;
+    QTest::addRow("a system o.cjs is no skin") << QStringList{"dir x", "file x/o.cjs", "system x/o.cjs"} << false;
+}
+
+// Windows marks files hidden or system by attribute and has no FIFOs; its
+// QFile::link makes a shortcut, not a link the file system follows.
+static const char *unsupportedHere(const QStringList &entries, const QString &named = QString())
+{
+#ifdef Q_OS_WIN
+    if (!entries.filter(QRegularExpression(QStringLiteral("^(link|fifo) "))).isEmpty())
+        return "Windows has no FIFOs, and QFile::link makes a shortcut there";
+    if (named.startsWith(u'/'))
+        return "Windows has no /dev";
+#else
+    Q_UNUSED(named);
+    if (!entries.filter(QRegularExpression(QStringLiteral("^(hide|system) "))).isEmpty())
+        return "files are hidden or system by attribute only on Windows";
+#endif
+    return nullptr;
 }
 
 void TestSkin::skinCountsOnlyAsANormalFile()
@@ -164,11 +193,8 @@ void TestSkin::skinCountsOnlyAsANormalFile()
     QFETCH(bool, skinned);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const bool hides = !entries.filter(QStringLiteral("hide ")).isEmpty();
-    if (hides) {
-        // Only Windows has a hidden attribute; a dot name is a different file.
-        QSKIP("files are hidden by attribute only on Windows");
-    }
+    if (const char *why = unsupportedHere(entries))
+        QSKIP(why);
     QVERIFY(build(folder.path(), entries));
 
     auto window = start(folder.path());
@@ -345,6 +371,8 @@ void TestSkin::skinNamingNoRegularFileIsSetAside()
     QFETCH(QStringList, entries);
     QFETCH(QString, named);
     QFETCH(bool, usable);
+    if (const char *why = unsupportedHere(entries, named))
+        QSKIP(why);
     QTemporaryDir folder;
     QVERIFY(build(folder.path(), QStringList{"dir x"} + entries));
     const QString path = named.startsWith(u'/') || named.startsWith(u':') ? named : folder.filePath(named);

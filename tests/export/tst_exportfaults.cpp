@@ -7,6 +7,7 @@
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/PosixFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -89,11 +89,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-ino_t inode(const QString &path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
-}
 
 } // namespace
 
@@ -272,6 +267,10 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
 {
     QFETCH(QString, kind);
     QFETCH(bool, saveAll);
+#ifdef Q_OS_WIN
+    if (kind != QLatin1String("file"))
+        QSKIP("Windows has no FIFOs, and QFile::link makes a shortcut there");
+#endif
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("out"));
     const QString elsewhere = base.filePath(QStringLiteral("elsewhere"));
@@ -280,7 +279,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     const QString target = elsewhere + QStringLiteral("/important.txt");
     const QByteArray important("important text that must survive\n");
 
-    ino_t before = 0;
+    quint64 before = 0;
     if (kind == QLatin1String("link")) {
         QVERIFY(writeBytes(target, important));
         QVERIFY(QFile::link(QStringLiteral("../elsewhere/important.txt"), card));
@@ -289,10 +288,10 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     } else if (kind == QLatin1String("device")) {
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), card));
     } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(::mkfifo(QFile::encodeName(card).constData(), 0600), 0);
+        QVERIFY(PosixFiles::makeFifo(card));
     } else {
         QVERIFY(writeBytes(card, important));
-        before = inode(card);
+        before = PosixFiles::inode(card);
     }
 
     FormFixture f;
@@ -318,8 +317,8 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
         QVERIFY(!QFileInfo::exists(target));
     if (kind == QLatin1String("device"))
         QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
-    if (kind == QLatin1String("file"))
-        QVERIFY(inode(card) != before); // a new file took the name in one step
+    if (kind == QLatin1String("file") && before != 0)
+        QVERIFY(PosixFiles::inode(card) != before); // a new file took the name in one step
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden | QDir::System),
              kind == QLatin1String("link") ? QStringList{"important.txt"} : QStringList{});
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
@@ -414,7 +413,7 @@ void TstExportFaults::folderWithoutRoomForNewFilesRewritesInPlace()
     QVERIFY(writeBytes(card, QByteArray(30000, 'x')));
     for (int i = 0; writeBytes(folder + QStringLiteral("/filler%1").arg(i), QByteArray()); ++i)
         QVERIFY(i < 100);
-    const ino_t before = inode(card);
+    const quint64 before = PosixFiles::inode(card);
 
     FormFixture f;
     listCards(f, {5, 6});
@@ -424,7 +423,7 @@ void TstExportFaults::folderWithoutRoomForNewFilesRewritesInPlace()
 
     QString why;
     QVERIFY2(holdsFace(card, 4, &why), qPrintable(why));
-    QCOMPARE(inode(card), before);
+    QCOMPARE(PosixFiles::inode(card), before);
     QCOMPARE(QFileInfo(card).size(), contents(card).size());
     QVERIFY(QFileInfo(card).size() < 30000); // the old tail is cut off
     QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Card 6.bmp")));

@@ -141,7 +141,8 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, expected);
         start();
-        m_platform->browseAnswers = {QStringLiteral("/x/y")};
+        // The folder browser answers in the system's own separators.
+        m_platform->browseAnswers = {QDir::toNativeSeparators(QStringLiteral("/x/y"))};
         Guard::setInjector([line](const QString &, int l) { return l == line; });
         m_form->outputFolder().PushButton9_Click();
         Guard::setInjector(nullptr);

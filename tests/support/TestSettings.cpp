@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace {
 QTemporaryDir &home()
@@ -9,6 +10,10 @@ QTemporaryDir &home()
     static QTemporaryDir dir;
     return dir;
 }
+
+#ifdef Q_OS_WIN
+const QString registryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Quenlow");
+#endif
 } // namespace
 
 void TestSettings::redirectUserConfig()
@@ -16,6 +21,9 @@ void TestSettings::redirectUserConfig()
     qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
     qputenv("HOME", home().path().toUtf8());
     QDir().mkpath(configHome());
+#ifdef Q_OS_WIN
+    clearUserStore();
+#endif
 }
 
 QString TestSettings::configHome()
@@ -28,17 +36,37 @@ QString TestSettings::userSettingsFile()
     return configHome() + QStringLiteral("/Quenlow.conf");
 }
 
+bool TestSettings::storeIsAFile()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return true;
+#endif
+}
+
 void TestSettings::clearUserStore()
 {
+#ifdef Q_OS_WIN
+    QSettings(registryKey, QSettings::NativeFormat).remove(QStringLiteral("Velmora"));
+#else
     QFile::remove(userSettingsFile());
+#endif
 }
 
 QString TestSettings::readUserValue(const QString &key, bool *present)
 {
-    // Read as any plain INI reader would: the line "key=value" under
-    // "[Velmora]", the value to the end of the line.
     if (present)
         *present = false;
+#ifdef Q_OS_WIN
+    // A fresh QSettings reads the registry itself, not another object's cache.
+    const QVariant value = QSettings(registryKey, QSettings::NativeFormat).value(QStringLiteral("Velmora/") + key);
+    if (present)
+        *present = value.isValid();
+    return value.toString();
+#else
+    // Read as any plain INI reader would: the line "key=value" under
+    // "[Velmora]", the value to the end of the line.
     QFile file(userSettingsFile());
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -55,4 +83,24 @@ QString TestSettings::readUserValue(const QString &key, bool *present)
         }
     }
     return QString();
+#endif
+}
+
+bool TestSettings::writeUserValues(const QMap<QString, QString> &values)
+{
+    clearUserStore();
+#ifdef Q_OS_WIN
+    // Text values (REG_SZ), as the earlier program stored every setting.
+    QSettings registry(registryKey, QSettings::NativeFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        registry.setValue(QStringLiteral("Velmora/") + it.key(), it.value());
+    registry.sync();
+    return registry.status() == QSettings::NoError;
+#else
+    QByteArray text("[Velmora]\n");
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
+    QFile file(userSettingsFile());
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+#endif
 }
