@@ -2,7 +2,8 @@
 ; uninstaller that removes exactly what was installed (and, if asked, the
 ; settings). makensis gets VERSION, STAGE (the unpacked zip folder), ICON, LISTS
 ; (files.nsh and unfiles.nsh, made from the folder) and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit program (and Wine without 32-bit support runs it).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !ifndef VERSION | STAGE | OUTFILE | ICON | LISTS
