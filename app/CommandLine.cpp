@@ -19,6 +19,10 @@
 #include <cstring>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace CommandLine {
 
 namespace {
@@ -64,6 +68,26 @@ void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, con
     g_qtMessages(type, context, message);
 }
 
+#ifdef Q_OS_WIN
+// A windowed program started from a console writes nowhere until it joins
+// that console. Output already sent to a file or a pipe keeps its handle.
+void joinParentConsole()
+{
+    const auto missing = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool out = missing(STD_OUTPUT_HANDLE);
+    const bool err = missing(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (err)
+        std::freopen("CONOUT$", "w", stderr);
+}
+#endif
+
 } // namespace
 
 bool wanted(int argc, char **argv)
@@ -79,7 +103,9 @@ bool wanted(int argc, char **argv)
 
 int run(int argc, char **argv)
 {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    joinParentConsole();
+#else
     // No display is needed for pictures that never reach the screen.
     qputenv("QT_QPA_PLATFORM", "minimal");
 #endif
