@@ -178,7 +178,8 @@ void TestNumberText::doubleConversionRejectsNaN()
 // start), but a count of "2.5" must mean two and a half on every desktop.
 void TestNumberText::readsTheSameUnderACommaLocale()
 {
-    const char *candidates[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "nl_NL.UTF-8"};
+    // Linux names first, then the Windows name of the same locale.
+    const char *candidates[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "nl_NL.UTF-8", "German_Germany.1252"};
     const char *chosen = nullptr;
     for (const char *name : candidates) {
         if (std::setlocale(LC_NUMERIC, name)) {
