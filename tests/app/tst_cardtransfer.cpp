@@ -42,10 +42,9 @@ void TstCardTransfer::copyKeyGivesSavedBitmapAndName_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("text");
-    QTest::addRow("the first card is the ace of spades") << 1 << "Card 1 (ace of spades)";
+    // Which name each card has is tst_accessibility's table; one card shows the
+    // copy carries it.
     QTest::addRow("17 is the four of diamonds") << 17 << "Card 17 (four of diamonds)";
-    QTest::addRow("36 is the ten of clubs") << 36 << "Card 36 (ten of clubs)";
-    QTest::addRow("the last card is the king of hearts") << 52 << "Card 52 (king of hearts)";
 }
 
 void TstCardTransfer::copyKeyGivesSavedBitmapAndName()
