@@ -11,7 +11,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class TstCardTransfer : public QObject
 {

@@ -13,7 +13,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

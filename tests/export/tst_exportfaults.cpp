@@ -15,7 +15,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 
 namespace {
