@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <QHash>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -93,20 +95,20 @@ int flush(int fd)
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// A twin is named ".<name>.<random>", the random part 64 bits in base 36:
-// 13 characters at most, and fewer than 10 for one in 180 000, while a hidden
-// name of the user's own (".Card 5.bmp.old") rarely has that many.
-bool isTwinOf(const char *entry, const QByteArray &name)
+// The name a twin stands in for (".<name>.<random>", the random part 64 bits
+// in base 36: 13 characters at most, fewer than 10 for one in 180 000), or an
+// empty one. A hidden name of the user's own (".Card 5.bmp.old") rarely has a
+// part that long.
+QByteArray twinFor(const QByteArray &entry)
 {
-    const QByteArrayView text(entry);
-    if (text.size() < name.size() + 2 + 10 || text[0] != '.' || !text.sliced(1).startsWith(name)
-        || text[name.size() + 1] != '.')
-        return false;
-    const QByteArrayView random = text.sliced(name.size() + 2);
-    return random.size() <= 13
-        && std::all_of(random.begin(), random.end(), [](char c) {
+    const qsizetype dot = entry.lastIndexOf('.');
+    const QByteArray random = entry.mid(dot + 1);
+    if (!entry.startsWith('.') || dot < 2 || random.size() < 10 || random.size() > 13
+        || !std::all_of(random.begin(), random.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-           });
+           }))
+        return QByteArray();
+    return entry.mid(1, dot - 1);
 }
 
 int createTwin(int folder, const QByteArray &name, QByteArray *twin)
@@ -121,25 +123,53 @@ int createTwin(int folder, const QByteArray &name, QByteArray *twin)
     return -1;
 }
 
-// A save killed between making its twin and renaming it leaves the twin
-// behind, and nothing else would ever remove it.
-void removeStaleTwins(int folder, const QByteArray &name)
+// Every twin in the folder, by the name it stands in for.
+QMultiHash<QByteArray, QByteArray> twinsIn(int folder)
 {
+    QMultiHash<QByteArray, QByteArray> found;
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *listing = fd < 0 ? nullptr : ::fdopendir(fd);
     if (!listing) {
         if (fd >= 0)
             ::close(fd);
-        return;
+        return found;
     }
-    const time_t now = std::time(nullptr);
     while (const dirent *entry = ::readdir(listing)) {
-        struct stat twin;
-        if (isTwinOf(entry->d_name, name) && ::fstatat(folder, entry->d_name, &twin, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(twin.st_mode) && now - twin.st_mtime > staleTwinSeconds)
-            ::unlinkat(folder, entry->d_name, 0);
+        const QByteArray twin(entry->d_name);
+        const QByteArray name = twinFor(twin);
+        if (!name.isEmpty())
+            found.insert(name, twin);
     }
     ::closedir(listing);
+    return found;
+}
+
+// A save killed between making its twin and renaming it leaves the twin
+// behind, and nothing else would ever remove it: the next save of that name
+// does, if it is a regular file no running save can still own. The folder is
+// listed once every few minutes at most: listing it for every file of a
+// save-all would cost time in proportion to cards times files, a second in a
+// folder of 10 000.
+void removeStaleTwins(int folder, const QByteArray &folderPath, const QByteArray &name)
+{
+    struct Listing {
+        time_t at = 0;
+        QMultiHash<QByteArray, QByteArray> twins;
+    };
+    static std::mutex guard;
+    static QHash<QByteArray, Listing> listings;
+    const std::lock_guard lock(guard);
+    Listing &listing = listings[folderPath];
+    const time_t now = std::time(nullptr);
+    if (now - listing.at >= staleTwinSeconds || now < listing.at)
+        listing = {now, twinsIn(folder)};
+    for (const QByteArray &twin : listing.twins.values(name)) {
+        struct stat st;
+        if (::fstatat(folder, twin.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && now - st.st_mtime > staleTwinSeconds)
+            ::unlinkat(folder, twin.constData(), 0);
+    }
+    listing.twins.remove(name);
 }
 
 // Room for all of the new content, so that writing it cannot run short with
@@ -187,10 +217,11 @@ QString replace(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
     const QByteArray name = QFile::encodeName(info.fileName());
-    Descriptor folder(openFolder(QFile::encodeName(info.absolutePath())));
+    const QByteArray folderPath = QFile::encodeName(info.absolutePath());
+    Descriptor folder(openFolder(folderPath));
     if (folder.fd() < 0)
         return reason(errno);
-    removeStaleTwins(folder.fd(), name);
+    removeStaleTwins(folder.fd(), folderPath, name);
 
     struct stat existing;
     const bool regular = ::fstatat(folder.fd(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0
