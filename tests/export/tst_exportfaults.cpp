@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 
