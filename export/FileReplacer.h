@@ -16,13 +16,14 @@
 //
 // Where the folder refuses the user a new entry but the existing file may be
 // written, that file is overwritten in place instead, the only way the save
-// can happen there, and only where no failure of the write can lose it: a file
+// can happen there, and only where a want of room cannot cut it short: a file
 // with no other link (another name would change with it), on a disk with room
 // for the whole new content, reserved before any of the old is cut. Never on a
-// full disk or a folder out of inodes: the old file then stays as it was. (Not
-// atomic: a machine that dies mid-write may leave it part-written.)
+// full disk or a folder out of inodes: the old file then stays as it was. Not
+// atomic: a disk error or a crash mid-write may leave it part-written.
 //
-// On Windows, QSaveFile does the same without the in-place fallback.
+// On Windows, QSaveFile does the same without the in-place fallback and
+// without removing twins left behind.
 namespace FileReplacer {
 
 // Returns an empty text on success, else the system's reason.
