@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
+#include <QFocusFrame>
 #include <QKeyEvent>
 
 namespace {
@@ -22,6 +24,20 @@ void Form1::setUpKeyboard()
     // Enter in the count field belongs to CountEntry; in the folder field it
     // goes on to the next control, as Tab does.
     ui->Text2->installEventFilter(this);
+
+    // Qt marks the focused control only once a key has moved the focus; the
+    // control that has it at start is marked from the start.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    // The list's own focus look is a selection one shade darker: a ring in
+    // the highlight colour round the whole list says where the keys go.
+    auto *ring = new QFocusFrame(this);
+    ring->setObjectName(QStringLiteral("List1FocusFrame"));
+    QPalette palette = ring->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
+    ring->setPalette(palette);
+    connect(qApp, &QApplication::focusChanged, ring, [ring, list = ui->List1](QWidget *, QWidget *now) {
+        ring->setWidget(now == list ? list : nullptr);
+    });
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
