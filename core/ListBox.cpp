@@ -43,10 +43,19 @@ ListBox::~ListBox()
 
 void ListBox::setListIndex(int row)
 {
-    if (row == currentRow())
+    // The row may already be current without being selected: the selection is
+    // set either way, and Click() raised once.
+    const bool moves = row != currentRow();
+    setCurrentRow(row, row < 0 ? QItemSelectionModel::Clear : QItemSelectionModel::ClearAndSelect);
+    if (!moves)
         emit Click();
-    else
-        setCurrentRow(row);
+}
+
+int ListBox::selectedRow() const
+{
+    const int row = currentRow();
+    const QListWidgetItem *entry = item(row);
+    return entry && entry->isSelected() ? row : -1;
 }
 
 void ListBox::describeRows(int first, int last)

@@ -72,6 +72,7 @@ private slots:
 
     void runs_data();
     void runs();
+    void qtOptionsAloneOpenTheWindow();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
@@ -107,7 +108,10 @@ void TstCommandLine::runs_data()
     bad("a file is no folder", {"--draw", "5", "--save-to", VELMORA_EXE}, "not a folder");
     bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
     bad("a stray argument", {"--draw", "5", "extra"}, "extra");
+    QTest::addRow("Qt's options beside --draw change nothing, even a platform that cannot start")
+        << QStringList{"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"} << 0 << 3 << QString();
     QTest::addRow("--help lists the exit codes") << QStringList{"--help"} << 0 << -1 << "2 bad arguments, 3 a file";
+    QTest::addRow("-? is help too") << QStringList{"-?"} << 0 << -1 << "2 bad arguments, 3 a file";
     QTest::addRow("--version") << QStringList{"--version"} << 0 << -1 << "velmora 1.";
 }
 
@@ -133,6 +137,15 @@ void TstCommandLine::runs()
     }
     // The stored settings are the window's; a script never changes them.
     QCOMPARE(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the probe ends it once shown
+{
+    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+    const Run run = velmora({"--platform", "offscreen", "--style", "fusion", "-geometry", "300x300+0+0", "-reverse"});
+    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()
