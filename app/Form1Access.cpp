@@ -2,7 +2,6 @@
 #include "ui_Form1.h"
 
 #include <QApplication>
-#include <QFocusFrame>
 #include <QKeyEvent>
 
 namespace {
@@ -25,18 +24,12 @@ void Form1::setUpKeyboard()
     // goes on to the next control, as Tab does.
     ui->Text2->installEventFilter(this);
 
-    // Qt marks the focused control only once a key has moved the focus; the
-    // control that has it at start is marked from the start.
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    // The list's own focus look is a selection one shade darker: a ring in
-    // the highlight colour round the whole list says where the keys go.
-    auto *ring = new QFocusFrame(this);
-    ring->setObjectName(QStringLiteral("List1FocusFrame"));
-    QPalette palette = ring->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
-    ring->setPalette(palette);
-    connect(qApp, &QApplication::focusChanged, ring, [ring, list = ui->List1](QWidget *, QWidget *now) {
-        ring->setWidget(now == list ? list : nullptr);
+    // Qt marks the focused control only after a key has moved the focus, and
+    // forgets that again (at the window's activation, after a click): here
+    // the focused control is always marked, from the start.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            setAttribute(Qt::WA_KeyboardFocusChange);
     });
 }
 
