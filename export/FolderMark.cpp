@@ -23,8 +23,9 @@ FolderMark::FolderMark(QLineEdit *field, QObject *parent) : QObject(parent), m_f
     m_poll = new QTimer(this);
     m_poll->setInterval(30);
     connect(m_poll, &QTimer::timeout, this, &FolderMark::poll);
+    // Checked from the first text the window fills in: until an answer is in,
+    // the field shows no mark rather than a wrong one.
     connect(field, &QLineEdit::textChanged, this, &FolderMark::textChanged);
-    textChanged();
 }
 
 FolderMark::~FolderMark() = default;
