@@ -177,9 +177,8 @@ bool SettingsStore::set(const QString &key, const QString &value)
         return reportFailure(key, value, lock);
     m_settings->setValue(keyPath(key), value);
     m_settings->sync();
-    // A file that was unreadable at start leaves FormatError behind for the
-    // whole run, yet the write itself goes through and replaces that file:
-    // only an access error means the value did not reach the disk.
+    // A status the first read left behind stays for the whole run: only an
+    // access error means the value did not reach the disk.
     if (m_settings->status() != QSettings::AccessError) {
         m_unsaved.remove(key);
         return true;

@@ -17,10 +17,10 @@ class QSettings;
 // The file is only ever a regular file of its own, of at most
 // IniFormat::maximumFileSize bytes: one that is a link, a FIFO, a device, a
 // folder or bigger is neither read (a FIFO would block start-up, a huge file
-// take seconds) nor written through or replaced, and neither is the file when
-// anything but a regular file stands where its lock file goes (taking the
-// lock would wait on it for ever). The run then starts from the defaults and
-// keeps its values in memory.
+// take seconds) nor written through or replaced; the run then starts from the
+// defaults and keeps its values in memory. While anything but a regular file
+// stands where the file's lock file goes, the file is read but not written
+// (taking the lock would wait on it for ever).
 class SettingsStore
 {
 public:
@@ -46,7 +46,7 @@ public:
 
 private:
     void openFile(const QString &path);
-    // Why the file cannot be used (not a regular file), or an empty text.
+    // Why the file cannot be used (no regular file, too big), or an empty text.
     QString fileProblem() const;
     // Why the file cannot be written (its lock file cannot be), or an empty text.
     QString lockProblem() const;
