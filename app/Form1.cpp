@@ -138,7 +138,12 @@ void Form1::Form_Load()
     if (QGuiApplication::windowIcon().isNull())
         QGuiApplication::setWindowIcon(applicationIcon());
     setWindowIcon(QGuiApplication::windowIcon());
-    ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
+    const QString count = m_store.get(CountEntry::settingsKey(), QStringLiteral("52"));
+    {
+        const QSignalBlocker quiet = Main::QuietIfCut(ui->Text1, count);
+        ui->Text1->setText(count);
+    }
+    const QSignalBlocker quiet = Main::QuietIfCut(ui->Text2, m_store.get(OutputFolder::settingsKey(), QString()));
     m_folder->load();
 }
 
