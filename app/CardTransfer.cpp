@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"
+#include "export/NativePath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -224,7 +225,7 @@ void CardTransfer::openOutputFolder()
         Platform::current().message(problem, applicationTitle(), Platform::Icon::Warning);
         return;
     }
-    const QFileInfo folder(QDir::fromNativeSeparators(folderText));
+    const QFileInfo folder(NativePath::folder(folderText));
     if (!folder.isDir()) {
         Platform::current().message(
             QStringLiteral("The output folder \"%1\" does not exist. Type an existing folder into \"Save "

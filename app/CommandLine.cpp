@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/Console.h"
 #include "app/QtPlatform.h"
 #include "cardface/CardImageSet.h"
 #include "core/CardEntry.h"
@@ -8,6 +9,7 @@
 #include "core/RandomSource.h"
 #include "draw/CardDraw.h"
 #include "export/CardExport.h"
+#include "export/NativePath.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -34,7 +36,7 @@ constexpr int deckSize = 52;
 // One line on stderr, prefixed with the program's name as command-line tools do.
 int fail(int code, const QString &why)
 {
-    std::fprintf(stderr, "velmora: %s\n", qPrintable(why));
+    Console::write(stderr, QStringLiteral("velmora: %1\n").arg(why));
     return code;
 }
 
@@ -102,6 +104,10 @@ bool isOwnOption(const char *arg)
 {
     if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "-?") == 0 || std::strcmp(arg, "-v") == 0)
         return true;
+#ifdef Q_OS_WIN
+    if (std::strcmp(arg, "/?") == 0) // how Windows programs are asked for help
+        return true;
+#endif
     if (std::strncmp(arg, "--", 2) != 0)
         return false;
     const std::string_view name = optionName(arg);
@@ -213,13 +219,15 @@ int run(int argc, char **argv)
                                     QStringLiteral("bmp|png"), QStringLiteral("bmp"));
     parser.addOptions({draw, saveTo, format});
 
-    if (!parser.parse(QGuiApplication::arguments()))
+    if (!parser.parse(Console::arguments(QGuiApplication::arguments())))
         return fail(BadArguments, parser.errorText());
+    // Written here rather than by the parser, which would use the ANSI code page.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
         || parser.isSet(QStringLiteral("?")))
-        parser.showHelp(Success);
+        return Console::write(stdout, parser.helpText()) ? Success : WriteFailed;
     if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+        return Console::write(stdout, QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION)))
+            ? Success : WriteFailed;
     if (!parser.positionalArguments().isEmpty())
         return fail(BadArguments, QStringLiteral("unexpected argument \"%1\"; see velmora --help")
                                       .arg(parser.positionalArguments().constFirst()));
@@ -243,16 +251,13 @@ int run(int argc, char **argv)
 
     QString folder;
     if (parser.isSet(saveTo)) {
-        const QFileInfo info(parser.value(saveTo));
+        // Read as the window reads its field, and from where a script runs.
+        folder = NativePath::folder(parser.value(saveTo));
+        const QFileInfo info(folder);
         if (!info.exists())
-            return fail(BadArguments, QStringLiteral("the folder %1 does not exist")
-                                          .arg(QDir::toNativeSeparators(parser.value(saveTo))));
+            return fail(BadArguments, QStringLiteral("the folder %1 does not exist").arg(folder));
         if (!info.isDir())
-            return fail(BadArguments, QStringLiteral("%1 is not a folder")
-                                          .arg(QDir::toNativeSeparators(parser.value(saveTo))));
-        // The window wants a full path; a script may well give one relative
-        // to where it runs.
-        folder = QDir::toNativeSeparators(info.absoluteFilePath());
+            return fail(BadArguments, QStringLiteral("%1 is not a folder").arg(folder));
     }
 
     QtPlatform platform; // the clock that reseeds the generator, as in the window
@@ -268,6 +273,7 @@ int run(int argc, char **argv)
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
+    bool printed = true;
     for (const qint16 number : cards) {
         const QString entry = CardEntry::text(number);
         if (!folder.isEmpty()) {
@@ -279,9 +285,9 @@ int run(int argc, char **argv)
             }
         }
         // A line appears only for a card whose file is there.
-        std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
+        printed = Console::write(stdout, entry + u'\t' + CardEntry::cardName(number) + u'\n') && printed;
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    if (!printed || std::ferror(stdout))
         return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
                                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return Success;

@@ -9,6 +9,7 @@ enum ExitCode {
     Success = 0,
     BadArguments = 2, // unknown option, bad count, format or folder
     WriteFailed = 3,  // a card file (or standard output) could not be written
+    WindowFailed = 4, // velmora.com could not start velmora.exe
 };
 
 // Whether the arguments are for the command line rather than the window: one

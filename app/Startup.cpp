@@ -9,19 +9,73 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 #include <cmath>
 
 namespace Main {
 
+QPoint CentredFramePosition(const QRect &available, const QSize &frame)
+{
+    return {available.x() + std::max(0, (available.width() - frame.width()) / 2),
+            available.y() + std::max(0, (available.height() - frame.height()) / 2)};
+}
+
+namespace {
+
+// The window with its frame as the platform knows it now.
+QSize outerSize(QWidget *form)
+{
+    const QWindow *window = form->windowHandle();
+    return window ? form->size().grownBy(window->frameMargins()) : form->size();
+}
+
+void placeFrame(QWidget *form, const QSize &outer)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        form->move(CentredFramePosition(screen->availableGeometry(), outer)); // move() places the frame
+}
+
+// An X11 window manager adds its frame only when it takes the window, after
+// show(): once the window is first on screen, it is placed again if its frame
+// turned out other than it was taken to be. Windows knows the frame as soon
+// as the window exists, so nothing moves there.
+class FramePlacer : public QObject
+{
+public:
+    FramePlacer(QWidget *form, const QSize &assumed) : QObject(form), m_form(form), m_assumed(assumed)
+    {
+        form->windowHandle()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_form->windowHandle()->isExposed() && !m_done) {
+            m_done = true;
+            const QSize outer = outerSize(m_form);
+            if (outer != m_assumed)
+                placeFrame(m_form, outer);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_form;
+    QSize m_assumed;
+    bool m_done = false;
+};
+
+} // namespace
+
 void CenterForm(QWidget *form)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = form->frameGeometry().size();
-    form->move(area.x() + (area.width() - outer.width()) / 2,
-               area.y() + (area.height() - outer.height()) / 2);
+    // The platform window first: before it exists no frame is known at all.
+    form->winId();
+    const QSize outer = outerSize(form);
+    placeFrame(form, outer);
+    new FramePlacer(form, outer);
 }
 
 bool FileExists(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QSignalBlocker>
 #include <QString>
 #include <QUrl>
@@ -15,8 +17,13 @@ namespace Main {
 // The product's home page, opened on about one start in a hundred.
 inline const QUrl homePage{QStringLiteral("https://velmora.app/")};
 
-// Moves a window to the middle of the primary screen.
+// Moves a window, frame and title bar included, to the middle of the primary
+// screen's available area (the screen less the taskbar and docks).
 void CenterForm(QWidget *form);
+
+// Where a frame of that size goes on that area: centred, and where it is the
+// larger, its top-left corner at the area's, so the title bar stays in reach.
+QPoint CentredFramePosition(const QRect &available, const QSize &frame);
 
 // True when the file system can report a modification time for the path (an
 // existing file or folder); never fails.

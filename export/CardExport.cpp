@@ -2,6 +2,7 @@
 
 #include "export/AddFolder.h"
 #include "export/FileReplacer.h"
+#include "export/NativePath.h"
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
 #include "core/ErrorReport.h"
@@ -36,9 +37,12 @@ QString CardExport::cardImagePath(const QString &folderText, const QString &entr
     const QString problem = folderProblem(folderText);
     if (!problem.isEmpty())
         throw Failure(problem);
-    // A typed folder without its final separator is still that folder: the
-    // file goes inside it, not beside it under a name that starts with it.
-    QString path = folderText;
+    // The folder as the system reads the text, so "\\?\C:\Cards\" or a final
+    // blank on Windows mean what they mean in any other program; the field and
+    // the stored value keep what was typed. Without its final separator it is
+    // still that folder: the file goes inside it, not beside it under a name
+    // that starts with it.
+    QString path = NativePath::folder(folderText);
     if (!AddFolder::endsWithSeparator(path))
         path += AddFolder::separator();
     return path + entryText

@@ -24,8 +24,9 @@ public:
     // dragged file may also write PNG, which keeps the transparent corners.
     enum class ImageFormat { Bmp, Png };
 
-    // The file for an entry: the folder text, a separator when the text does
-    // not already end in one, the entry text and ".bmp" (".png"). Throws
+    // The file for an entry: the folder text as a full native path
+    // (NativePath::folder), a separator when it does not already end in one,
+    // the entry text and ".bmp" (".png"). Throws
     // Failure for an empty folder text rather than writing into the working
     // directory.
     static QString cardImagePath(const QString &folderText, const QString &entryText,

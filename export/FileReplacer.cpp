@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <utility>
 #else
+#include "export/SaveRefusal.h"
 #include <QSaveFile>
 #endif
 
@@ -268,15 +269,15 @@ QString replace(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return SaveRefusal::inPlainWords(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         // Read before cancelWriting(), which replaces it with its own text.
-        const QString why = file.errorString();
+        const QString why = SaveRefusal::inPlainWords(path, file.errorString());
         file.cancelWriting();
         return why;
     }
     if (!file.commit())
-        return file.errorString();
+        return SaveRefusal::inPlainWords(path, file.errorString());
     return QString();
 }
 

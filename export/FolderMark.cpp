@@ -1,5 +1,7 @@
 #include "export/FolderMark.h"
 
+#include "export/NativePath.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +55,7 @@ void FolderMark::startProbe()
         return;
     }
     m_probe = std::make_shared<Probe>();
-    m_probe->path = text;
+    m_probe->path = NativePath::folder(text); // as the saves will read it
     std::thread([probe = m_probe] {
         probe->exists = QFileInfo(probe->path).isDir();
         probe->done.store(true, std::memory_order_release);

@@ -14,6 +14,8 @@ SetCompressor /SOLID lzma
 !define PUBLISHER "Quenlow"
 !define UNINSTKEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
 !define SETTINGSROOT "Software\VB and VBA Program Settings\Quenlow"
+; The exit code of a silent run that found Velmora running (and changed nothing).
+!define EXIT_RUNNING 3
 
 !define MULTIUSER_EXECUTIONLEVEL Highest
 !define MULTIUSER_MUI
@@ -62,9 +64,51 @@ FunctionEnd
 Function un.onInit
   SetRegView 64
   !insertmacro MULTIUSER_UNINIT
+  ; The install this uninstaller sits in is the one whose Apps entry names its
+  ; folder, in HKCU for a per-user install, in HKLM for all users: that, not
+  ; the user's rights (an administrator's "uninstall.exe /S" would otherwise
+  ; assume all users), says which Start menu and which Apps entry are its own.
+  ReadRegStr $0 HKCU "${UNINSTKEY}" "InstallLocation"
+  ReadRegStr $1 HKLM "${UNINSTKEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Call un.MultiUser.InstallMode.CurrentUser
+  ${ElseIf} $1 == $INSTDIR
+    Call un.MultiUser.InstallMode.AllUsers
+  ${EndIf}
 FunctionEnd
 
+; A running Velmora holds its program files: replacing or removing them then
+; fails and leaves some behind. The user is asked to close it; a silent run
+; stops with exit code EXIT_RUNNING before anything has changed. A program
+; file that is running cannot be opened for writing, whichever version or
+; user runs it.
+!macro REFUSE_WHILE_RUNNING un
+Function ${un}RefuseWhileRunning
+  retry:
+  ${ForEach} $1 0 1 + 1
+    ${If} $1 == 0
+      StrCpy $2 "$INSTDIR\velmora.exe"
+    ${Else}
+      StrCpy $2 "$INSTDIR\velmora.com"
+    ${EndIf}
+    ${If} ${FileExists} $2
+      ClearErrors
+      FileOpen $0 $2 a
+      ${If} ${Errors}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is running. Close every ${APP} window (and any velmora command still running), then press Retry." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel ${EXIT_RUNNING}
+        Quit
+      ${EndIf}
+      FileClose $0
+    ${EndIf}
+  ${Next}
+FunctionEnd
+!macroend
+!insertmacro REFUSE_WHILE_RUNNING ""
+!insertmacro REFUSE_WHILE_RUNNING "un."
+
 Section "Velmora"
+  Call RefuseWhileRunning
   SetOutPath "$INSTDIR"
   !include "${LISTS}/files.nsh"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -84,6 +128,7 @@ Section "Velmora"
 SectionEnd
 
 Section "Uninstall"
+  Call un.RefuseWhileRunning
   ; Only the files this installer put there, so nothing of the user's that
   ; happens to lie in the folder is lost.
   !include "${LISTS}/unfiles.nsh"

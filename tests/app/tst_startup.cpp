@@ -1,4 +1,5 @@
-// The small shared routines of start-up: the home-page roll and the file test.
+// The small shared routines of start-up: the home-page roll, the file test and
+// where the window is placed.
 #include "tests/support/FakePlatform.h"
 #include "app/Startup.h"
 #include "core/RandomSource.h"
@@ -61,6 +62,27 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x")));
         const QString path = relative.isEmpty() ? QString() : dir.filePath(relative);
         QCOMPARE(Main::FileExists(path), exists);
+    }
+
+    void framePlacement_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QPoint>("placed");
+        QTest::addRow("centred on what the taskbar leaves, its offset included")
+            << QRect(48, 0, 1872, 1080) << QSize(540, 510) << QPoint(714, 285);
+        QTest::addRow("taller than the area (200% on 1080 lines): the title bar at its top")
+            << QRect(0, 0, 960, 516) << QSize(540, 540) << QPoint(210, 0);
+        QTest::addRow("wider than the area: the left edge at its left")
+            << QRect(0, 30, 400, 600) << QSize(540, 510) << QPoint(0, 75);
+    }
+
+    void framePlacement()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QSize, frame);
+        QFETCH(QPoint, placed);
+        QCOMPARE(Main::CentredFramePosition(available, frame), placed);
     }
 };
 

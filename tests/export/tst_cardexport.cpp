@@ -5,8 +5,10 @@
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "app/Form1.h"
+#include "core/Failure.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
+#include "export/OutputFolder.h"
 #include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
 
@@ -18,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -208,6 +214,93 @@ private slots:
 
         QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
         QCOMPARE(QDir(inner).entryList(QDir::Files).size(), 2);
+    }
+
+    void typedFolderIsReadAsTheSystemReadsIt_data()
+    {
+        QTest::addColumn<QString>("typed"); // %1: the output folder, %2: its drive
+        QTest::addColumn<QString>("inner"); // where the files must land
+#ifdef Q_OS_WIN
+        QTest::addRow("the \\\\?\\ prefix") << "\\\\?\\%1\\Out\\" << "Out";
+        QTest::addRow("a drive and a name, from the drive's current folder") << "%2Out" << "Out";
+        QTest::addRow("a blank after the name of a folder that exists") << "%1\\Out " << "Out";
+#else
+        QTest::addRow("a final blank is part of a Unix name") << "%1/Out " << "Out ";
+#endif
+    }
+
+    void typedFolderIsReadAsTheSystemReadsIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, inner);
+        draw(QStringLiteral("2"));
+        QVERIFY(QDir().mkpath(m_out.filePath(inner)));
+        const QString native = QDir::toNativeSeparators(m_out.path());
+        typed.replace(QLatin1String("%1"), native).replace(QLatin1String("%2"), native.left(2));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_out.path());
+        ui().Text2->setText(typed);
+
+        m_form->exporter().PushButton1_Click();
+        QDir::setCurrent(before);
+
+        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(QDir(m_out.filePath(inner)).entryList(QDir::Files).size(), 2);
+        QCOMPARE(ui().Text2->text(), typed);
+        QCOMPARE(m_store->get(OutputFolder::settingsKey(), QString()), typed);
+    }
+
+    void refusalsSayWhyInPlainWords_data()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("these replace the texts of Windows and Qt; elsewhere the system's own are plain");
+#endif
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::addRow("a read-only card file") << "read-only" << "The file is read-only.";
+        QTest::addRow("a card file another program holds open") << "held" << "The file is open in another program.";
+        QTest::addRow("a folder with the card file's name") << "folder" << "A folder of that name is in the way.";
+        QTest::addRow("no such folder") << "missing" << "The folder does not exist.";
+    }
+
+    void refusalsSayWhyInPlainWords()
+    {
+#ifdef Q_OS_WIN
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QString path = m_out.filePath(QStringLiteral("Card 1.bmp"));
+        QFile earlier(path);
+        if (kind == QLatin1String("missing")) {
+            path = m_out.filePath(QStringLiteral("missing/Card 1.bmp"));
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier file");
+            earlier.close();
+        }
+        const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+        if (kind == QLatin1String("read-only"))
+            QVERIFY(SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_READONLY));
+        // Shared with nobody, as an editor that locks its file holds it.
+        const HANDLE held = kind == QLatin1String("held")
+            ? CreateFileW(native.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+            : INVALID_HANDLE_VALUE;
+        QString said;
+        try {
+            CardExport::saveBitmap(CardImageSet::shared().face(0), path);
+        } catch (const Failure &failure) {
+            said = failure.description();
+        }
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_NORMAL);
+        QCOMPARE(said, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+        if (earlier.exists() && QFileInfo(path).isFile()) {
+            QVERIFY(earlier.open(QIODevice::ReadOnly));
+            QCOMPARE(earlier.readAll(), QByteArray("earlier file"));
+        }
+#endif
     }
 
     void unusableFolderText_data()
