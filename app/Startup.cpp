@@ -24,17 +24,22 @@ QPoint CentredFramePosition(const QRect &available, const QSize &frame)
 
 namespace {
 
-// The window with its frame as the platform knows it now.
-QSize outerSize(QWidget *form)
+// The frame around the window as the platform knows it now.
+QMargins frameMargins(QWidget *form)
 {
     const QWindow *window = form->windowHandle();
-    return window ? form->size().grownBy(window->frameMargins()) : form->size();
+    return window ? window->frameMargins() : QMargins();
 }
 
-void placeFrame(QWidget *form, const QSize &outer)
+void placeFrame(QWidget *form, const QMargins &frame)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        form->move(CentredFramePosition(screen->availableGeometry(), outer)); // move() places the frame
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QPoint outer = CentredFramePosition(screen->availableGeometry(), form->size().grownBy(frame));
+    // The window's own rectangle: move() on a window that exists reckons the
+    // frame from what the widget last knew of it, which may be nothing yet.
+    form->setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), form->size()));
 }
 
 // An X11 window manager adds its frame only when it takes the window, after
@@ -44,18 +49,18 @@ void placeFrame(QWidget *form, const QSize &outer)
 class FramePlacer : public QObject
 {
 public:
-    FramePlacer(QWidget *form, const QSize &assumed) : QObject(form), m_form(form), m_assumed(assumed)
+    FramePlacer(QWidget *form, const QMargins &assumed) : QObject(form), m_form(form), m_assumed(assumed)
     {
         form->windowHandle()->installEventFilter(this);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && m_form->windowHandle()->isExposed() && !m_done) {
+        if (event->type() == QEvent::Expose && !m_done && m_form->windowHandle()->isExposed()) {
             m_done = true;
-            const QSize outer = outerSize(m_form);
-            if (outer != m_assumed)
-                placeFrame(m_form, outer);
+            const QMargins frame = frameMargins(m_form);
+            if (frame != m_assumed)
+                placeFrame(m_form, frame);
             deleteLater();
         }
         return QObject::eventFilter(watched, event);
@@ -63,7 +68,7 @@ public:
 
 private:
     QWidget *m_form;
-    QSize m_assumed;
+    QMargins m_assumed;
     bool m_done = false;
 };
 
@@ -73,9 +78,9 @@ void CenterForm(QWidget *form)
 {
     // The platform window first: before it exists no frame is known at all.
     form->winId();
-    const QSize outer = outerSize(form);
-    placeFrame(form, outer);
-    new FramePlacer(form, outer);
+    const QMargins frame = frameMargins(form);
+    placeFrame(form, frame);
+    new FramePlacer(form, frame);
 }
 
 bool FileExists(const QString &path)
