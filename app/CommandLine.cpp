@@ -121,9 +121,12 @@ QtMessageHandler g_qtMessages = nullptr;
 
 // Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
 // warns about it on stderr, which a script would take for an error of ours.
+// So would the display platform's own notes (Wine's Windows refuses the DPI
+// awareness Qt asks for, every run): no window is opened here.
 void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
+        || (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0))
         return;
     g_qtMessages(type, context, message);
 }
