@@ -37,8 +37,10 @@ int startWindow()
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    // Detached: the window's own notes must not land in the console the user
+    // goes on typing in, as they do not when Explorer starts it.
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                        &startup, &started)) {
         const QString why = qt_error_string(int(GetLastError()));
         Console::write(stderr, QStringLiteral("velmora: cannot start %1: %2\n")
                                    .arg(QString::fromStdWString(program), why));
