@@ -1,7 +1,7 @@
 ; The Windows installer: per user or for all users, a Start-menu entry, and an
 ; uninstaller that removes exactly what was installed (and, if asked, the
 ; settings). makensis gets VERSION, STAGE (the unpacked zip folder), ICON, LISTS
-; (files.nsh and unfiles.nsh, made from the folder) and OUTFILE.
+; (files.nsh and unfiles.nsh, made from the folder, and licence.txt) and OUTFILE.
 ; A 64-bit installer for a 64-bit program (and Wine without 32-bit support runs it).
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -43,7 +43,8 @@ VIAddVersionKey "LegalCopyright" "MIT (code), CC0-1.0 (pictures)"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
 
-!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
+; LICENSE.txt with each paragraph on one line, for the page to wrap.
+!insertmacro MUI_PAGE_LICENSE "${LISTS}/licence.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
