@@ -50,9 +50,11 @@ bench: deps
 install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: dev-deps
+# The .deb of the program alone: no test program is built for it.
+package:
+	@bash scripts/install-deps --package
 	@$(MAKE) --no-print-directory program
-	cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && cpack -G DEB
 
 # 64-bit Windows, cross-built here: the zip and the installer in build-windows/,
 # and the whole suite under Wine. The first run builds Qt for Windows once

@@ -233,7 +233,13 @@ void CardTransfer::openOutputFolder()
             applicationTitle(), Platform::Icon::Warning);
         return;
     }
-    Platform::current().openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath())));
+    const QString path = QDir::cleanPath(folder.absoluteFilePath());
+    // Without a file manager (or xdg-open) nothing happens at all: say so.
+    if (!Platform::current().openUrl(QUrl::fromLocalFile(path)))
+        Platform::current().message(
+            QStringLiteral("Velmora could not open the folder \"%1\": no file manager is set up to show it.")
+                .arg(QDir::toNativeSeparators(path)),
+            applicationTitle(), Platform::Icon::Warning);
 }
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)

@@ -10,6 +10,11 @@
 #include "export/CardExport.h"
 
 #include <QCommandLineParser>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -189,7 +194,8 @@ int run(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
-        "line (\"Card 17<TAB>four of diamonds\"), optionally writes their faces, and ends.\n"
+        "line, optionally writes their faces, and ends. On a terminal a line reads\n"
+        "\"Card 17 (four of diamonds)\"; into a pipe or file it is \"Card 17<TAB>four of diamonds\".\n"
         "\n"
         "Exit status: 0 success, 2 bad arguments, 3 a file could not be written."));
     parser.addHelpOption();
@@ -268,6 +274,11 @@ int run(int argc, char **argv)
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
+#ifdef Q_OS_WIN
+    const bool forPeople = _isatty(_fileno(stdout));
+#else
+    const bool forPeople = isatty(fileno(stdout));
+#endif
     for (const qint16 number : cards) {
         const QString entry = CardEntry::text(number);
         if (!folder.isEmpty()) {
@@ -278,8 +289,13 @@ int run(int argc, char **argv)
                 return fail(WriteFailed, failure.description());
             }
         }
-        // A line appears only for a card whose file is there.
-        std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
+        // A line appears only for a card whose file is there. People read the
+        // clipboard's form; a program reading a pipe or file gets the entry
+        // and the name apart, split by a tab.
+        if (forPeople)
+            std::printf("%s\n", qPrintable(CardEntry::textWithName(number)));
+        else
+            std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")

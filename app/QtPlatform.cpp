@@ -74,9 +74,9 @@ QString QtPlatform::browseFolder(QWidget *owner, const QString &prompt, const QS
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
-void QtPlatform::openUrl(const QUrl &url)
+bool QtPlatform::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,

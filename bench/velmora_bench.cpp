@@ -48,7 +48,7 @@ public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    void openUrl(const QUrl &) override {}
+    bool openUrl(const QUrl &) override { return true; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override
     {
         return {};

@@ -22,7 +22,9 @@ public:
     virtual bool question(const QString &text, const QString &title) = 0;
     // The chosen folder's path in native separators, or an empty text on cancel.
     virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // Hands the address to the desktop; false when nothing took it (no file
+    // manager or browser is set up).
+    virtual bool openUrl(const QUrl &url) = 0;
     // The save dialog: the chosen path, or an empty text on cancel; filters
     // as QFileDialog takes them, selectedFilter in and out.
     virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,

@@ -182,6 +182,12 @@ void TstCardTransfer::openOutputFolderAndDragFile()
     f.Text2()->setText(dir.path() + u'/');
     transfer(f)->openOutputFolderAction()->trigger();
     QCOMPARE(f.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    QCOMPARE(f.platform.messages.size(), 1);
+    // A desktop that opens nothing: the user hears of it, with the folder.
+    f.platform.opensUrls = false;
+    transfer(f)->openOutputFolderAction()->trigger();
+    QCOMPARE(f.platform.messages.size(), 2);
+    QVERIFY(f.platform.messages.constLast().text.contains(QDir::toNativeSeparators(dir.path())));
 
     // A drag hands file managers the entry's own file name.
     list(f, {17}, 0);

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -73,6 +74,7 @@ private slots:
     void runs_data();
     void runs();
     void qtOptionsAloneOpenTheWindow();
+    void aTerminalGetsTheClipboardsForm();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
@@ -146,6 +148,27 @@ void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the 
     qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
+}
+
+// A pipe gets the tab form (every other test reads one); a terminal, the
+// form people read: script(1) gives the program one.
+void TstCommandLine::aTerminalGetsTheClipboardsForm()
+{
+#ifdef Q_OS_WIN
+    QSKIP("script(1) makes the terminal here; Windows has none to hand");
+#else
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("script(1) (util-linux) is not installed");
+    QProcess p;
+    p.start(script, {"-qec", QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)), "/dev/null"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 52);
+    for (const QString &line : lines)
+        QCOMPARE(line, CardEntry::textWithName(line.section(u' ', 1, 1).toInt()));
+#endif
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()

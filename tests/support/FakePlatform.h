@@ -29,7 +29,7 @@ public:
         return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
     }
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
     float secondsSinceMidnight() override;
@@ -37,6 +37,7 @@ public:
 
     QList<Message> messages;
     QList<QUrl> openedUrls;
+    bool opensUrls = true; // false: as a desktop without a file manager
     QStringList questions;
     QList<bool> questionAnswers; // one per question; none left: No
     QStringList browsePrompts;
