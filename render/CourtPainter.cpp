@@ -1,6 +1,6 @@
-#include "tools/cardart/CourtPainter.h"
+#include "render/CourtPainter.h"
 
-#include "tools/cardart/SuitPips.h"
+#include "render/SuitPips.h"
 
 #include <QPainterPath>
 #include <QPainterPathStroker>

@@ -1,6 +1,6 @@
-#include "tools/cardart/BackPatterns.h"
+#include "render/BackPatterns.h"
 
-#include "tools/cardart/CardShape.h"
+#include "render/CardShape.h"
 
 #include <QPainterPath>
 #include <cmath>

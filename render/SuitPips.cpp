@@ -1,4 +1,4 @@
-#include "tools/cardart/SuitPips.h"
+#include "render/SuitPips.h"
 
 #include <QTransform>
 
