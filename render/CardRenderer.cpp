@@ -4,6 +4,7 @@
 #include "render/Canvas.h"
 #include "render/CardShape.h"
 #include "render/FacePainter.h"
+#include "render/PathOps.h"
 
 #include <QPainter>
 #include <cmath>
@@ -43,6 +44,7 @@ QImage CardRenderer::picture(CardArt art)
 
 void CardRenderer::paint(QPainter &p, const QRectF &target, CardArt art)
 {
+    const PathOps::Fine smooth;
     p.save();
     p.translate(target.topLeft());
     p.scale(target.width() / PictureWidth, target.height() / PictureHeight);

