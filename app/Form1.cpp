@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 
 namespace {
@@ -129,7 +130,11 @@ void Form1::Form_Load()
     loadHandPointer();
     Main::MaybeOpenHomePage(m_random);
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(applicationIcon());
+    // main() gives the application its icon before any window exists (its
+    // dialogs use it too): the 350 KB file is decoded once, not again here.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(applicationIcon());
+    setWindowIcon(QGuiApplication::windowIcon());
     ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
     m_folder->load();
 }

@@ -8,7 +8,7 @@
 // Qt cuts curved paths into straight pieces half a unit long or so: the clip
 // arithmetic runs at this many times the device's scale so that those pieces
 // stay far below anything a print or an enlargement shows.
-static constexpr qreal Fine = 64.0;
+static constexpr qreal FineScale = 64.0;
 
 class ClipResolvingDevice::Engine : public QPaintEngine
 {
@@ -67,7 +67,7 @@ public:
             m_target->drawPath(path);
             return;
         }
-        const QTransform toFine = m_transform * QTransform::fromScale(Fine, Fine);
+        const QTransform toFine = m_transform * QTransform::fromScale(FineScale, FineScale);
         const QTransform back = toFine.inverted();
         m_target->setPen(Qt::NoPen);
         if (fill)
@@ -83,8 +83,8 @@ public:
                 stroker.setDashPattern(m_pen.dashPattern());
             // A cosmetic pen's width is in device units, any other's in the
             // drawing's own.
-            stroker.setWidth(width * Fine);
-            const QTransform up = QTransform::fromScale(Fine, Fine);
+            stroker.setWidth(width * FineScale);
+            const QTransform up = QTransform::fromScale(FineScale, FineScale);
             const QPainterPath outline = m_pen.isCosmetic()
                 ? stroker.createStroke(toFine.map(path))
                 : (up.inverted() * toFine).map(stroker.createStroke(up.map(path)));
@@ -121,7 +121,7 @@ public:
 private:
     void applyClip(const QPainterPath &path, Qt::ClipOperation operation, const QTransform &transform)
     {
-        const QPainterPath fine = (transform * QTransform::fromScale(Fine, Fine)).map(path);
+        const QPainterPath fine = (transform * QTransform::fromScale(FineScale, FineScale)).map(path);
         switch (operation) {
         case Qt::NoClip:
             m_clip = QPainterPath();

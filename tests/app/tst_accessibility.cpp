@@ -15,7 +15,8 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

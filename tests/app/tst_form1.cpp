@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 class TstForm1 : public QObject
 {

@@ -12,7 +12,7 @@
 #include <QSettings>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QtTest>
+#include <QTest>
 
 class tst_CardImageSet : public QObject
 {

@@ -1,7 +1,8 @@
 #include "cardface/Deck.h"
 #include "tests/cardface/DeckTest.h"
 #include "tests/support/FakePlatform.h"
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace DeckTest;
 

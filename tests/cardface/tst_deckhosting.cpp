@@ -5,7 +5,8 @@
 
 #include <QPointer>
 #include <QVBoxLayout>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace DeckTest;
 

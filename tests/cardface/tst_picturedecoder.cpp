@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 class TstPictureDecoder : public QObject
 {

@@ -1,7 +1,7 @@
 #include "cardface/PropertyBag.h"
 
 #include <QPixmap>
-#include <QtTest>
+#include <QTest>
 
 class tst_PropertyBag : public QObject
 {

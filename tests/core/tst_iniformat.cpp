@@ -4,7 +4,7 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class TestIniFormat : public QObject
 {

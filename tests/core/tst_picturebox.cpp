@@ -3,7 +3,7 @@
 #include "core/PictureBox.h"
 
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
 
 class TstPictureBox : public QObject
 {

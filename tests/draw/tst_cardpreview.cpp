@@ -8,7 +8,7 @@
 #include "tests/support/TestSettings.h"
 
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

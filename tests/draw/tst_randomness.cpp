@@ -4,7 +4,7 @@
 #include "tests/support/TestSettings.h"
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <cmath>

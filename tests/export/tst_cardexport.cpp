@@ -16,7 +16,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

@@ -15,7 +15,15 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <pwd.h>
+#endif
 
 
 namespace {
@@ -106,7 +114,8 @@ private slots:
     void cardNameTakenByAnotherKindOfEntry();
     void messagesSayWhatHappened_data();
     void messagesSayWhatHappened();
-    void folderWithoutRoomForNewFilesRewritesInPlace();
+    void userFilesNeverLost_data();
+    void userFilesNeverLost();
 
 private:
     static void listCards(FormFixture &f, const QList<int> &numbers)
@@ -249,7 +258,8 @@ void TstExportFaults::folderGoneHalfWay()
 }
 
 // Whatever already carries a card's name, the save replaces that entry in the
-// folder and touches nothing else: a link's target stays as it was.
+// folder and touches nothing else: a link's target stays as it was. Of the
+// hidden names beside it, it removes only a twin that a killed save left.
 void TstExportFaults::cardNameTakenByAnotherKindOfEntry_data()
 {
     QTest::addColumn<QString>("kind");
@@ -261,6 +271,10 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry_data()
     QTest::addRow("save-all: a link to a device is replaced, the device never written") << "device" << true;
     QTest::addRow("save-selected: a FIFO is replaced, never written into (no hang)") << "fifo" << false;
     QTest::addRow("save-all: an existing file is replaced by a new one") << "file" << true;
+    QTest::addRow("save-all: a twin older than any running save is removed") << "twin, 11 minutes old" << true;
+    QTest::addRow("save-all: a twin a running save may still own is kept") << "twin, 9 minutes old, kept" << true;
+    QTest::addRow("save-all: a folder named like a twin is kept") << "twin folder, kept" << true;
+    QTest::addRow("save-all: a hidden file of the user's own is kept") << ".Card 1.bmp.old, kept" << true;
 }
 
 void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
@@ -269,7 +283,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     QFETCH(bool, saveAll);
 #ifdef Q_OS_WIN
     if (kind != QLatin1String("file"))
-        QSKIP("Windows has no FIFOs, and QFile::link makes a shortcut there");
+        QSKIP("Windows has no FIFOs, QFile::link makes a shortcut, and QSaveFile names its own twins");
 #endif
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("out"));
@@ -278,6 +292,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     const QString card = folder + QStringLiteral("/Card 1.bmp");
     const QString target = elsewhere + QStringLiteral("/important.txt");
     const QByteArray important("important text that must survive\n");
+    const QString twin = folder + (kind.startsWith(u'.') ? "/.Card 1.bmp.old" : "/.Card 1.bmp.3w5e11264sgsg");
 
     quint64 before = 0;
     if (kind == QLatin1String("link")) {
@@ -289,9 +304,14 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
         QVERIFY(QFile::link(QStringLiteral("/dev/null"), card));
     } else if (kind == QLatin1String("fifo")) {
         QVERIFY(PosixFiles::makeFifo(card));
-    } else {
+    } else if (kind == QLatin1String("file")) {
         QVERIFY(writeBytes(card, important));
         before = PosixFiles::inode(card);
+    } else {
+        QVERIFY(kind.contains(QLatin1String("folder")) ? QDir().mkpath(twin) : writeBytes(twin, important));
+        std::filesystem::last_write_time(QFile::encodeName(twin).toStdString(),
+                                         std::filesystem::file_time_type::clock::now()
+                                             - std::chrono::minutes(kind.contains(QLatin1String("9 minutes")) ? 9 : 11));
     }
 
     FormFixture f;
@@ -322,7 +342,8 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden | QDir::System),
              kind == QLatin1String("link") ? QStringList{"important.txt"} : QStringList{});
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-             QStringList{"Card 1.bmp"});
+             (kind.endsWith(QLatin1String("kept")) ? QStringList{QFileInfo(twin).fileName()} : QStringList{})
+                 << "Card 1.bmp");
 }
 
 // What each button says, for the same situation: a deselected entry, a folder
@@ -398,40 +419,79 @@ void TstExportFaults::messagesSayWhatHappened()
     QCOMPARE(list->selectedItems().isEmpty(), deselect);
 }
 
-// A folder that takes no new file while its files may be rewritten: a tmpfs
-// out of inodes (permission bits do not stop root). An existing card file is
-// then rewritten in place; a new one cannot be made and says why. In a folder
-// with room the same save replaces the file by a new one.
-void TstExportFaults::folderWithoutRoomForNewFilesRewritesInPlace()
+// The command line writing all 52 cards over the user's own files, in
+// folders that refuse it something; as the ordinary user nobody where
+// permissions matter (none stop root). Where the folder takes no new entry a
+// file may only be rewritten in place, and only where that cannot lose it.
+void TstExportFaults::userFilesNeverLost_data()
 {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<bool>("asRoot");
+    QTest::addColumn<QString>("refusal"); // empty: saved, exit 0; else exit 3
+    const QString denied = QStringLiteral("Permission denied");
+    QTest::addRow("folder takes no new file: a file of one link is rewritten in place") << "closed" << false << "";
+    QTest::addRow("folder takes no new file: a file with another link is never written through")
+        << "closed, linked" << false << denied;
+    QTest::addRow("a read-only file is refused as the system refuses it") << "read-only" << false << denied;
+    QTest::addRow("root may replace a read-only file, as root may write it") << "read-only" << true << "";
+    QTest::addRow("no inode and 8 kB left: no file is written in place, none cut short")
+        << "full" << true << "No space left on device";
+}
+
+void TstExportFaults::userFilesNeverLost()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file modes, hard links and other users are POSIX things");
+#else
+    QFETCH(QString, situation);
+    QFETCH(bool, asRoot);
+    QFETCH(QString, refusal);
+    const passwd *user = ::getpwnam(asRoot ? "root" : "nobody");
+    if (!user || ::geteuid() != 0)
+        QSKIP("needs root, to act as the user nobody and to mount a small tmpfs");
+    const uid_t uid = user->pw_uid;
+    const gid_t gid = user->pw_gid;
     QTemporaryDir base;
-    const QString folder = base.filePath(QStringLiteral("noinodes"));
-    SmallDisk disk(folder, QStringLiteral("1m"), QStringLiteral(",nr_inodes=16"));
-    if (!disk.mounted())
-        QSKIP("cannot mount a small tmpfs here (needs root and mount permission)");
+    const QString folder = base.filePath(QStringLiteral("out"));
+    const QByteArray outside = QFile::encodeName(base.filePath(QStringLiteral("outside")));
+    // Larger than a card where it is rewritten, smaller where it would grow.
+    const QByteArray own(situation == QLatin1String("full") ? 100 : 30000, 'x');
+    // The 52 files leave 8 kB and no inode on this disk.
+    std::optional<SmallDisk> disk;
+    if (situation == QLatin1String("full") && !disk.emplace(folder, QStringLiteral("216k,nr_inodes=53")).mounted())
+        QSKIP("cannot mount a small tmpfs here");
+    QVERIFY(QDir().mkpath(folder) && writeBytes(outside, own) && ::chmod(QFile::encodeName(base.path()), 0755) == 0);
+    for (int n = 1; n <= 52; ++n) {
+        const QByteArray card = QFile::encodeName(folder + QStringLiteral("/Card %1.bmp").arg(n));
+        QVERIFY(situation.endsWith(QLatin1String("linked")) ? ::link(outside, card) == 0 : writeBytes(card, own));
+        QVERIFY(::chown(card, uid, gid) == 0 && ::chmod(card, situation == QLatin1String("read-only") ? 0444 : 0644) == 0);
+    }
+    QVERIFY(::chown(QFile::encodeName(folder), uid, gid) == 0
+            && ::chmod(QFile::encodeName(folder), situation.startsWith(QLatin1String("closed")) ? 0555 : 0755) == 0);
     const QString card = folder + QStringLiteral("/Card 5.bmp");
-    QVERIFY(writeBytes(card, QByteArray(30000, 'x')));
-    for (int i = 0; writeBytes(folder + QStringLiteral("/filler%1").arg(i), QByteArray()); ++i)
-        QVERIFY(i < 100);
     const quint64 before = PosixFiles::inode(card);
 
-    FormFixture f;
-    listCards(f, {5, 6});
-    f.Text2()->setText(folder);
-    f.platform.messages.clear();
-    f.form().exporter().PushButton1_Click();
-
-    QString why;
-    QVERIFY2(holdsFace(card, 4, &why), qPrintable(why));
-    QCOMPARE(PosixFiles::inode(card), before);
-    QCOMPARE(QFileInfo(card).size(), contents(card).size());
-    QVERIFY(QFileInfo(card).size() < 30000); // the old tail is cut off
-    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Card 6.bmp")));
-    const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
-    QCOMPARE(reports.size(), 1);
-    QVERIFY2(reports[0].text.contains(QStringLiteral("Card 6.bmp: No space left on device")),
-             qPrintable(reports[0].text));
-    QVERIFY(f.platform.messages.last().text.contains(QStringLiteral("Saved 1 of 2")));
+    QProcess velmora;
+    velmora.setChildProcessModifier([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(127);
+    });
+    velmora.start(QStringLiteral(VELMORA_EXE), {"--draw", "52", "--save-to", folder});
+    QVERIFY(velmora.waitForFinished(60000));
+    QCOMPARE(velmora.exitCode(), refusal.isEmpty() ? 0 : 3);
+    if (!refusal.isEmpty()) {
+        QVERIFY(QString::fromLocal8Bit(velmora.readAllStandardError()).contains(".bmp: " + refusal));
+        for (int n = 1; n <= 52; ++n)
+            QCOMPARE(contents(folder + QStringLiteral("/Card %1.bmp").arg(n)), own);
+        QCOMPARE(contents(outside), own);
+    } else {
+        QString why;
+        QVERIFY2(holdsFace(card, 4, &why), qPrintable(why));
+        QVERIFY(QFileInfo(card).size() < own.size()); // the old tail is cut off
+        QCOMPARE(PosixFiles::inode(card) == before, situation == QLatin1String("closed"));
+    }
+    QCOMPARE(QDir(folder).entryList({".*"}, QDir::Files | QDir::Hidden | QDir::System), QStringList{});
+#endif
 }
 
 QTEST_MAIN(TstExportFaults)

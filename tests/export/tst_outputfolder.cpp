@@ -11,7 +11,7 @@
 #include "ui_Form1.h"
 
 #include <QDir>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 class TstOutputFolder : public QObject

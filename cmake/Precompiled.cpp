@@ -1,0 +1,1 @@
+// Hosts the precompiled Qt headers; see BuildSpeed.cmake.
