@@ -1,6 +1,7 @@
 #include "render/CardSheet.h"
 
 #include <QLocale>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <cmath>
@@ -125,11 +126,18 @@ void CardSheet::paint(QPainter &p, QPagedPaintDevice &device, const QList<CardAr
     p.setRenderHint(QPainter::Antialiasing, true);
     // Millimetres from here on, whatever the device's resolution.
     p.scale(dotsX, dotsY);
+    // A printer may be asked for some pages only (the print dialog's range);
+    // the others are left out, not drawn blank.
+    const QPageRanges wanted = device.pageRanges();
+    bool pageStarted = false;
     for (int i = 0; i < cards.size(); ++i) {
         const int slot = i % g.perPage();
+        if (!wanted.isEmpty() && !wanted.contains(i / g.perPage() + 1))
+            continue;
         if (slot == 0) {
-            if (i > 0)
+            if (pageStarted)
                 device.newPage();
+            pageStarted = true;
             if (layout == Layout::Sheets) {
                 // Marks only as far as this page's cards reach.
                 const int onPage = qMin(g.perPage(), int(cards.size()) - i);

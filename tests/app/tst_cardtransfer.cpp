@@ -234,6 +234,10 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
     transfer(f)->printAction()->trigger();
     QCOMPARE(f.platform.printTitles, QStringList{QStringLiteral("Print Drawn Cards")});
     QCOMPARE(f.platform.printedPages, 2);
+    // A page range chosen in the print dialog prints those pages only.
+    f.platform.printRanges.addPage(2);
+    transfer(f)->printAction()->trigger();
+    QCOMPARE(f.platform.printedPages, 1);
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
         QSKIP("pdfinfo is not installed (poppler-utils: scripts/install-deps --dev)");

@@ -68,6 +68,7 @@ bool FakePlatform::print(QWidget *, const QString &title, const std::function<vo
     buffer.open(QIODevice::WriteOnly);
     CountingPdfWriter printer(&buffer);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageRanges(printRanges);
     paint(printer);
     printedPages = printer.pages;
     return true;

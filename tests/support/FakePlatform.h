@@ -3,6 +3,7 @@
 #include "core/Platform.h"
 
 #include <QList>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -45,9 +46,11 @@ public:
     QStringList saveFilters;
     QList<QPair<QString, QString>> saveAnswers;
     // The print dialog: its titles, and whether it "prints"; when it does, the
-    // pages go to a PDF on A4 (printed) of printedPages pages.
+    // pages (those of printRanges, if any are chosen) go to a PDF on A4
+    // (printed) of printedPages pages.
     QStringList printTitles;
     bool printAnswer = true;
+    QPageRanges printRanges;
     QByteArray printed;
     int printedPages = 0;
     float clock = 43200.0f;
