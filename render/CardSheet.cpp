@@ -7,6 +7,10 @@
 #include <cmath>
 
 #ifdef Q_OS_WIN
+// Built as one unit with the other painters: no min and max macros for them.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 
@@ -71,13 +75,6 @@ QPageSize CardSheet::cardPage()
 
 QPageSize CardSheet::localePaper()
 {
-#ifdef Q_OS_WIN
-    // The paper chosen in the region settings: 1 is Letter, 5 Legal.
-    DWORD paper = 0;
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
-                        reinterpret_cast<LPWSTR>(&paper), sizeof(paper) / sizeof(WCHAR)))
-        return QPageSize(paper == 1 || paper == 5 ? QPageSize::Letter : QPageSize::A4);
-#endif
     // The locale the C library would take for paper, read by name so that it
     // counts even where that locale is not installed.
     QByteArray name;
@@ -86,6 +83,15 @@ QPageSize CardSheet::localePaper()
         if (!name.isEmpty())
             break;
     }
+#ifdef Q_OS_WIN
+    // Windows keeps the paper in the region settings (1 is Letter, 5 Legal);
+    // the variables above are set there only on purpose.
+    DWORD paper = 0;
+    if (name.isEmpty()
+        && GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
+                           reinterpret_cast<LPWSTR>(&paper), sizeof(paper) / sizeof(WCHAR)))
+        return QPageSize(paper == 1 || paper == 5 ? QPageSize::Letter : QPageSize::A4);
+#endif
     const QLocale locale = name.isEmpty() ? QLocale::system() : QLocale(QString::fromLatin1(name));
     return QPageSize(usesLetter(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
 }
