@@ -64,6 +64,17 @@ const QList<SaveChoice> &saveChoices()
     return choices;
 }
 
+// The dialog asked about the name as typed, not about the one an added
+// extension makes: ask as it would; on No the user chooses again.
+bool mayReplace(const QString &path, const QString &caption)
+{
+    const QFileInfo target(path);
+    return (!target.exists() && !target.isSymLink())
+        || Platform::current().question(
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            caption);
+}
+
 QString sheetsFilter()
 {
     const bool letter = CardSheet::localePaper().id() == QPageSize::Letter;
@@ -129,6 +140,7 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     // its yields: every such change settles what can be copied.
     connect(list, &ListBox::Click, this, &CardTransfer::updateActions);
     connect(list, &QListWidget::currentRowChanged, this, &CardTransfer::updateActions);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CardTransfer::updateActions);
     QAbstractItemModel *model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &CardTransfer::updateActions);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &CardTransfer::updateActions);
@@ -147,7 +159,7 @@ QAction *CardTransfer::addAction(const QString &text)
 
 void CardTransfer::updateActions()
 {
-    const bool selected = m_list && m_list->currentRow() >= 0;
+    const bool selected = m_list && m_list->selectedRow() >= 0;
     m_copyImage->setEnabled(selected);
     m_saveAs->setEnabled(selected);
     const bool listed = m_list && m_list->count() > 0;
@@ -169,9 +181,12 @@ QString CardTransfer::entryWithName(const QString &entryText)
 
 bool CardTransfer::selectedCard(QString *entryText, QPixmap *face, int *faceIndex)
 {
-    if (!m_list || !m_deck || m_list->currentRow() < 0)
+    // The selection the saves take: an entry made current without being
+    // selected (focus entering the list, Ctrl+click) is no card to give.
+    const int row = m_list ? m_list->selectedRow() : -1;
+    if (row < 0 || !m_deck)
         return false;
-    *entryText = m_list->currentItem()->text();
+    *entryText = m_list->item(row)->text();
     try {
         // The control already holds the selected entry's face; setting it again
         // costs nothing and makes sure no other face leaves under this name.
@@ -196,17 +211,37 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
     data->setImageData(CardExport::bitmapFace(face));
     data->setText(entryWithName(entry));
     if (withFile) {
-        if (!m_dragFolder)
-            m_dragFolder = std::make_unique<QTemporaryDir>();
-        const QString path = m_dragFolder->filePath(entry + QStringLiteral(".png"));
         try {
+            const QString path = dragFilePath(entry + QStringLiteral(".png"));
             CardExport::saveBitmap(face, path, CardExport::ImageFormat::Png);
             data->setUrls({QUrl::fromLocalFile(path)});
-        } catch (const Failure &) {
-            // The picture itself still goes; only a file manager gets nothing.
+        } catch (const Failure &failure) {
+            // The picture and the text still go; only a file manager gets nothing.
+            qWarning("Velmora: the dragged card goes without its file: %s", qUtf8Printable(failure.description()));
         }
     }
     return data;
+}
+
+QString CardTransfer::dragFilePath(const QString &fileName)
+{
+    // Temp cleaners remove folders nobody has touched for a while: a folder
+    // that is gone is made anew rather than written into as a path.
+    if (m_dragFolder && !QFileInfo(m_dragFolder->path()).isDir())
+        m_dragFolder.reset();
+    if (!m_dragFolder) {
+        // A TMPDIR that does not exist gives an empty path, and a folder made
+        // from that would land in the root.
+        const QString temp = QDir::tempPath();
+        if (temp.isEmpty())
+            throw Failure(QStringLiteral("the temporary folder does not exist"));
+        auto folder = std::make_unique<QTemporaryDir>(temp + QStringLiteral("/velmora-XXXXXX"));
+        if (!folder->isValid())
+            throw Failure(QStringLiteral("no folder can be made in %1: %2")
+                              .arg(QDir::toNativeSeparators(temp), folder->errorString()));
+        m_dragFolder = std::move(folder);
+    }
+    return m_dragFolder->filePath(fileName);
 }
 
 void CardTransfer::copyCardImage()
@@ -266,21 +301,32 @@ void CardTransfer::saveCardAs()
     if (CardExport::folderProblem(folderText).isEmpty())
         suggested = CardFile::path(folderText, entry, chosen->format);
     QString filter = chosen->filter;
-    QString path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
-                                                    filters.join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty())
-        return;
-    chosen = std::find_if(choices.begin(), choices.end(), [&filter](const SaveChoice &c) { return c.filter == filter; });
-    if (chosen != choices.end())
-        m_saveFilter = chosen->filter;
-    // The name's own extension decides the format; without one, the chosen
-    // file type does. A PNG takes the chosen size when a PNG size was chosen.
-    const std::optional<CardFile::Format> named = CardFile::formatNamed(QFileInfo(path).suffix());
-    CardFile::Format format = chosen != choices.end() ? chosen->format : CardFile::Format::Png;
-    if (named)
-        format = *named;
-    else
+    QString path;
+    CardFile::Format format = CardFile::Format::Png;
+    for (;;) {
+        if (!m_list)
+            return; // the window went while a box was open
+        path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
+                                                filters.join(QStringLiteral(";;")), &filter);
+        if (path.isEmpty())
+            return;
+        chosen = std::find_if(choices.begin(), choices.end(),
+                              [&filter](const SaveChoice &c) { return c.filter == filter; });
+        if (chosen != choices.end())
+            m_saveFilter = chosen->filter;
+        // The name's own extension decides the format; without one, the
+        // chosen file type does.
+        if (const std::optional<CardFile::Format> named = CardFile::formatNamed(QFileInfo(path).suffix())) {
+            format = *named;
+            break; // the dialog has asked about replacing this very name
+        }
+        format = chosen != choices.end() ? chosen->format : CardFile::Format::Png;
         path += u'.' + CardFile::extension(format);
+        if (mayReplace(path, QStringLiteral("Save Card As")))
+            break;
+        suggested = path;
+    }
+    // A PNG takes the chosen size when a PNG size was chosen.
     const bool pngChosen = chosen != choices.end() && chosen->format == CardFile::Format::Png;
     const int width = format == CardFile::Format::Png && pngChosen ? chosen->width : CardFile::PictureWidth;
     try {
@@ -301,14 +347,23 @@ void CardTransfer::exportDrawnCardsAsPdf()
     if (CardExport::folderProblem(folderText).isEmpty())
         suggested = CardFile::path(folderText, name, CardFile::Format::Pdf);
     const QPageSize paper = CardSheet::localePaper();
+    const QString caption = QStringLiteral("Export Drawn Cards as PDF");
     QString filter = sheetsFilter();
-    QString path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Export Drawn Cards as PDF"),
-                                                    suggested, sheetsFilter() + QStringLiteral(";;") + cardPagesFilter,
-                                                    &filter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+    QString path;
+    for (;;) {
+        if (!m_list)
+            return; // the window went while a box was open
+        path = Platform::current().saveFileName(m_list->window(), caption, suggested,
+                                                sheetsFilter() + QStringLiteral(";;") + cardPagesFilter, &filter);
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+            break;
         path += QStringLiteral(".pdf");
+        if (mayReplace(path, caption))
+            break;
+        suggested = path;
+    }
     const auto layout = filter == cardPagesFilter ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
     try {
         CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards"));

@@ -8,6 +8,7 @@
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
 #include "app/Startup.h"
+#include "export/FolderMark.h"
 #include "export/OutputFolder.h"
 #include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
@@ -75,6 +76,8 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     setUpPointerRules();
     setUpKeyboard();
     describeControls();
+    // After the descriptions: the mark adds its note to the field's own.
+    new FolderMark(ui->Text2, this);
 }
 
 Form1::~Form1() = default;
@@ -135,7 +138,12 @@ void Form1::Form_Load()
     if (QGuiApplication::windowIcon().isNull())
         QGuiApplication::setWindowIcon(applicationIcon());
     setWindowIcon(QGuiApplication::windowIcon());
-    ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
+    const QString count = m_store.get(CountEntry::settingsKey(), QStringLiteral("52"));
+    {
+        const QSignalBlocker quiet = Main::QuietIfCut(ui->Text1, count);
+        ui->Text1->setText(count);
+    }
+    const QSignalBlocker quiet = Main::QuietIfCut(ui->Text2, m_store.get(OutputFolder::settingsKey(), QString()));
     m_folder->load();
 }
 

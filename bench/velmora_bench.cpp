@@ -46,6 +46,7 @@ class BenchPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
+    bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     void openUrl(const QUrl &) override {}
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override

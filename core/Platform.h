@@ -8,9 +8,10 @@ class QWidget;
 class QUrl;
 
 // What the program asks of the desktop that a test cannot observe: modal
-// messages, the folder browser, the save dialog, the print dialog, the web
-// browser, the clock and one turn of the event queue. The program installs the real one in main(); tests install a
-// recording fake (tests/support/FakePlatform.h).
+// messages and Yes/No questions, the folder browser, the save dialog, the
+// print dialog, the web browser, the clock and one turn of the event queue.
+// The program installs the real one in main(); tests install a recording fake
+// (tests/support/FakePlatform.h).
 class Platform
 {
 public:
@@ -20,6 +21,8 @@ public:
 
     // A modal box with one OK button; returns once the user has closed it.
     virtual void message(const QString &text, const QString &title, Icon icon) = 0;
+    // A modal warning with Yes and No, No the default; true for Yes.
+    virtual bool question(const QString &text, const QString &title) = 0;
     // The chosen folder's path in native separators, or an empty text on cancel.
     virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
     virtual void openUrl(const QUrl &url) = 0;

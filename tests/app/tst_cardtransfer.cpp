@@ -39,6 +39,8 @@ private slots:
     void saveCardAsWritesChosenFormat();
     void openOutputFolderAndDragFile();
     void exportAndPrintLayTheHandOut();
+    void dragFileOnlyWhereItCanBeWritten_data();
+    void dragFileOnlyWhereItCanBeWritten();
 
 private:
     static CardTransfer *transfer(FormFixture &f) { return f.form().findChild<CardTransfer *>(); }
@@ -96,6 +98,7 @@ void TstCardTransfer::actionsNeedACard_data()
     QTest::addRow("drawn, none selected: only the list")
         << QList<int>{30, 1, 52} << -1 << false << true
         << "Card 30 (four of clubs)\nCard 1 (ace of spades)\nCard 52 (king of hearts)";
+    QTest::addRow("only current, not selected: none") << QList<int>{1} << -2 << false << true << "Card 1 (ace of spades)";
     QTest::addRow("selected: everything, in drawn order")
         << QList<int>{52, 17} << 0 << true << true << "Card 52 (king of hearts)\nCard 17 (four of diamonds)";
 }
@@ -108,7 +111,9 @@ void TstCardTransfer::actionsNeedACard()
     QFETCH(bool, allCards);
     QFETCH(QString, clipboard);
     FormFixture f;
-    list(f, numbers, selected);
+    list(f, numbers, qMax(selected, -1));
+    if (selected == -2)
+        f.List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     CardTransfer *t = transfer(f);
     QVERIFY(t);
     for (QWidget *w : {static_cast<QWidget *>(f.List1()), f.control<QWidget>("Image1")}) {
@@ -123,6 +128,7 @@ void TstCardTransfer::actionsNeedACard()
     for (QAction *a : {t->copyDrawnCardsAction(), t->exportPdfAction(), t->printAction()})
         QCOMPARE(a->isEnabled(), allCards);
     QVERIFY(t->openOutputFolderAction()->isEnabled());
+    QCOMPARE(std::unique_ptr<QMimeData>(t->selectedCardData(true)) != nullptr, oneCard); // a drag's
 
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     t->copyCardImageAction()->trigger(); // a disabled action ignores even this
@@ -148,17 +154,24 @@ void TstCardTransfer::saveCardAsWritesChosenFormat_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QSize>("size");   // of the picture; none for a drawing or a document
     QTest::addColumn<QByteArray>("starts");
+    QTest::addColumn<QString>("replying"); // "": nothing of that name yet; else the answer to replacing it
+    const QString bmp = QStringLiteral("Windows bitmap (*.bmp)");
     const QString png300 = QStringLiteral("PNG image, for print at 300 dpi, 63 mm wide, 744 x 1006 (*.png)");
-    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << "Windows bitmap (*.bmp)" << "x.png"
-                                                               << QSize(71, 96) << QByteArray("\x89PNG");
-    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << png300 << "x.BMP" << QSize(71, 96) << QByteArray("BM");
-    QTest::addRow("no extension: the chosen filter's") << "x" << "Windows bitmap (*.bmp)" << "x.bmp" << QSize(71, 96)
-                                                       << QByteArray("BM");
+    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << bmp << "x.png" << QSize(71, 96)
+                                                               << QByteArray("\x89PNG") << "";
+    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << png300 << "x.BMP" << QSize(71, 96)
+                                                      << QByteArray("BM") << "";
+    QTest::addRow("no extension: the chosen filter's") << "x" << bmp << "x.bmp" << QSize(71, 96) << QByteArray("BM")
+                                                       << "";
+    QTest::addRow("no extension, x.bmp exists: asked, Yes replaces") << "x" << bmp << "x.bmp" << QSize(71, 96)
+                                                                     << QByteArray("BM") << "Yes";
+    QTest::addRow("no extension, x.bmp exists: No keeps it, dialog again") << "x" << bmp << "x.bmp" << QSize(71, 96)
+                                                                           << QByteArray("BM") << "No";
     QTest::addRow("a PNG size chosen is drawn at that size") << "x" << png300 << "x.png" << QSize(744, 1006)
-                                                             << QByteArray("\x89PNG");
-    QTest::addRow("a drawing") << "x.svg" << png300 << "x.svg" << QSize() << QByteArray("<?xml");
+                                                             << QByteArray("\x89PNG") << "";
+    QTest::addRow("a drawing") << "x.svg" << png300 << "x.svg" << QSize() << QByteArray("<?xml") << "";
     QTest::addRow("a document") << "x" << "PDF document, the card at 63 mm (*.pdf)" << "x.pdf" << QSize()
-                                << QByteArray("%PDF");
+                                << QByteArray("%PDF") << "";
 }
 
 void TstCardTransfer::saveCardAsWritesChosenFormat()
@@ -168,14 +181,25 @@ void TstCardTransfer::saveCardAsWritesChosenFormat()
     QFETCH(QString, written);
     QFETCH(QSize, size);
     QFETCH(QByteArray, starts);
+    QFETCH(QString, replying);
     FormFixture f;
     list(f, {17}, 0);
     QTemporaryDir dir;
+    QFile mine(dir.filePath(written));
+    QVERIFY(replying.isEmpty() || (mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4 && mine.flush()));
     f.Text2()->setText(dir.path() + u'/');
     f.platform.saveAnswers.append({dir.filePath(name), filter});
+    f.platform.questionAnswers.append(replying == QLatin1String("Yes"));
     transfer(f)->saveCardAsAction()->trigger();
 
-    QCOMPARE(f.platform.saveSuggestions, QStringList{dir.path() + QStringLiteral("/Card 17.png")});
+    QCOMPARE(f.platform.questions.size(), replying.isEmpty() ? 0 : 1);
+    const bool no = replying == QLatin1String("No"); // the dialog again at that name (cancelled), the file kept
+    QCOMPARE(f.platform.saveSuggestions,
+             QStringList{dir.path() + QStringLiteral("/Card 17.png")} + QStringList(no ? 1 : 0, mine.fileName()));
+    if (no) {
+        QVERIFY(QImage(mine.fileName()).isNull()); // still "mine"
+        return;
+    }
     QVERIFY(f.platform.saveFilters.constFirst().split(QStringLiteral(";;")).contains(filter));
     QVERIFY(f.platform.messages.isEmpty());
     QFile file(dir.filePath(written));
@@ -247,6 +271,43 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
         QVERIFY(info.waitForFinished());
         QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
     }
+}
+
+// The file goes in a folder of ours that exists when the drag starts; where
+// it cannot be written the image and the text go alone, and the log says so.
+void TstCardTransfer::dragFileOnlyWhereItCanBeWritten_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("withFile");
+#ifdef Q_OS_UNIX
+    QTest::addRow("TMPDIR is missing: no file, and none in the root") << "missing" << false;
+#endif
+    QTest::addRow("a temp cleaner removed the folder since the last drag: a new one") << "removed" << true;
+    QTest::addRow("the file cannot be written") << "blocked" << false;
+}
+
+void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, withFile);
+    FormFixture f;
+    list(f, {17}, 0);
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmpdir); });
+    if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
+        qputenv("TMPDIR", QFile::encodeName(QDir::tempPath() + QStringLiteral("/velmora-no-such-folder")));
+    } else {
+        const std::unique_ptr<QMimeData> first(transfer(f)->selectedCardData(true));
+        const QString earlier = first->urls().value(0).toLocalFile();
+        QVERIFY(!earlier.isEmpty() && QDir(QFileInfo(earlier).path()).removeRecursively());
+        if (fault == QLatin1String("blocked"))
+            QVERIFY(QDir().mkpath(earlier)); // a folder where the file would go
+    }
+    if (!withFile)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dragged card goes without its file")));
+    std::unique_ptr<QMimeData> data(transfer(f)->selectedCardData(true));
+    QVERIFY(data && data->hasImage() && data->hasText());
+    QCOMPARE(data->urls().size(), withFile ? 1 : 0);
 }
 
 QTEST_MAIN(TstCardTransfer)

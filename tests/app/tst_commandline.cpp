@@ -123,6 +123,7 @@ private slots:
 
     void runs_data();
     void runs();
+    void qtOptionsAloneOpenTheWindow();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
@@ -165,7 +166,10 @@ void TstCommandLine::runs_data()
     bad("--size is a whole number", {"--draw", "1", "--format", "png", "--size", "71.5"}, "not \"71.5\"");
     bad("--size is for PNG only", {"--draw", "1", "--format", "svg", "--size", "100"}, "png only");
     bad("--pdf-layout is for PDF only", {"--draw", "1", "--pdf-layout", "card"}, "pdf only");
+    QTest::addRow("Qt's options beside --draw change nothing, even a platform that cannot start")
+        << QStringList{"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"} << 0 << 3 << QString();
     QTest::addRow("--help lists the exit codes") << QStringList{"--help"} << 0 << -1 << "2 bad arguments, 3 a file";
+    QTest::addRow("-? is help too") << QStringList{"-?"} << 0 << -1 << "2 bad arguments, 3 a file";
     QTest::addRow("--version") << QStringList{"--version"} << 0 << -1 << "velmora 1.";
 }
 
@@ -191,6 +195,15 @@ void TstCommandLine::runs()
     }
     // The stored settings are the window's; a script never changes them.
     QCOMPARE(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the probe ends it once shown
+{
+    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+    const Run run = velmora({"--platform", "offscreen", "--style", "fusion", "-geometry", "300x300+0+0", "-reverse"});
+    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()

@@ -24,6 +24,11 @@ public:
     ~FakePlatform() override;
 
     void message(const QString &text, const QString &title, Icon icon) override;
+    bool question(const QString &text, const QString &) override
+    {
+        questions.append(text);
+        return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
+    }
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
     void openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
@@ -35,6 +40,8 @@ public:
 
     QList<Message> messages;
     QList<QUrl> openedUrls;
+    QStringList questions;
+    QList<bool> questionAnswers; // one per question; none left: No
     QStringList browsePrompts;
     QStringList browseStarts;
 
