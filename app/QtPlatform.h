@@ -4,8 +4,8 @@
 
 class QMessageBox;
 
-// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QTime and the
-// application's event loop.
+// The real desktop: QMessageBox, QFileDialog, QPrintPreviewDialog,
+// QDesktopServices, QTime and the application's event loop.
 class QtPlatform final : public Platform
 {
 public:
@@ -15,6 +15,8 @@ public:
     bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
+    bool print(QWidget *owner, const QString &title,
+               const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 

@@ -33,6 +33,12 @@ QString CardExport::folderProblem(const QString &folderText)
 
 QString CardExport::cardImagePath(const QString &folderText, const QString &entryText, ImageFormat format)
 {
+    return cardFilePath(folderText, entryText,
+                        format == ImageFormat::Png ? QStringLiteral("png") : QStringLiteral("bmp"));
+}
+
+QString CardExport::cardFilePath(const QString &folderText, const QString &entryText, const QString &extension)
+{
     const QString problem = folderProblem(folderText);
     if (!problem.isEmpty())
         throw Failure(problem);
@@ -41,8 +47,7 @@ QString CardExport::cardImagePath(const QString &folderText, const QString &entr
     QString path = folderText;
     if (!AddFolder::endsWithSeparator(path))
         path += AddFolder::separator();
-    return path + entryText
-        + (format == ImageFormat::Png ? QStringLiteral(".png") : QStringLiteral(".bmp"));
+    return path + entryText + QLatin1Char('.') + extension;
 }
 
 QImage CardExport::bitmapFace(const QPixmap &face)

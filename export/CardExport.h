@@ -30,6 +30,8 @@ public:
     // directory.
     static QString cardImagePath(const QString &folderText, const QString &entryText,
                                  ImageFormat format = ImageFormat::Bmp);
+    // The same for any file extension ("svg", "pdf", ...).
+    static QString cardFilePath(const QString &folderText, const QString &entryText, const QString &extension);
 
     // Writes the face at its own size atomically: an earlier file of that name
     // survives any failure, and an entry of that name that is a link is
