@@ -8,11 +8,13 @@
 #include "core/RandomSource.h"
 #include "draw/CardDraw.h"
 #include "export/CardExport.h"
+#include "export/FileReplacer.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
 
 #include <cstdio>
 #include <cerrno>
@@ -190,19 +192,36 @@ int run(int argc, char **argv)
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
+    // The files take their names together, after one flush of the disk; up
+    // to the first that cannot be written.
+    FileReplacer::Batch batch;
+    QList<QPair<qint16, QString>> added;
+    QString failed;
     for (const qint16 number : cards) {
-        const QString entry = CardEntry::text(number);
+        QString path;
         if (!folder.isEmpty()) {
             try {
-                CardExport::saveBitmap(CardImageSet::shared().face(number - 1),
-                                       CardExport::cardImagePath(folder, entry, imageFormat), imageFormat);
+                path = CardExport::cardImagePath(folder, CardEntry::text(number), imageFormat);
+                CardExport::saveBitmap(CardImageSet::shared().face(number - 1), path, imageFormat, &batch);
             } catch (const Failure &failure) {
-                return fail(WriteFailed, failure.description());
+                failed = failure.description();
+                break;
             }
         }
-        // A line appears only for a card whose file is there.
-        std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
+        added.append({number, path});
     }
+    QSet<QString> unsaved;
+    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
+        if (unsaved.isEmpty()) // an earlier card than the one that stopped the loop
+            failed = CardExport::writeFailure(late.path, late.reason).description();
+        unsaved.insert(late.path);
+    }
+    // A line appears only for a card whose file is there.
+    for (const auto &[number, path] : std::as_const(added))
+        if (!unsaved.contains(path))
+            std::printf("%s\t%s\n", qPrintable(CardEntry::text(number)), qPrintable(CardEntry::cardName(number)));
+    if (!failed.isEmpty())
+        return fail(WriteFailed, failed);
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
                                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
