@@ -318,7 +318,9 @@ QList<Batch::Failed> Batch::commit()
 {
     // Every file's bytes and inode on the disk before any of them takes its
     // name: one flush of the whole file system, or one per file where only
-    // that is honoured. A flush that fails leaves no file of it promised.
+    // that is honoured. A failed flush of the whole leaves none of its files
+    // promised: an inode the disk did not take would show in no file's own
+    // flush afterwards, and its name would then lead nowhere.
     for (int f = 0; f < m_folders.size(); ++f) {
         int whole = -1;
         for (File &file : m_files) {
