@@ -70,8 +70,9 @@ int openFolder(const QByteArray &folder)
 // bytes and inode: so on the local disk file systems, whose sync writes back
 // every inode, commits the journal where there is one and flushes the disk's
 // cache (ext2 and ext3 are served by the ext4 driver). A network share or a
-// FUSE file system may keep a sync to itself, and FAT's flushes no cache:
-// there each file gets a flush of its own, which they all honour.
+// FUSE file system may keep a sync to itself, and FAT's sync leaves the
+// disk's cache as it is: there each file gets a flush of its own, which they
+// all honour.
 bool flushedWhole(int folder)
 {
 #ifdef Q_OS_LINUX
@@ -322,11 +323,16 @@ QList<Batch::Failed> Batch::commit()
     // promised: an inode the disk did not take would show in no file's own
     // flush afterwards, and its name would then lead nowhere.
     for (int f = 0; f < m_folders.size(); ++f) {
+        // One file alone is flushed by itself, not with all that other
+        // programs left unwritten.
+        const bool alone = std::count_if(m_files.cbegin(), m_files.cend(), [f](const File &file) {
+                               return file.folder == f;
+                           }) == 1;
         int whole = -1;
         for (File &file : m_files) {
             if (file.folder != f)
                 continue;
-            if (!m_folders[f].flushedWhole) {
+            if (alone || !m_folders[f].flushedWhole) {
                 file.error = ::fsync(file.fd) == 0 ? 0 : errno;
             } else {
                 if (whole < 0)
@@ -357,10 +363,10 @@ QList<Batch::Failed> Batch::commit()
             ::unlinkat(folder.fd, file.twin.constData(), 0);
     }
     // The new names on the disk, one flush per folder. A folder opened only as
-    // a path cannot be flushed: its names reach the disk with the file
-    // system's next write-back.
+    // a path, or on a file system that flushes no folders, cannot be flushed:
+    // its names reach the disk with the file system's next write-back.
     for (int f = 0; f < m_folders.size(); ++f) {
-        if (::fsync(m_folders[f].fd) == 0 || errno == EBADF)
+        if (::fsync(m_folders[f].fd) == 0 || errno == EBADF || errno == EINVAL)
             continue;
         const int error = errno;
         for (File &file : m_files)

@@ -32,11 +32,12 @@ namespace FileReplacer {
 // system's reason.
 QString replace(const QString &path, const QByteArray &bytes);
 
-// Many files for the price of one flush: each added file is written beside its
-// name and, on commit(), the batch is flushed to the disk once, then every
-// file takes its name, then each folder is flushed once. Until commit() every
-// name keeps what it held (an in-place write excepted: it happens in add()).
-// Holds one descriptor per added file: a deck's worth, not thousands.
+// Many files for the price of one flush of the disk: each added file is
+// written beside its name and, on commit(), the batch is flushed to the disk
+// once, then every file takes its name, then each folder is flushed once.
+// Until commit() every name keeps what it held (an in-place write excepted: it
+// happens in add()). Holds one descriptor per added file: a deck's worth, not
+// thousands.
 class Batch
 {
 public:
