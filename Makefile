@@ -3,6 +3,8 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
+# Rounds of the build-time row of make bench (each builds the program once).
+BUILD_ROUNDS ?= 3
 
 .PHONY: all deps dev-deps configure program build run test bench install package windows test-windows clean
 
@@ -25,12 +27,12 @@ program:
 		echo "First run: installing what is missing and building Velmora (about 5 minutes on 2 cores)..."; \
 	fi
 	@$(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j $(JOBS) --target velmora
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora -- --no-print-directory
 
-# Everything: the program, the picture generator, the tests and the benchmark.
+# Everything: the program, the picture generator and the tests.
 build: dev-deps
 	@$(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory
 
 run: program
 	./$(BUILD)/velmora
@@ -42,14 +44,17 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVELMORA_SANITIZE=OFF >/dev/null
 	@MAKEFLAGS= cmake --build build-bench -j $(JOBS) --target velmora_bench >build-bench/bench-build.log 2>&1 \
 		|| { cat build-bench/bench-build.log; exit 1; }
-	@./build-bench/bench/velmora_bench
+	@echo "Timing a newcomer's build against a one-file Qt program ($(BUILD_ROUNDS) rounds)..."
+	@times=$$(bash bench/build-time.sh $(BUILD_ROUNDS)) && VELMORA_BUILD_TIMES="$$times" ./build-bench/bench/velmora_bench
 
 install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: dev-deps
+# The .deb of the program alone: no test program is built for it.
+package:
+	@bash scripts/install-deps --package
 	@$(MAKE) --no-print-directory program
-	cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && cpack -G DEB
 
 # 64-bit Windows, cross-built here: the zip and the installer in build-windows/,
 # and the whole suite under Wine. The first run builds Qt for Windows once

@@ -55,6 +55,7 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     // its yields: every such change settles what can be copied.
     connect(list, &ListBox::Click, this, &CardTransfer::updateActions);
     connect(list, &QListWidget::currentRowChanged, this, &CardTransfer::updateActions);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CardTransfer::updateActions);
     QAbstractItemModel *model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &CardTransfer::updateActions);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &CardTransfer::updateActions);
@@ -73,7 +74,7 @@ QAction *CardTransfer::addAction(const QString &text)
 
 void CardTransfer::updateActions()
 {
-    const bool selected = m_list && m_list->currentRow() >= 0;
+    const bool selected = m_list && m_list->selectedRow() >= 0;
     m_copyImage->setEnabled(selected);
     m_saveAs->setEnabled(selected);
     m_copyAll->setEnabled(m_list && m_list->count() > 0);
@@ -92,9 +93,12 @@ QString CardTransfer::entryWithName(const QString &entryText)
 
 bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
 {
-    if (!m_list || !m_deck || m_list->currentRow() < 0)
+    // The selection the saves take: an entry made current without being
+    // selected (focus entering the list, Ctrl+click) is no card to give.
+    const int row = m_list ? m_list->selectedRow() : -1;
+    if (row < 0 || !m_deck)
         return false;
-    *entryText = m_list->currentItem()->text();
+    *entryText = m_list->item(row)->text();
     try {
         // The control already holds the selected entry's face; setting it again
         // costs nothing and makes sure no other face leaves under this name.
@@ -116,17 +120,37 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
     data->setImageData(CardExport::bitmapFace(face));
     data->setText(entryWithName(entry));
     if (withFile) {
-        if (!m_dragFolder)
-            m_dragFolder = std::make_unique<QTemporaryDir>();
-        const QString path = m_dragFolder->filePath(entry + QStringLiteral(".png"));
         try {
+            const QString path = dragFilePath(entry + QStringLiteral(".png"));
             CardExport::saveBitmap(face, path, CardExport::ImageFormat::Png);
             data->setUrls({QUrl::fromLocalFile(path)});
-        } catch (const Failure &) {
-            // The picture itself still goes; only a file manager gets nothing.
+        } catch (const Failure &failure) {
+            // The picture and the text still go; only a file manager gets nothing.
+            qWarning("Velmora: the dragged card goes without its file: %s", qUtf8Printable(failure.description()));
         }
     }
     return data;
+}
+
+QString CardTransfer::dragFilePath(const QString &fileName)
+{
+    // Temp cleaners remove folders nobody has touched for a while: a folder
+    // that is gone is made anew rather than written into as a path.
+    if (m_dragFolder && !QFileInfo(m_dragFolder->path()).isDir())
+        m_dragFolder.reset();
+    if (!m_dragFolder) {
+        // A TMPDIR that does not exist gives an empty path, and a folder made
+        // from that would land in the root.
+        const QString temp = QDir::tempPath();
+        if (temp.isEmpty())
+            throw Failure(QStringLiteral("the temporary folder does not exist"));
+        auto folder = std::make_unique<QTemporaryDir>(temp + QStringLiteral("/velmora-XXXXXX"));
+        if (!folder->isValid())
+            throw Failure(QStringLiteral("no folder can be made in %1: %2")
+                              .arg(QDir::toNativeSeparators(temp), folder->errorString()));
+        m_dragFolder = std::move(folder);
+    }
+    return m_dragFolder->filePath(fileName);
 }
 
 void CardTransfer::copyCardImage()
@@ -157,18 +181,33 @@ void CardTransfer::saveCardAs()
     if (CardExport::folderProblem(folderText).isEmpty())
         suggested = CardExport::cardImagePath(folderText, entry, CardExport::ImageFormat::Png);
     QString filter = pngFilter;
-    QString path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
-                                                    pngFilter + QStringLiteral(";;") + bmpFilter, &filter);
-    if (path.isEmpty())
-        return;
-    // The name's own extension decides; without one, the chosen filter does.
+    QString path;
     CardExport::ImageFormat format = CardExport::ImageFormat::Png;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bmp"))
-        format = CardExport::ImageFormat::Bmp;
-    else if (suffix != QLatin1String("png")) {
+    for (;;) {
+        if (!m_list)
+            return; // the window went while a box was open
+        path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
+                                                pngFilter + QStringLiteral(";;") + bmpFilter, &filter);
+        if (path.isEmpty())
+            return;
+        // The name's own extension decides; without one, the chosen filter does.
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png")) {
+            format = suffix == QLatin1String("bmp") ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
+            break; // the dialog has asked about replacing this very name
+        }
         format = filter == bmpFilter ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
         path += format == CardExport::ImageFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".png");
+        // The dialog asked about the name as typed, not about the one the
+        // extension makes: ask as it would, and on No let the user choose again.
+        const QFileInfo target(path);
+        if ((!target.exists() && !target.isSymLink())
+            || Platform::current().question(
+                QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                    .arg(QDir::toNativeSeparators(path)),
+                QStringLiteral("Save Card As")))
+            break;
+        suggested = path;
     }
     try {
         CardExport::saveBitmap(face, path, format);
@@ -194,7 +233,13 @@ void CardTransfer::openOutputFolder()
             applicationTitle(), Platform::Icon::Warning);
         return;
     }
-    Platform::current().openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath())));
+    const QString path = QDir::cleanPath(folder.absoluteFilePath());
+    // Without a file manager (or xdg-open) nothing happens at all: say so.
+    if (!Platform::current().openUrl(QUrl::fromLocalFile(path)))
+        Platform::current().message(
+            QStringLiteral("Velmora could not open the folder \"%1\": no file manager is set up to show it.")
+                .arg(QDir::toNativeSeparators(path)),
+            applicationTitle(), Platform::Icon::Warning);
 }
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)

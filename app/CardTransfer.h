@@ -37,8 +37,9 @@ public:
     void openOutputFolder();
 
     // What a copy or a drag hands out for the selected entry: the face, the
-    // entry with its card's name and, with a file, "Card N.png" in a folder of
-    // this object's own; nullptr with no entry selected.
+    // entry with its card's name and, with a file, "Card N.png" written now in
+    // a folder of this object's own (left out, with a warning in the log, when
+    // it cannot be written); nullptr with no entry selected.
     QMimeData *selectedCardData(bool withFile);
 
     // "Card 17 (four of diamonds)"; an entry that names no card stays as it is.
@@ -53,6 +54,9 @@ private:
     // The selected entry's text and face; false with none selected.
     bool selectedCard(QString *entryText, QPixmap *face);
     void startDrag();
+    // Where a dragged file goes: in a folder of ours that exists now. Throws
+    // Failure when none can be made.
+    QString dragFilePath(const QString &fileName);
 
     QPointer<ListBox> m_list;
     QPointer<QLabel> m_preview;
@@ -64,6 +68,7 @@ private:
     QAction *m_openFolder = nullptr;
     QPoint m_pressAt;
     bool m_pressed = false;
-    // Dragged files must outlive the drop: a file manager copies them after it.
+    // Dragged files must outlive the drop, since a file manager copies them
+    // after it; the folder goes with this object, when the program ends.
     std::unique_ptr<QTemporaryDir> m_dragFolder;
 };

@@ -11,6 +11,11 @@
 #include "export/FileReplacer.h"
 
 #include <QCommandLineParser>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,6 +25,8 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -59,6 +66,58 @@ std::optional<qint32> cardCount(const QString &text, QString *why)
     return count;
 }
 
+// Qt's own options, as QGuiApplication, QApplication and the X11 platform read
+// them, with one dash or two; those marked take the next argument as value.
+struct QtOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr QtOption qtOptions[] = {
+    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"session", true},
+    {"style", true},      {"stylesheet", true},   {"display", true},       {"geometry", true},
+    {"title", true},      {"icon", true},         {"name", true},          {"reverse", false},
+    {"widgetcount", false}, {"sync", false},      {"testability", false},  {"nograb", false},
+    {"dograb", false},    {"qmljsdebugger", false},
+};
+
+// The option's name without its dashes and without "=value".
+std::string_view optionName(const char *arg)
+{
+    std::string_view name(arg);
+    name.remove_prefix(name.starts_with("--") ? 2 : 1);
+    return name.substr(0, name.find('='));
+}
+
+// How many arguments from argv[i] on make one of Qt's options: 0 for none.
+int qtOptionLength(int argc, char **argv, int i)
+{
+    if (argv[i][0] != '-' || argv[i][1] == '\0')
+        return 0;
+    const std::string_view name = optionName(argv[i]);
+    for (const QtOption &option : qtOptions) {
+        if (name == option.name) {
+            const bool valueAttached = std::strchr(argv[i], '=') != nullptr;
+            return option.takesValue && !valueAttached && i + 1 < argc ? 2 : 1;
+        }
+    }
+    return 0;
+}
+
+// The options below; anything else leaves the choice to the window.
+bool isOwnOption(const char *arg)
+{
+    if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "-?") == 0 || std::strcmp(arg, "-v") == 0)
+        return true;
+    if (std::strncmp(arg, "--", 2) != 0)
+        return false;
+    const std::string_view name = optionName(arg);
+    for (const char *own : {"draw", "save-to", "format", "help", "help-all", "version"})
+        if (name == own)
+            return true;
+    return false;
+}
+
 QtMessageHandler g_qtMessages = nullptr;
 
 // Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
@@ -94,11 +153,14 @@ void joinParentConsole()
 
 bool wanted(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        if (std::strncmp(arg, "--", 2) == 0 || std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "-?") == 0
-            || std::strcmp(arg, "-v") == 0)
+    for (int i = 1; i < argc;) {
+        if (const int taken = qtOptionLength(argc, argv, i)) {
+            i += taken; // a value such as the title in -title --draw is Qt's too
+            continue;
+        }
+        if (isOwnOption(argv[i]))
             return true;
+        ++i;
     }
     return false;
 }
@@ -112,7 +174,21 @@ int run(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "minimal");
 #endif
     g_qtMessages = qInstallMessageHandler(quietAboutRuntimeDir);
-    QGuiApplication app(argc, argv);
+    // Qt's own options are for a window: "-platform xcb" would make Qt look for
+    // a display (and abort without one), "-style" would be an unknown option
+    // here. They are taken out before Qt sees them. Where none is given, Qt
+    // gets the arguments untouched, which keeps Unicode ones whole on Windows.
+    std::vector<char *> kept{argv[0]};
+    for (int i = 1; i < argc;) {
+        if (const int taken = qtOptionLength(argc, argv, i))
+            i += taken;
+        else
+            kept.push_back(argv[i++]);
+    }
+    int keptCount = int(kept.size());
+    kept.push_back(nullptr);
+    const bool stripped = keptCount < argc;
+    QGuiApplication app(stripped ? keptCount : argc, stripped ? kept.data() : argv);
     QGuiApplication::setApplicationName(QStringLiteral("velmora"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 
@@ -120,10 +196,17 @@ int run(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
-        "line (\"Card 17<TAB>four of diamonds\"), optionally writes their faces, and ends.\n"
+        "line, optionally writes their faces, and ends. On a terminal a line reads\n"
+        "\"Card 17 (four of diamonds)\"; into a pipe or file it is \"Card 17<TAB>four of diamonds\".\n"
         "\n"
         "Exit status: 0 success, 2 bad arguments, 3 a file could not be written."));
     parser.addHelpOption();
+#ifndef Q_OS_WIN
+    // Qt knows -? for help only on Windows; people type it everywhere.
+    QCommandLineOption question(QStringLiteral("?"));
+    question.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(question);
+#endif
     parser.addVersionOption();
     const QCommandLineOption draw(QStringLiteral("draw"),
                                   QStringLiteral("Draw <count> distinct cards (1 to 52) and print them."),
@@ -140,7 +223,8 @@ int run(int argc, char **argv)
 
     if (!parser.parse(QGuiApplication::arguments()))
         return fail(BadArguments, parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(QStringLiteral("?")))
         parser.showHelp(Success);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
@@ -192,6 +276,11 @@ int run(int argc, char **argv)
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
+#ifdef Q_OS_WIN
+    const bool forPeople = _isatty(_fileno(stdout));
+#else
+    const bool forPeople = isatty(fileno(stdout));
+#endif
     // The files take their names together, after one flush of the disk; up
     // to the first that cannot be written.
     FileReplacer::Batch batch;
@@ -216,10 +305,17 @@ int run(int argc, char **argv)
             failed = CardExport::writeFailure(late.path, late.reason).description();
         unsaved.insert(late.path);
     }
-    // A line appears only for a card whose file is there.
-    for (const auto &[number, path] : std::as_const(added))
-        if (!unsaved.contains(path))
+    // A line appears only for a card whose file is there. People read the
+    // clipboard's form; a program reading a pipe or file gets the entry and
+    // the name apart, split by a tab.
+    for (const auto &[number, path] : std::as_const(added)) {
+        if (unsaved.contains(path))
+            continue;
+        if (forPeople)
+            std::printf("%s\n", qPrintable(CardEntry::textWithName(number)));
+        else
             std::printf("%s\t%s\n", qPrintable(CardEntry::text(number)), qPrintable(CardEntry::cardName(number)));
+    }
     if (!failed.isEmpty())
         return fail(WriteFailed, failed);
     if (std::fflush(stdout) != 0 || std::ferror(stdout))

@@ -11,13 +11,16 @@ enum ExitCode {
     WriteFailed = 3,  // a card file (or standard output) could not be written
 };
 
-// Whether the arguments are for the command line rather than the window: any
-// "--" option or -h, -?, -v. Decided before any application object exists,
-// since the window needs a display and the command line must not. Qt's own
-// single-dash options (-platform, -style, ...) still go to the window.
+// Whether the arguments are for the command line rather than the window: one
+// of Velmora's own options (--draw, --save-to, --format, --help, -h, -?,
+// --version, -v). Qt's options (-platform, --style, -geometry, ...) and anything
+// else leave it to the window, as in any Qt program. Decided before any
+// application object exists, since the window needs a display and the command
+// line must not.
 bool wanted(int argc, char **argv);
 
-// Parses, draws, prints and writes; returns the process exit code.
+// Parses, draws, prints and writes; returns the process exit code. Qt's own
+// options are accepted and have no effect: no window is opened.
 int run(int argc, char **argv);
 
 } // namespace CommandLine

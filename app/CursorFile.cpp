@@ -31,7 +31,7 @@ std::optional<CursorFile::Contents> CursorFile::parse(const QByteArray &bytes)
         QImageReader reader(&buffer, "cur");
         picture = reader.read();
     }
-    if (picture.isNull())
+    if (picture.isNull() || picture.width() > maximumSide || picture.height() > maximumSide)
         return std::nullopt;
 
     // A hotspot outside the picture cannot be clicked with; the nearest edge

@@ -24,9 +24,13 @@ public:
     // A cursor file is small; anything larger is refused unread so a stray big
     // file of that name cannot slow start-up down.
     static constexpr qint64 maximumSize = 4 * 1024 * 1024;
+    // No system draws a bigger pointer, and a far bigger one has broken the
+    // program's connection to the X server: such a file counts as damaged.
+    static constexpr int maximumSide = 256;
 
     // The first cursor of the file, or nothing when the path is not a regular
-    // file or its bytes are not a cursor Qt can decode. Never throws.
+    // file, its bytes are not a cursor Qt can decode or its picture is wider
+    // or taller than maximumSide. Never throws.
     static std::optional<Contents> read(const QString &path);
     static std::optional<Contents> parse(const QByteArray &bytes);
 

@@ -18,13 +18,39 @@ void addOnce(QStringList &folders, const QString &folder)
         folders.append(clean);
 }
 
+// The XDG rules have a relative path in these variables ignored; Qt takes a
+// relative $XDG_DATA_HOME as it stands, which would make the folder the
+// program was started in a place its files are taken from.
+QString userDataFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!qEnvironmentVariable("XDG_DATA_HOME").startsWith(u'/'))
+        return QDir::homePath() + QStringLiteral("/.local/share");
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QStringList systemDataFolders()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Qt skips relative entries too, but where all are relative it leaves
+    // none, where the rules fall back to the default as for an empty value.
+    QStringList folders = qEnvironmentVariable("XDG_DATA_DIRS").split(u':');
+    folders.removeIf([](const QString &folder) { return !folder.startsWith(u'/'); });
+    return folders.isEmpty() ? QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}
+                             : folders;
+#else
+    return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+#endif
+}
+
 } // namespace
 
 QStringList searchFolders(const QString &programFolder)
 {
     QStringList folders;
     addOnce(folders, programFolder);
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString user = userDataFolder();
     if (!user.isEmpty())
         addOnce(folders, user + '/' + subfolder);
 #ifdef Q_OS_WIN
@@ -37,7 +63,7 @@ QStringList searchFolders(const QString &programFolder)
     // with, and a tree copied elsewhere as a whole still finds its files.
     if (!programFolder.isEmpty())
         addOnce(folders, programFolder + QStringLiteral("/" VELMORA_DATA_FROM_PROGRAM));
-    const QStringList system = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QStringList system = systemDataFolders();
     for (const QString &folder : system)
         addOnce(folders, folder + '/' + subfolder);
     return folders;

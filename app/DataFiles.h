@@ -13,7 +13,8 @@ namespace DataFiles {
 // The folders, best first: the program's folder, the user's data folder
 // (~/.local/share/velmora), the data folder the program was installed with
 // (/usr/share/velmora beside /usr/bin/velmora), then the system's other data
-// folders ($XDG_DATA_DIRS, each with velmora). Each folder appears once.
+// folders ($XDG_DATA_DIRS, each with velmora). Each folder appears once. A
+// relative path in these variables is ignored, as the XDG rules say.
 QStringList searchFolders(const QString &programFolder);
 
 // The path of the first folders[i] + "/" + name that found() accepts, or the

@@ -8,6 +8,7 @@
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
 #include "app/Startup.h"
+#include "export/FolderMark.h"
 #include "export/OutputFolder.h"
 #include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 
 namespace {
@@ -74,6 +76,8 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     setUpPointerRules();
     setUpKeyboard();
     describeControls();
+    // After the descriptions: the mark adds its note to the field's own.
+    new FolderMark(ui->Text2, this);
 }
 
 Form1::~Form1() = default;
@@ -129,8 +133,17 @@ void Form1::Form_Load()
     loadHandPointer();
     Main::MaybeOpenHomePage(m_random);
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(applicationIcon());
-    ui->Text1->setText(m_store.get(CountEntry::settingsKey(), QStringLiteral("52")));
+    // main() gives the application its icon before any window exists (its
+    // dialogs use it too): the 350 KB file is decoded once, not again here.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(applicationIcon());
+    setWindowIcon(QGuiApplication::windowIcon());
+    const QString count = m_store.get(CountEntry::settingsKey(), QStringLiteral("52"));
+    {
+        const QSignalBlocker quiet = Main::QuietIfCut(ui->Text1, count);
+        ui->Text1->setText(count);
+    }
+    const QSignalBlocker quiet = Main::QuietIfCut(ui->Text2, m_store.get(OutputFolder::settingsKey(), QString()));
     m_folder->load();
 }
 

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "ui_Form1.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -22,6 +23,14 @@ void Form1::setUpKeyboard()
     // Enter in the count field belongs to CountEntry; in the folder field it
     // goes on to the next control, as Tab does.
     ui->Text2->installEventFilter(this);
+
+    // Qt marks the focused control only after a key has moved the focus, and
+    // forgets that again (at the window's activation, after a click): here
+    // the focused control is always marked, from the start.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            setAttribute(Qt::WA_KeyboardFocusChange);
+    });
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

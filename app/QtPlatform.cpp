@@ -27,6 +27,18 @@ void QtPlatform::message(const QString &text, const QString &title, Icon icon)
     box.exec();
 }
 
+bool QtPlatform::question(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("velmoraQuestionBox"));
+    // Replacing a file cannot be undone: Enter and Escape both keep it.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    fitTitle(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int QtPlatform::widthForTitle(const QString &title, const QWidget *window)
 {
     // Qt leaves room for the title only in the box's own font and 50 pixels
@@ -62,9 +74,9 @@ QString QtPlatform::browseFolder(QWidget *owner, const QString &prompt, const QS
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
-void QtPlatform::openUrl(const QUrl &url)
+bool QtPlatform::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,

@@ -10,8 +10,9 @@ class QtPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
+    bool question(const QString &text, const QString &title) override;
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
     float secondsSinceMidnight() override;

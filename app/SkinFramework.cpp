@@ -79,19 +79,69 @@ bool SkinFramework::readSheet(const QString &path)
     return true;
 }
 
+namespace {
+
+// The sheet as Qt's style sheet parser reads it: before it looks for
+// anything, it turns each backslash and one to six hex digits into that
+// character (no blank after them is taken, a code above FFFF is left alone),
+// anywhere in the sheet, so "\66ifo" names "fifo" and "u\72l(" is "url(".
+QString hexEscapesDecoded(const QString &sheet)
+{
+    const auto isHex = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+    };
+    QString out;
+    out.reserve(sheet.size());
+    for (qsizetype i = 0; i < sheet.size();) {
+        const QChar c = sheet.at(i++);
+        qsizetype digits = 0;
+        while (c == u'\\' && i + digits < sheet.size() && digits < 6 && isHex(sheet.at(i + digits)))
+            ++digits;
+        bool ok = false;
+        const ushort code = digits > 0 ? QStringView(sheet).mid(i, digits).toUShort(&ok, 16) : 0;
+        if (ok) {
+            out += QChar(code);
+            i += digits;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Qt then drops each backslash still standing before a character.
+QString otherEscapesDropped(const QString &text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\\' && i + 1 < text.size())
+            ++i;
+        out += text.at(i);
+    }
+    return out;
+}
+
+} // namespace
+
 QString SkinFramework::firstUnusablePicture(const QString &sheet)
 {
     static const QRegularExpression url(QStringLiteral(R"(url\(\s*(["']?)(.*?)\1\s*\))"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    for (auto it = url.globalMatch(sheet); it.hasNext();) {
-        const QString path = it.next().captured(2).trimmed();
-        // Pictures compiled into the program are no files.
-        if (path.isEmpty() || path.startsWith(u':') || path.startsWith(QStringLiteral("qrc:")))
-            continue;
-        // A missing picture is only missing; a link to a picture is one.
-        const QFileInfo info(path);
-        if (info.exists() && !info.isFile())
-            return path;
+                                        QRegularExpression::CaseInsensitiveOption
+                                            | QRegularExpression::DotMatchesEverythingOption);
+    // Each name is checked as written and with its escapes taken away, so a
+    // sheet is set aside whichever of them Qt opens.
+    for (auto it = url.globalMatch(hexEscapesDecoded(sheet)); it.hasNext();) {
+        const QString written = it.next().captured(2).trimmed();
+        for (const QString &path : {written, otherEscapesDropped(written)}) {
+            // Pictures compiled into the program are no files.
+            if (path.isEmpty() || path.startsWith(u':') || path.startsWith(QStringLiteral("qrc:")))
+                continue;
+            // A missing picture is only missing; a link to a picture is one.
+            const QFileInfo info(path);
+            if (info.exists() && !info.isFile())
+                return path;
+        }
     }
     return QString();
 }

@@ -56,7 +56,8 @@ public:
     void ApplyWindow(QWidget *window);
 
     // The first picture a sheet names in url(...) that exists but is no
-    // regular file (a FIFO, a device, a folder), or an empty text.
+    // regular file (a FIFO, a device, a folder), or an empty text. The sheet
+    // is read as Qt reads it, its escapes decoded.
     static QString firstUnusablePicture(const QString &sheet);
 
     // What was loaded: an empty sheet when the file was set aside.

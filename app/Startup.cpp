@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -29,6 +30,11 @@ bool FileExists(const QString &path)
         return false;
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
+}
+
+QSignalBlocker QuietIfCut(QLineEdit *field, const QString &stored)
+{
+    return QSignalBlocker(stored.size() > field->maxLength() ? field : nullptr);
 }
 
 int MaybeOpenHomePage(RandomSource &random)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QSignalBlocker>
 #include <QString>
 #include <QUrl>
 
+class QLineEdit;
 class QWidget;
 class RandomSource;
 class SettingsStore;
@@ -19,6 +21,13 @@ void CenterForm(QWidget *form);
 // True when the file system can report a modification time for the path (an
 // existing file or folder); never fails.
 bool FileExists(const QString &path);
+
+// A field shows a stored value longer than its maximum length cut. Filled
+// with it at start-up, the field must not hand that cut copy to its change
+// handler, which would store it over the whole value: hold the returned
+// blocker while filling. For a value that fits it blocks nothing, so a
+// default still reaches the store at once.
+QSignalBlocker QuietIfCut(QLineEdit *field, const QString &stored);
 
 // One roll in a hundred, reseeded from the clock; opens the home page on a 7.
 // Returns the roll, 1..100.

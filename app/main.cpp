@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "cardface/CardImageSet.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 #include "core/RandomSource.h"
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
     if (CommandLine::wanted(argc, argv))
         return CommandLine::run(argc, argv);
 
+    // The card pictures decode on another core while the window is built.
+    CardImageSet::preload();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));

@@ -6,11 +6,15 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QResource>
+#include <QThread>
 #include <QtGlobal>
+
+#include <future>
 
 namespace {
 
 CardImageSet *g_shared = nullptr;
+std::future<QList<QImage>> g_preloaded;
 
 void releaseShared()
 {
@@ -18,7 +22,7 @@ void releaseShared()
     g_shared = nullptr;
 }
 
-QPixmap load(const QString &name)
+QImage decode(const QString &name)
 {
     const QString path = CardImageSet::resourcePath(name);
     const QResource resource(path);
@@ -31,7 +35,17 @@ QPixmap load(const QString &name)
         qFatal("CardImageSet: cannot decode the picture %s (%lld bytes)", qPrintable(path),
                static_cast<long long>(data.size()));
     }
-    return QPixmap::fromImage(image);
+    // Pixmaps keep premultiplied pixels; converting here (on the preloading
+    // thread, where there is one) lets the pixmap adopt the image as it is.
+    return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
+}
+
+QList<QImage> decodeAll()
+{
+    QList<QImage> images;
+    for (const QString &name : CardImageSet::names())
+        images.append(decode(name));
+    return images;
 }
 
 } // namespace
@@ -39,7 +53,7 @@ QPixmap load(const QString &name)
 const CardImageSet &CardImageSet::shared()
 {
     if (!g_shared) {
-        g_shared = new CardImageSet;
+        g_shared = g_preloaded.valid() ? new CardImageSet(g_preloaded.get()) : new CardImageSet;
         // Pixmaps must not outlive the GUI application's platform plugin, so
         // the set goes with the application object, not with static teardown.
         qAddPostRoutine(releaseShared);
@@ -47,12 +61,24 @@ const CardImageSet &CardImageSet::shared()
     return *g_shared;
 }
 
-CardImageSet::CardImageSet()
+void CardImageSet::preload()
+{
+    if (g_shared || g_preloaded.valid())
+        return;
+    // Qt takes the first thread that asks for its thread data as the main
+    // thread; the decoding (resources, images) asks too, so this one asks first.
+    QThread::currentThread();
+    g_preloaded = std::async(std::launch::async, decodeAll);
+}
+
+CardImageSet::CardImageSet() : CardImageSet(decodeAll()) {}
+
+CardImageSet::CardImageSet(QList<QImage> images)
 {
     const QStringList all = names();
     m_pictures.reserve(all.size());
-    for (const QString &name : all)
-        m_pictures.insert(name, load(name));
+    for (int i = 0; i < all.size(); ++i)
+        m_pictures.insert(all[i], QPixmap::fromImage(std::move(images[i])));
     for (int i = 0; i < FaceCount; ++i)
         m_faces[i] = m_pictures.value(PictureNames::face(i));
     for (int i = 0; i < BackCount; ++i)

@@ -3,6 +3,8 @@
 #include "cardface/PictureNames.h"
 
 #include <QHash>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,13 @@ public:
     // teardown, so no pixmap outlives the platform plugin.
     static const CardImageSet &shared();
 
+    // Starts decoding the whole set on a thread of its own, so that the
+    // decoding runs beside the window's construction instead of before it;
+    // the first shared() then only collects the pictures (waiting for the
+    // thread if it is not done yet). Call it once, early, from the program's
+    // main thread; without it shared() decodes in place.
+    static void preload();
+
     // Loads every picture now. A compiled-in picture that cannot be decoded
     // (a missing or damaged resource, a broken build) ends the program with
     // qFatal: nothing this set promises can work without it.
@@ -49,6 +58,9 @@ public:
     static QString resourcePath(const QString &name);
 
 private:
+    // The decoded pictures in names() order, made into pixmaps here.
+    explicit CardImageSet(QList<QImage> images);
+
     QHash<QString, QPixmap> m_pictures;
     // Faces and backs again by index, so that a card selection is one array
     // access instead of building a name and hashing it.

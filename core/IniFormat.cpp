@@ -1,8 +1,11 @@
 #include "core/IniFormat.h"
 
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QHash>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QStringDecoder>
+#include <optional>
 
 namespace IniFormat {
 
@@ -10,125 +13,6 @@ namespace {
 
 // Where values without a section of their own live, as Qt names it.
 const QString generalSection = QStringLiteral("General");
-
-bool isHexDigit(char16_t c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// The text Qt 6's INI format writes for a string value.
-QString qtEscaped(const QString &value)
-{
-    const QString text = value.startsWith(u'@') ? u'@' + value : value;
-    QString out;
-    bool needsQuotes = false;
-    bool escapeNextIfDigit = false;
-    for (const QChar c : text) {
-        const char16_t ch = c.unicode();
-        if (ch == ';' || ch == ',' || ch == '=')
-            needsQuotes = true;
-        if (escapeNextIfDigit && isHexDigit(ch)) {
-            out += QStringLiteral("\\x") + QString::number(ch, 16);
-            continue;
-        }
-        escapeNextIfDigit = false;
-        switch (ch) {
-        case 0: out += QStringLiteral("\\0"); escapeNextIfDigit = true; break;
-        case '\a': out += QStringLiteral("\\a"); break;
-        case '\b': out += QStringLiteral("\\b"); break;
-        case '\f': out += QStringLiteral("\\f"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
-        case '\v': out += QStringLiteral("\\v"); break;
-        case '"':
-        case '\\':
-            out += u'\\';
-            out += c;
-            break;
-        default:
-            if (ch <= 0x1F) {
-                out += QStringLiteral("\\x") + QString::number(ch, 16);
-                escapeNextIfDigit = true;
-            } else {
-                out += c;
-            }
-        }
-    }
-    if (needsQuotes || out.startsWith(u' ') || out.endsWith(u' '))
-        out = u'"' + out + u'"';
-    return out;
-}
-
-// Undoes qtEscaped() where the text is exactly what it writes for some value;
-// anything else (a hand edit, a list, a typed value) stays as it stands.
-QString qtValue(const QString &raw)
-{
-    QString body = raw;
-    if (raw.size() >= 2 && raw.startsWith(u'"') && raw.endsWith(u'"'))
-        body = raw.mid(1, raw.size() - 2);
-    QString text;
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const QChar c = body.at(i);
-        if (c != u'\\' || i + 1 == body.size()) {
-            text += c;
-            continue;
-        }
-        const char16_t e = body.at(++i).unicode();
-        static const QString named = QStringLiteral("abfnrtv");
-        static const char16_t controls[] = {'\a', '\b', '\f', '\n', '\r', '\t', '\v'};
-        if (named.contains(QChar(e))) {
-            text += QChar(controls[named.indexOf(QChar(e))]);
-        } else if (e == '"' || e == '\\') {
-            text += QChar(e);
-        } else if (e == 'x' || (e >= '0' && e <= '7')) {
-            const int base = e == 'x' ? 16 : 8;
-            qsizetype j = e == 'x' ? i + 1 : i;
-            uint code = 0;
-            while (j < body.size() && code <= 0xFFFF
-                   && (base == 16 ? isHexDigit(body.at(j).unicode())
-                                  : (body.at(j) >= u'0' && body.at(j) <= u'7')))
-                code = code * base + uint(QString(body.at(j++)).toUInt(nullptr, 16));
-            if (code > 0xFFFF || j == (e == 'x' ? i + 1 : i))
-                return raw;
-            text += QChar(char16_t(code));
-            i = j - 1;
-        } else {
-            return raw;
-        }
-    }
-    if (text.startsWith(QStringLiteral("@@")))
-        text.remove(0, 1);
-    return qtEscaped(text) == raw ? text : raw;
-}
-
-// Qt's key escapes: %XX and %UXXXX for a character, a backslash for "/".
-QString qtKey(const QString &raw)
-{
-    QString key;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QChar c = raw.at(i);
-        bool ok = false;
-        if (c == u'%' && i + 5 < raw.size() && raw.at(i + 1) == u'U') {
-            const uint code = raw.mid(i + 2, 4).toUInt(&ok, 16);
-            if (ok) {
-                key += QChar(char16_t(code));
-                i += 5;
-                continue;
-            }
-        }
-        if (c == u'%' && i + 2 < raw.size()) {
-            const uint code = raw.mid(i + 1, 2).toUInt(&ok, 16);
-            if (ok) {
-                key += QChar(char16_t(code));
-                i += 2;
-                continue;
-            }
-        }
-        key += c == u'\\' ? u'/' : c;
-    }
-    return key;
-}
 
 QString decodeLine(const QByteArray &line)
 {
@@ -139,15 +23,98 @@ QString decodeLine(const QByteArray &line)
     return utf8.hasError() ? QString::fromLatin1(line) : text;
 }
 
+// One line of the file as the reader takes it.
+struct Line {
+    QByteArray bytes;          // as in the file, without its line feed
+    QString prefix;            // of the keys from here on: "Velmora/", or empty
+    bool isHeader = false;
+    QString key;               // a value line's full key, else empty
+    QString value;
+    qsizetype valueAt = 0;     // where a value line's value starts in bytes
+};
+
+QList<Line> scan(const QByteArray &text)
+{
+    QList<Line> lines;
+    QString prefix;
+    const QList<QByteArray> raw = text.split('\n');
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        Line line;
+        line.bytes = raw[i];
+        QByteArray content = raw[i];
+        if (content.endsWith('\r'))
+            content.chop(1);
+        if (i == 0 && content.startsWith("\xEF\xBB\xBF"))
+            content.remove(0, 3);
+        const QString decoded = decodeLine(content);
+        const QString trimmed = decoded.trimmed();
+        const qsizetype equals = decoded.indexOf(u'=');
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) {
+            // a comment or a blank line
+        } else if (trimmed.startsWith(u'[') && trimmed.contains(u']')) {
+            const QString section = trimmed.mid(1, trimmed.indexOf(u']') - 1).trimmed();
+            prefix = section.compare(generalSection, Qt::CaseInsensitive) == 0 ? QString() : section + u'/';
+            line.isHeader = true;
+        } else if (equals >= 0 && !decoded.left(equals).trimmed().isEmpty()) {
+            line.key = prefix + decoded.left(equals).trimmed();
+            line.value = decoded.mid(equals + 1);
+            // "=" is one byte in UTF-8 and Latin-1 alike, and in no other
+            // character's bytes.
+            line.valueAt = raw[i].indexOf('=') + 1;
+        }
+        line.prefix = prefix;
+        lines.append(line);
+    }
+    return lines;
+}
+
+QString textOf(const QVariant &value)
+{
+    return value.userType() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", "))
+                                                      : value.toString();
+}
+
 bool readDevice(QIODevice &device, QSettings::SettingsMap &map)
 {
-    map = parse(device.readAll());
+    // A file this big is none of ours: reading it would cost seconds and
+    // memory at every start.
+    const QByteArray text = device.read(maximumFileSize + 1);
+    if (text.size() > maximumFileSize)
+        return false;
+    map = parse(text);
     return true;
+}
+
+// The text of the file a write replaces. QSettings hands the writer the
+// values only, through a QSaveFile named after that file; the lines no value
+// stands for (comments, lines it cannot read, other sections as written) are
+// read back from the file itself, which QSettings keeps locked meanwhile.
+// Nothing when the file cannot be read whole: writing then would lose them.
+std::optional<QByteArray> replacedText(QIODevice &device)
+{
+    const auto *save = qobject_cast<QFileDevice *>(&device);
+    if (!save)
+        return QByteArray();
+    const QFileInfo info(save->fileName());
+    if (!info.exists() && !info.isSymLink())
+        return QByteArray();
+    if (!info.isFile() || info.size() > maximumFileSize)
+        return std::nullopt;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = file.read(maximumFileSize + 1);
+    if (file.error() != QFileDevice::NoError || text.size() > maximumFileSize)
+        return std::nullopt;
+    return text;
 }
 
 bool writeDevice(QIODevice &device, const QSettings::SettingsMap &map)
 {
-    const QByteArray bytes = serialize(map);
+    const std::optional<QByteArray> before = replacedText(device);
+    if (!before)
+        return false;
+    const QByteArray bytes = update(*before, map);
     return device.write(bytes) == bytes.size();
 }
 
@@ -162,80 +129,73 @@ QSettings::Format format()
 
 QSettings::SettingsMap parse(const QByteArray &text)
 {
-    QList<QByteArray> lines = text.split('\n');
-    if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
-        lines.first().remove(0, 3);
-
-    // An earlier version's file: Qt escaped every blank of "Number Of Cards".
-    static const QRegularExpression percentEscape(QStringLiteral("%(U[0-9A-Fa-f]{4}|[0-9A-Fa-f]{2})"));
-    struct Line {
-        bool isSection;
-        QString key;   // or the section name
-        QString value;
-    };
-    QList<Line> parsed;
-    bool writtenByQt = false;
-    for (QByteArray &bytes : lines) {
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        const QString line = decodeLine(bytes);
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#'))
-            continue;
-        if (trimmed.startsWith(u'[') && trimmed.contains(u']')) {
-            parsed.append({true, trimmed.mid(1, trimmed.indexOf(u']') - 1).trimmed(), QString()});
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        if (key.isEmpty())
-            continue;
-        writtenByQt = writtenByQt || key.contains(percentEscape);
-        parsed.append({false, key, line.mid(equals + 1)});
-    }
-
     QSettings::SettingsMap map;
-    QString prefix;
-    for (const Line &line : std::as_const(parsed)) {
-        if (line.isSection) {
-            const QString section = writtenByQt ? qtKey(line.key) : line.key;
-            prefix = section.compare(generalSection, Qt::CaseInsensitive) == 0 ? QString() : section + u'/';
-            continue;
-        }
-        const QString key = writtenByQt ? qtKey(line.key) : line.key;
-        map.insert(prefix + key, writtenByQt ? qtValue(line.value) : line.value);
+    for (const Line &line : scan(text)) {
+        if (!line.key.isEmpty())
+            map.insert(line.key, line.value);
     }
     return map;
 }
 
-QByteArray serialize(const QSettings::SettingsMap &values)
+QByteArray update(const QByteArray &text, const QSettings::SettingsMap &values)
 {
-    // Grouped by section, in the order QSettings hands them (sorted by key).
-    QList<QString> sections;
-    QHash<QString, QList<std::pair<QString, QString>>> bySection;
+    QList<Line> lines = scan(text);
+    const bool endsWithLineFeed = text.endsWith('\n');
+    if (lines.last().bytes.isEmpty())
+        lines.removeLast();   // what follows the last line feed
+    const QByteArray cr = !lines.isEmpty() && lines.first().bytes.endsWith('\r') ? "\r" : "";
+
+    // A key reads from its last line; a section ends at its last header or
+    // value line.
+    QHash<QString, qsizetype> valueLine;
+    QHash<QString, qsizetype> sectionEnd;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].key.isEmpty())
+            valueLine.insert(lines[i].key, i);
+        if (lines[i].isHeader || !lines[i].key.isEmpty())
+            sectionEnd.insert(lines[i].prefix, i);
+    }
+
+    QHash<qsizetype, QList<QByteArray>> addedAfter;
+    QList<QString> newSections;
+    QHash<QString, QList<QByteArray>> newSectionLines;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const QString value = textOf(it.value());
+        const auto at = valueLine.constFind(it.key());
+        if (at != valueLine.cend() && lines[*at].value == value)
+            continue;
+        const QByteArray written = QString(value).replace(u'\r', u' ').replace(u'\n', u' ').toUtf8();
+        if (at != valueLine.cend()) {
+            Line &line = lines[*at];
+            line.bytes = line.bytes.left(line.valueAt) + written + (line.bytes.endsWith('\r') ? "\r" : "");
+            continue;
+        }
         const qsizetype slash = it.key().indexOf(u'/');
-        const QString section = slash < 0 ? generalSection : it.key().left(slash);
-        const QString key = slash < 0 ? it.key() : it.key().mid(slash + 1);
-        const QVariant &v = it.value();
-        QString value = v.userType() == QMetaType::QStringList ? v.toStringList().join(QStringLiteral(", "))
-                                                               : v.toString();
-        value.replace(u'\r', u' ').replace(u'\n', u' ');
-        if (!bySection.contains(section))
-            sections.append(section);
-        bySection[section].append({key, value});
+        const QString prefix = it.key().left(slash + 1);
+        const QByteArray entry = it.key().mid(slash + 1).toUtf8() + '=' + written + cr;
+        if (const auto end = sectionEnd.constFind(prefix); end != sectionEnd.cend()) {
+            addedAfter[*end].append(entry);
+        } else {
+            if (!newSectionLines.contains(prefix))
+                newSections.append(prefix);
+            newSectionLines[prefix].append(entry);
+        }
     }
-    QByteArray out;
-    for (const QString &section : std::as_const(sections)) {
+
+    QList<QByteArray> out;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        out << lines[i].bytes << addedAfter.value(i);
+    for (const QString &prefix : std::as_const(newSections)) {
         if (!out.isEmpty())
-            out += '\n';
-        out += '[' + section.toUtf8() + "]\n";
-        for (const auto &[key, value] : std::as_const(bySection[section]))
-            out += key.toUtf8() + '=' + value.toUtf8() + '\n';
+            out << cr;
+        out << '[' + (prefix.isEmpty() ? generalSection : prefix.chopped(1)).toUtf8() + ']' + cr
+            << newSectionLines.value(prefix);
     }
-    return out;
+    const bool addedAtEnd = !newSections.isEmpty() || addedAfter.contains(lines.size() - 1);
+    QByteArray result = out.join('\n');
+    if (!out.isEmpty() && (endsWithLineFeed || addedAtEnd))
+        result += '\n';
+    return result;
 }
 
 } // namespace IniFormat

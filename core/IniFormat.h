@@ -10,20 +10,24 @@
 // Unicode text mean nothing special. Lines starting with ";" or "#" are
 // comments.
 //
-// Files written by earlier versions through Qt's own INI format (keys such as
-// "Number%20Of%20Cards", values quoted and backslash-escaped) read as they did
-// then: a file whose keys carry percent escapes is taken as one of those, its
-// keys are decoded, and each value that is exactly what Qt would have written
-// for some text reads as that text; anything else in it, such as a value
-// edited by hand since, is taken verbatim like in any other file.
+// The file may be shared with other programs and edited by hand, so writing
+// changes only the lines of values that changed and adds the values that are
+// new; comments, lines it cannot read and other sections stay byte for byte.
 namespace IniFormat {
+
+// Far above any file of ours (each field holds at most 32767 characters); a
+// bigger file is not read, and never written over.
+constexpr qint64 maximumFileSize = 1024 * 1024;
 
 // Registered with QSettings on first use.
 QSettings::Format format();
 
 QSettings::SettingsMap parse(const QByteArray &text);
-// A value cannot hold a line break in a one-line-per-value file: each line
-// break is written as a blank, so no value can ever add a line of its own.
-QByteArray serialize(const QSettings::SettingsMap &values);
+// `text` with every value of `values` that parse(text) lacks or holds
+// otherwise: such a line takes the new value after its "=", a new key joins
+// the end of its section (a new section the end of the file); nothing else
+// changes. A value cannot hold a line break in a one-line-per-value file: each
+// line break is written as a blank, so no value can ever add a line of its own.
+QByteArray update(const QByteArray &text, const QSettings::SettingsMap &values);
 
 } // namespace IniFormat

@@ -43,10 +43,19 @@ ListBox::~ListBox()
 
 void ListBox::setListIndex(int row)
 {
-    if (row == currentRow())
+    // The row may already be current without being selected: the selection is
+    // set either way, and Click() raised once.
+    const bool moves = row != currentRow();
+    setCurrentRow(row, row < 0 ? QItemSelectionModel::Clear : QItemSelectionModel::ClearAndSelect);
+    if (!moves)
         emit Click();
-    else
-        setCurrentRow(row);
+}
+
+int ListBox::selectedRow() const
+{
+    const int row = currentRow();
+    const QListWidgetItem *entry = item(row);
+    return entry && entry->isSelected() ? row : -1;
 }
 
 void ListBox::describeRows(int first, int last)
@@ -57,19 +66,23 @@ void ListBox::describeRows(int first, int last)
             continue;
         const QString description = describe(entry->text());
         // Writing the same value again would raise dataChanged for nothing.
-        if (entry->data(Qt::AccessibleDescriptionRole).toString() != description)
+        // The card's name is also the entry's tooltip: "Card 17" alone does
+        // not say which card it is.
+        if (entry->data(Qt::AccessibleDescriptionRole).toString() != description) {
             entry->setData(Qt::AccessibleDescriptionRole, description);
+            entry->setData(Qt::ToolTipRole, description);
+        }
     }
 }
 
 void ListBox::paintEvent(QPaintEvent *event)
 {
     QListWidget::paintEvent(event);
-    // Most styles mark the focus only on the current entry, so an empty list
-    // (or one without a current entry) would hide that it has the focus.
-    if (!hasFocus() || currentItem())
+    // Styles mark a list's focus on its current entry alone, one shade off the
+    // selection's colour, and not at all in an empty list: an outline in the
+    // highlight colour, as focused text fields show it, says where keys go.
+    if (!hasFocus())
         return;
-    // An outline in the highlight colour, as focused text fields show it.
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));

@@ -16,8 +16,12 @@ public:
     explicit ListBox(QWidget *parent = nullptr);
     ~ListBox() override;
 
-    // Selects row (-1 for none) and always raises Click().
+    // Makes row current and selected (-1: none) and always raises Click().
     void setListIndex(int row);
+    // The selected card's row: the current row when it is also selected, else
+    // -1. Focus entering the list makes an entry current without selecting it,
+    // and Ctrl+click unselects an entry that stays current.
+    int selectedRow() const;
 
 signals:
     // The selected entry changed or was assigned: by mouse, keyboard or program.

@@ -6,9 +6,9 @@ class QWidget;
 class QUrl;
 
 // What the program asks of the desktop that a test cannot observe: modal
-// messages, the folder browser, the save dialog, the web browser, the clock and one turn of the
-// event queue. The program installs the real one in main(); tests install a
-// recording fake (tests/support/FakePlatform.h).
+// messages and Yes/No questions, the folder browser, the save dialog, the web
+// browser, the clock and one turn of the event queue. The program installs the
+// real one in main(); tests install a recording fake (tests/support/FakePlatform.h).
 class Platform
 {
 public:
@@ -18,9 +18,13 @@ public:
 
     // A modal box with one OK button; returns once the user has closed it.
     virtual void message(const QString &text, const QString &title, Icon icon) = 0;
+    // A modal warning with Yes and No, No the default; true for Yes.
+    virtual bool question(const QString &text, const QString &title) = 0;
     // The chosen folder's path in native separators, or an empty text on cancel.
     virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // Hands the address to the desktop; false when nothing took it (no file
+    // manager or browser is set up).
+    virtual bool openUrl(const QUrl &url) = 0;
     // The save dialog: the chosen path, or an empty text on cancel; filters
     // as QFileDialog takes them, selectedFilter in and out.
     virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,

@@ -22,6 +22,17 @@ QString keyPath(const QString &key)
     return SettingsStore::section() + u'/' + key;
 }
 
+QString configFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // A relative $XDG_CONFIG_HOME is to be ignored, not taken from whatever
+    // folder the program was started in (Qt takes it).
+    if (!qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(u'/'))
+        return QDir::homePath() + QStringLiteral("/.config");
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -31,8 +42,7 @@ SettingsStore::SettingsStore()
         QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Quenlow"),
         QSettings::NativeFormat);
 #else
-    openFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-             + QStringLiteral("/Quenlow.conf"));
+    openFile(configFolder() + QStringLiteral("/Quenlow.conf"));
 #endif
 }
 
@@ -60,6 +70,7 @@ void SettingsStore::openFile(const QString &path)
 
 QString SettingsStore::fileProblem() const
 {
+    const QString tooBig = QStringLiteral("it is %1 bytes, more than a settings file of ours holds");
 #ifdef Q_OS_UNIX
     // lstat first: only a link to a regular file is followed; a link to a
     // device, a FIFO, a folder or nothing is never read or written through.
@@ -72,10 +83,11 @@ QString SettingsStore::fileProblem() const
             return QStringLiteral("it is a link to nothing");
         if (!S_ISREG(entry.st_mode))
             return QStringLiteral("it is a link to something other than a regular file");
-        return QString();
     }
     if (!S_ISREG(entry.st_mode))
         return QStringLiteral("it is not a regular file");
+    if (entry.st_size > IniFormat::maximumFileSize)
+        return tooBig.arg(entry.st_size);
     return QString();
 #else
     const QFileInfo info(m_file);
@@ -83,8 +95,31 @@ QString SettingsStore::fileProblem() const
         return QStringLiteral("it is a link to nothing");
     if (info.exists() && !info.isFile())
         return QStringLiteral("it is not a regular file");
+    if (info.size() > IniFormat::maximumFileSize)
+        return tooBig.arg(info.size());
     return QString();
 #endif
+}
+
+QString SettingsStore::lockProblem() const
+{
+    // QSettings takes a lock file beside the file it writes, and waits until
+    // it can: through a FIFO of that name, or a folder it cannot remove as
+    // stale, it waits for ever. The registry takes no lock file.
+    if (m_file.isEmpty())
+        return QString();
+    const QFileInfo file(m_file);
+    const QString lock = (file.isSymLink() ? file.canonicalFilePath() : m_file) + QStringLiteral(".lock");
+#ifdef Q_OS_UNIX
+    struct stat entry;
+    if (::lstat(QFile::encodeName(lock).constData(), &entry) != 0 || S_ISREG(entry.st_mode))
+        return QString();
+#else
+    const QFileInfo info(lock);
+    if (!info.exists() || info.isFile())
+        return QString();
+#endif
+    return QStringLiteral("%1, where its lock file goes, is not a regular file").arg(QDir::toNativeSeparators(lock));
 }
 
 bool SettingsStore::contains(const QString &key) const
@@ -110,26 +145,14 @@ QString SettingsStore::get(const QString &key, const QString &defaultValue) cons
             }
         }
     }
-    m_handedOutKey = key;
-    m_handedOutValue = value;
     return value;
 }
 
 bool SettingsStore::set(const QString &key, const QString &value)
 {
-    // A field given a stored value longer than it holds shows it cut and
-    // hands the cut copy straight back: that is no edit, and writing it would
-    // shorten what the user stored. The mark lasts for that one write only.
-    const bool cutByField = key == m_handedOutKey && !value.isEmpty()
-        && value.size() < m_handedOutValue.size() && m_handedOutValue.startsWith(value);
-    m_handedOutKey.clear();
-    m_handedOutValue.clear();
-    if (cutByField)
-        return true;
-
     if (!m_settings)
         return reportFailure(key, value, fileProblem().isEmpty() ? QStringLiteral("unusable") : fileProblem());
-    // The file may have become a link or a FIFO since it was read.
+    // The file may have become a link, a FIFO or too big since it was read.
     const QString problem = fileProblem();
     if (!problem.isEmpty()) {
         m_settings.reset();
@@ -149,11 +172,13 @@ bool SettingsStore::set(const QString &key, const QString &value)
         m_unsaved.remove(key);
         return true;
     }
+    const QString lock = lockProblem();
+    if (!lock.isEmpty())
+        return reportFailure(key, value, lock);
     m_settings->setValue(keyPath(key), value);
     m_settings->sync();
-    // A file that was unreadable at start leaves FormatError behind for the
-    // whole run, yet the write itself goes through and replaces that file:
-    // only an access error means the value did not reach the disk.
+    // A status the first read left behind stays for the whole run: only an
+    // access error means the value did not reach the disk.
     if (m_settings->status() != QSettings::AccessError) {
         m_unsaved.remove(key);
         return true;

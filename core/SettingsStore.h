@@ -14,10 +14,13 @@ class QSettings;
 // Every set() is written through at once; a write that fails keeps the value in
 // memory for this run, is reported once per run and never throws.
 //
-// The file is only ever a regular file of its own: one that is a link, a FIFO,
-// a device or a folder is neither read (a FIFO would block start-up) nor
-// written through or replaced; the run then starts from the defaults and
-// keeps its values in memory.
+// The file is only ever a regular file of its own, of at most
+// IniFormat::maximumFileSize bytes: one that is a link, a FIFO, a device, a
+// folder or bigger is neither read (a FIFO would block start-up, a huge file
+// take seconds) nor written through or replaced; the run then starts from the
+// defaults and keeps its values in memory. While anything but a regular file
+// stands where the file's lock file goes, the file is read but not written
+// (taking the lock would wait on it for ever).
 class SettingsStore
 {
 public:
@@ -43,17 +46,15 @@ public:
 
 private:
     void openFile(const QString &path);
-    // Why the file cannot be used (not a regular file), or an empty text.
+    // Why the file cannot be used (no regular file, too big), or an empty text.
     QString fileProblem() const;
+    // Why the file cannot be written (its lock file cannot be), or an empty text.
+    QString lockProblem() const;
     bool reportFailure(const QString &key, const QString &value, const QString &why);
 
     std::unique_ptr<QSettings> m_settings;
     QString m_file;                       // empty for the registry
     QHash<QString, QString> m_unsaved;    // values that could not reach the store
-    // The last value handed out by get(): start-up puts it into a field, and
-    // a field that cannot hold all of it hands back a cut copy at once.
-    mutable QString m_handedOutKey;
-    mutable QString m_handedOutValue;
     bool m_writeFailed = false;
     bool m_failureReported = false;
 };

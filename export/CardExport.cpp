@@ -162,11 +162,9 @@ void CardExport::PushButton1_Click()
 
 int CardExport::selectedRow() const
 {
-    // Ctrl+click takes the selection off an entry that stays the current one:
-    // the window then shows nothing selected, and neither may the saves.
-    const int row = m_list->currentRow();
-    const QListWidgetItem *item = m_list->item(row);
-    return item && item->isSelected() ? row : -1;
+    // The window shows nothing selected for an entry that is only current,
+    // and neither may the saves.
+    return m_list->selectedRow();
 }
 
 void CardExport::PushButton3_Click()

@@ -27,6 +27,8 @@ private slots:
     void saveCardAsWritesChosenFormat_data();
     void saveCardAsWritesChosenFormat();
     void openOutputFolderAndDragFile();
+    void dragFileOnlyWhereItCanBeWritten_data();
+    void dragFileOnlyWhereItCanBeWritten();
 
 private:
     static CardTransfer *transfer(FormFixture &f) { return f.form().findChild<CardTransfer *>(); }
@@ -84,6 +86,7 @@ void TstCardTransfer::actionsNeedACard_data()
     QTest::addRow("drawn, none selected: only the list")
         << QList<int>{30, 1, 52} << -1 << false << true
         << "Card 30 (four of clubs)\nCard 1 (ace of spades)\nCard 52 (king of hearts)";
+    QTest::addRow("only current, not selected: none") << QList<int>{1} << -2 << false << true << "Card 1 (ace of spades)";
     QTest::addRow("selected: everything, in drawn order")
         << QList<int>{52, 17} << 0 << true << true << "Card 52 (king of hearts)\nCard 17 (four of diamonds)";
 }
@@ -96,7 +99,9 @@ void TstCardTransfer::actionsNeedACard()
     QFETCH(bool, allCards);
     QFETCH(QString, clipboard);
     FormFixture f;
-    list(f, numbers, selected);
+    list(f, numbers, qMax(selected, -1));
+    if (selected == -2)
+        f.List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     CardTransfer *t = transfer(f);
     QVERIFY(t);
     for (QWidget *w : {static_cast<QWidget *>(f.List1()), f.control<QWidget>("Image1")}) {
@@ -109,6 +114,7 @@ void TstCardTransfer::actionsNeedACard()
     QCOMPARE(t->saveCardAsAction()->isEnabled(), oneCard);
     QCOMPARE(t->copyDrawnCardsAction()->isEnabled(), allCards);
     QVERIFY(t->openOutputFolderAction()->isEnabled());
+    QCOMPARE(std::unique_ptr<QMimeData>(t->selectedCardData(true)) != nullptr, oneCard); // a drag's
 
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     t->copyCardImageAction()->trigger(); // a disabled action ignores even this
@@ -123,9 +129,13 @@ void TstCardTransfer::saveCardAsWritesChosenFormat_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("transparent");
-    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << "Windows bitmap (*.bmp)" << "x.png" << true;
-    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << "PNG image (*.png)" << "x.BMP" << false;
-    QTest::addRow("no extension: the chosen filter's") << "x" << "Windows bitmap (*.bmp)" << "x.bmp" << false;
+    QTest::addColumn<QString>("replying"); // "": nothing of that name yet; else the answer to replacing it
+    const QString bmp = QStringLiteral("Windows bitmap (*.bmp)");
+    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << bmp << "x.png" << true << "";
+    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << "PNG image (*.png)" << "x.BMP" << false << "";
+    QTest::addRow("no extension: the chosen filter's") << "x" << bmp << "x.bmp" << false << "";
+    QTest::addRow("no extension, x.bmp exists: asked, Yes replaces") << "x" << bmp << "x.bmp" << false << "Yes";
+    QTest::addRow("no extension, x.bmp exists: No keeps it, dialog again") << "x" << bmp << "x.bmp" << false << "No";
 }
 
 void TstCardTransfer::saveCardAsWritesChosenFormat()
@@ -134,14 +144,24 @@ void TstCardTransfer::saveCardAsWritesChosenFormat()
     QFETCH(QString, filter);
     QFETCH(QString, written);
     QFETCH(bool, transparent);
+    QFETCH(QString, replying);
     FormFixture f;
     list(f, {17}, 0);
     QTemporaryDir dir;
+    QFile mine(dir.filePath(written));
+    QVERIFY(replying.isEmpty() || (mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4 && mine.flush()));
     f.Text2()->setText(dir.path() + u'/');
     f.platform.saveAnswers.append({dir.filePath(name), filter});
+    f.platform.questionAnswers.append(replying == QLatin1String("Yes"));
     transfer(f)->saveCardAsAction()->trigger();
 
-    QCOMPARE(f.platform.saveSuggestions, QStringList{dir.path() + QStringLiteral("/Card 17.png")});
+    QCOMPARE(f.platform.questions.size(), replying.isEmpty() ? 0 : 1);
+    const bool no = replying == QLatin1String("No"); // the dialog again at that name (cancelled), the file kept
+    QCOMPARE(f.platform.saveSuggestions,
+             QStringList{dir.path() + QStringLiteral("/Card 17.png")} + QStringList(no ? 1 : 0, mine.fileName()));
+    QCOMPARE(QImage(mine.fileName()).isNull(), no);
+    if (no)
+        return;
     QVERIFY(f.platform.saveFilters.constFirst().contains(QStringLiteral("*.bmp")));
     QVERIFY(f.platform.messages.isEmpty());
     const QImage image(dir.filePath(written), transparent ? "PNG" : "BMP");
@@ -162,6 +182,12 @@ void TstCardTransfer::openOutputFolderAndDragFile()
     f.Text2()->setText(dir.path() + u'/');
     transfer(f)->openOutputFolderAction()->trigger();
     QCOMPARE(f.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    QCOMPARE(f.platform.messages.size(), 1);
+    // A desktop that opens nothing: the user hears of it, with the folder.
+    f.platform.opensUrls = false;
+    transfer(f)->openOutputFolderAction()->trigger();
+    QCOMPARE(f.platform.messages.size(), 2);
+    QVERIFY(f.platform.messages.constLast().text.contains(QDir::toNativeSeparators(dir.path())));
 
     // A drag hands file managers the entry's own file name.
     list(f, {17}, 0);
@@ -170,6 +196,43 @@ void TstCardTransfer::openOutputFolderAndDragFile()
     const QString dropped = data->urls().constFirst().toLocalFile();
     QCOMPARE(QFileInfo(dropped).fileName(), QStringLiteral("Card 17.png"));
     QCOMPARE(QImage(dropped).size(), QSize(71, 96));
+}
+
+// The file goes in a folder of ours that exists when the drag starts; where
+// it cannot be written the image and the text go alone, and the log says so.
+void TstCardTransfer::dragFileOnlyWhereItCanBeWritten_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("withFile");
+#ifdef Q_OS_UNIX
+    QTest::addRow("TMPDIR is missing: no file, and none in the root") << "missing" << false;
+#endif
+    QTest::addRow("a temp cleaner removed the folder since the last drag: a new one") << "removed" << true;
+    QTest::addRow("the file cannot be written") << "blocked" << false;
+}
+
+void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, withFile);
+    FormFixture f;
+    list(f, {17}, 0);
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmpdir); });
+    if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
+        qputenv("TMPDIR", QFile::encodeName(QDir::tempPath() + QStringLiteral("/velmora-no-such-folder")));
+    } else {
+        const std::unique_ptr<QMimeData> first(transfer(f)->selectedCardData(true));
+        const QString earlier = first->urls().value(0).toLocalFile();
+        QVERIFY(!earlier.isEmpty() && QDir(QFileInfo(earlier).path()).removeRecursively());
+        if (fault == QLatin1String("blocked"))
+            QVERIFY(QDir().mkpath(earlier)); // a folder where the file would go
+    }
+    if (!withFile)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dragged card goes without its file")));
+    std::unique_ptr<QMimeData> data(transfer(f)->selectedCardData(true));
+    QVERIFY(data && data->hasImage() && data->hasText());
+    QCOMPARE(data->urls().size(), withFile ? 1 : 0);
 }
 
 QTEST_MAIN(TstCardTransfer)

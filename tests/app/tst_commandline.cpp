@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -72,6 +73,8 @@ private slots:
 
     void runs_data();
     void runs();
+    void qtOptionsAloneOpenTheWindow();
+    void aTerminalGetsTheClipboardsForm();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
@@ -107,7 +110,10 @@ void TstCommandLine::runs_data()
     bad("a file is no folder", {"--draw", "5", "--save-to", VELMORA_EXE}, "not a folder");
     bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
     bad("a stray argument", {"--draw", "5", "extra"}, "extra");
+    QTest::addRow("Qt's options beside --draw change nothing, even a platform that cannot start")
+        << QStringList{"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"} << 0 << 3 << QString();
     QTest::addRow("--help lists the exit codes") << QStringList{"--help"} << 0 << -1 << "2 bad arguments, 3 a file";
+    QTest::addRow("-? is help too") << QStringList{"-?"} << 0 << -1 << "2 bad arguments, 3 a file";
     QTest::addRow("--version") << QStringList{"--version"} << 0 << -1 << "velmora 1.";
 }
 
@@ -133,6 +139,36 @@ void TstCommandLine::runs()
     }
     // The stored settings are the window's; a script never changes them.
     QCOMPARE(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the probe ends it once shown
+{
+    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+    const Run run = velmora({"--platform", "offscreen", "--style", "fusion", "-geometry", "300x300+0+0", "-reverse"});
+    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
+}
+
+// A pipe gets the tab form (every other test reads one); a terminal, the
+// form people read: script(1) gives the program one.
+void TstCommandLine::aTerminalGetsTheClipboardsForm()
+{
+#ifdef Q_OS_WIN
+    QSKIP("script(1) makes the terminal here; Windows has none to hand");
+#else
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("script(1) (util-linux) is not installed");
+    QProcess p;
+    p.start(script, {"-qec", QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)), "/dev/null"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 52);
+    for (const QString &line : lines)
+        QCOMPARE(line, CardEntry::textWithName(line.section(u' ', 1, 1).toInt()));
+#endif
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()

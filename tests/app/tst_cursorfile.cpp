@@ -30,6 +30,7 @@ void TestCursorFile::cursorFileGivesItsHotspot_data()
     QTest::addRow("hotspot at the top left corner") << 16 << QPoint(0, 0) << QPoint(0, 0);
     QTest::addRow("hotspot at the bottom right corner") << 48 << QPoint(47, 47) << QPoint(47, 47);
     QTest::addRow("a hotspot past the picture is held at its edge") << 32 << QPoint(300, 40) << QPoint(31, 31);
+    QTest::addRow("256x256, the largest pointer a system draws") << 256 << QPoint(200, 9) << QPoint(200, 9);
 }
 
 void TestCursorFile::cursorFileGivesItsHotspot()
@@ -106,6 +107,7 @@ void TestCursorFile::brokenCursorFileGivesNoCursor_data()
     QTest::addRow("a bitmap header claiming a huge picture") << hugePicture;
     QTest::addRow("a picture of no bytes") << emptyPicture;
     QTest::addRow("a picture starting inside the directory") << insideDirectory;
+    QTest::addRow("a picture wider and taller than 256 (no pointer is)") << CursorBytes::cursor(257, QPoint(9, 1));
 }
 
 void TestCursorFile::brokenCursorFileGivesNoCursor()

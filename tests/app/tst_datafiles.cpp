@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,8 @@ private slots:
     void firstFolderHoldingTheFileWins_data();
     void firstFolderHoldingTheFileWins();
     void installedWindowTakesItsFilesFromTheDataFolders();
+    void relativeXdgPathsAreIgnored_data();
+    void relativeXdgPathsAreIgnored();
 
 private:
     // An installed tree: <root>/prefix/bin holds the program, with the user's
@@ -165,6 +168,44 @@ void TestDataFiles::installedWindowTakesItsFilesFromTheDataFolders()
     QVERIFY(form.pointer().hasMouseIcon());
     QVERIFY(form.skinFramework().hasSkin());
     QCOMPARE(form.skinFramework().calls().first().arguments.first().toString(), place("user") + "/x/o.cjs");
+}
+
+// A relative path in an XDG variable is ignored, as if unset: the folder the
+// program was started in is never a settings or search place.
+void TestDataFiles::relativeXdgPathsAreIgnored_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QStringList>("fallback");   // ~ is the home folder
+
+    QTest::addRow("XDG_CONFIG_HOME=relcfg: settings in ~/.config")
+        << QByteArray("XDG_CONFIG_HOME") << QByteArray("relcfg") << QStringList{"~/.config/Quenlow.conf"};
+    QTest::addRow("XDG_DATA_HOME=.: the user's files in ~/.local/share")
+        << QByteArray("XDG_DATA_HOME") << QByteArray(".") << QStringList{"~/.local/share/velmora"};
+    QTest::addRow("XDG_DATA_DIRS of relative folders only: the default system folders")
+        << QByteArray("XDG_DATA_DIRS") << QByteArray("share:.")
+        << QStringList{"/usr/local/share/velmora", "/usr/share/velmora"};
+}
+
+void TestDataFiles::relativeXdgPathsAreIgnored()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the XDG variables choose these folders on Linux only");
+#endif
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QStringList, fallback);
+    const QByteArray kept = qgetenv(variable.constData());
+    const auto restore = qScopeGuard([&] { qputenv(variable.constData(), kept); });
+    qputenv(variable.constData(), value);
+
+    const QStringList places = variable == "XDG_CONFIG_HOME"
+        ? QStringList{QDir::fromNativeSeparators(SettingsStore().location())}
+        : DataFiles::searchFolders(programFolder());
+    for (const QString &place : places)
+        QVERIFY2(QDir::isAbsolutePath(place), qPrintable(place));
+    for (const QString &place : fallback)
+        QVERIFY2(places.contains(QString(place).replace(u'~', QDir::homePath())), qPrintable(places.join(u' ')));
 }
 
 QTEST_MAIN(TestDataFiles)

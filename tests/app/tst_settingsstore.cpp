@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "tests/support/FormFixture.h"
 #include "app/Startup.h"
+#include "core/IniFormat.h"
 #include "core/SettingsStore.h"
 #include "tests/support/PosixFiles.h"
 #include "tests/support/TestSettings.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSettings>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,11 +66,10 @@ private slots:
     void unwritableStoreWarnsOnceAndKeepsWorking();
     void handWrittenValuesComeBackVerbatim_data();
     void handWrittenValuesComeBackVerbatim();
-    void fileOfEarlierVersionsReadsTheSame();
     void valueLongerThanTheFieldIsNotCut_data();
     void valueLongerThanTheFieldIsNotCut();
-    void settingsFileThatIsNoRegularFile_data();
-    void settingsFileThatIsNoRegularFile();
+    void settingsFileNotSafeToUse_data();
+    void settingsFileNotSafeToUse();
     void linkToRegularFileIsFollowed();
     void lastCopyToWriteWins();
     void cleanup();
@@ -305,32 +304,6 @@ void TestSettingsStore::handWrittenValuesComeBackVerbatim()
     QVERIFY(f.platform.messages.isEmpty());
 }
 
-// The file as earlier versions wrote it through Qt's own INI format.
-void TestSettingsStore::fileOfEarlierVersionsReadsTheSame()
-{
-    if (!TestSettings::storeIsAFile())
-        QSKIP("on Windows the settings are values in the registry, not a file");
-    const QString count = QStringLiteral(" 12 ");
-    const QString folder = QStringLiteral("/tmp/Cards, 2024; \"old\" C:\\x\\ ✓/");
-    {
-        QSettings qt(TestSettings::userSettingsFile(), QSettings::IniFormat);
-        qt.setValue(QStringLiteral("Velmora/Number Of Cards"), count);
-        qt.setValue(QStringLiteral("Velmora/Text2"), folder);
-        qt.setValue(QStringLiteral("Velmora/Left"), QStringLiteral("1500"));
-    }
-    QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains("Number%20Of%20Cards="));
-
-    FormFixture f;
-    QCOMPARE(f.Text1()->text(), count);
-    QCOMPARE(f.Text2()->text(), folder);
-    f.Text1()->setText(QStringLiteral("7"));
-    // Rewritten as a plain file, every value intact.
-    QCOMPARE(storedOnDisk(countKey), QStringLiteral("7"));
-    QCOMPARE(storedOnDisk(folderKey), folder);
-    QCOMPARE(storedOnDisk(QStringLiteral("Left")), QStringLiteral("1500"));
-    QVERIFY(!fileBytes(TestSettings::userSettingsFile()).contains('%'));
-}
-
 // A stored value longer than the field holds is shown cut; start-up's own
 // assignment does not write the cut copy back, the user's edit does.
 void TestSettingsStore::valueLongerThanTheFieldIsNotCut_data()
@@ -359,39 +332,51 @@ void TestSettingsStore::valueLongerThanTheFieldIsNotCut()
     QCOMPARE(storedOnDisk(key), stored.left(field->maxLength() - 1));
 }
 
-// A settings file that is a link or no regular file: never read through (a
-// FIFO would block start-up for ever), never written through or replaced.
-// The program starts from the defaults, says once that settings cannot be
-// saved, and keeps working.
-void TestSettingsStore::settingsFileThatIsNoRegularFile_data()
+// A settings file that is a link, no regular file or too big, or anything but
+// a regular file where its lock file goes: never read through (a FIFO would
+// block start-up for ever, a huge file take seconds), never written through
+// or replaced. The program starts from the defaults, says once that settings
+// cannot be saved, and keeps working.
+void TestSettingsStore::settingsFileNotSafeToUse_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::addRow("a link to a device: nothing written through") << "device";
-    QTest::addRow("a dangling link: its target is never created") << "dangling";
-    QTest::addRow("a FIFO: start-up does not hang") << "fifo";
-    QTest::addRow("a folder") << "folder";
+    QTest::addColumn<QString>("name");
+    QTest::addRow("a link to a device: nothing written through") << "device" << "Quenlow.conf";
+    QTest::addRow("a dangling link: its target is never created") << "dangling" << "Quenlow.conf";
+    QTest::addRow("a FIFO: start-up does not hang") << "fifo" << "Quenlow.conf";
+    QTest::addRow("a folder") << "folder" << "Quenlow.conf";
+    QTest::addRow("a file above the size cap: neither read nor written over") << "big" << "Quenlow.conf";
+    QTest::addRow("a FIFO as the lock file: start-up does not hang") << "fifo" << "Quenlow.conf.lock";
+    QTest::addRow("a folder as the lock file: start-up does not hang") << "folder" << "Quenlow.conf.lock";
 }
 
-void TestSettingsStore::settingsFileThatIsNoRegularFile()
+void TestSettingsStore::settingsFileNotSafeToUse()
 {
     if (!TestSettings::storeIsAFile())
         QSKIP("on Windows the settings are values in the registry, not a file");
     QFETCH(QString, kind);
+    QFETCH(QString, name);
     const QString file = TestSettings::userSettingsFile();
+    const QString made = TestSettings::configHome() + u'/' + name;
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("important.txt"));
     if (kind == QLatin1String("device")) {
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), made));
     } else if (kind == QLatin1String("dangling")) {
-        QVERIFY(QFile::link(target, file));
+        QVERIFY(QFile::link(target, made));
     } else if (kind == QLatin1String("fifo")) {
-        QVERIFY(PosixFiles::makeFifo(file));
+        QVERIFY(PosixFiles::makeFifo(made));
+    } else if (kind == QLatin1String("big")) {
+        QVERIFY(writeBytes(made, "[Velmora]\nNumber Of Cards=9\n;" + QByteArray(IniFormat::maximumFileSize, 'x')));
     } else {
-        QVERIFY(QDir().mkpath(file));
+        QVERIFY(QDir().mkpath(made));
     }
+    // Only a regular file is read: opening a FIFO would wait here.
+    const auto content = [&] { return QFileInfo(file).isFile() ? fileBytes(file) : QByteArray(); };
+    const QByteArray before = content();
     const auto cleanUp = qScopeGuard([&] {
-        QFile::remove(file);
-        QDir().rmdir(file);
+        QFile::remove(made);
+        QDir().rmdir(made);
     });
 
     FormFixture f;
@@ -407,13 +392,14 @@ void TestSettingsStore::settingsFileThatIsNoRegularFile()
     QVERIFY2(f.platform.messages[0].text.startsWith(QStringLiteral("Your settings could not be saved to ")
                                                     + QDir::toNativeSeparators(file)),
              qPrintable(f.platform.messages[0].text));
-    const QFileInfo entry(file);
+    const QFileInfo entry(made);
     QCOMPARE(entry.isSymLink(), kind == QLatin1String("device") || kind == QLatin1String("dangling"));
     QCOMPARE(entry.isDir(), kind == QLatin1String("folder"));
+    QCOMPARE(content(), before);
     if (kind == QLatin1String("dangling"))
         QVERIFY(!QFileInfo::exists(target));
     if (kind == QLatin1String("folder"))
-        QCOMPARE(QDir(file).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
+        QCOMPARE(QDir(made).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{});
 }
 
 // Settings kept by a dotfile manager: the link stays, its target file is

@@ -71,6 +71,7 @@ private slots:
     void deletingWindowDuringDrawEndsIt();
     void isCardListedReadsTheNumberWord_data();
     void isCardListedReadsTheNumberWord();
+    void entryZeroIsSelectedAfterEveryDraw();
 };
 
 void TestCardDraw::initTestCase()
@@ -583,6 +584,20 @@ void TestCardDraw::isCardListedReadsTheNumberWord()
     FormFixture f;
     f.List1()->addItems(listed);
     QCOMPARE(f.form().draw().IsCardListed(qint16(number)), found);
+}
+
+// Focus entering the list in a yield makes entry 0 current, not selected.
+void TestCardDraw::entryZeroIsSelectedAfterEveryDraw()
+{
+    FormFixture f;
+    QVERIFY(f.showActive());
+    f.Text1()->setText(QStringLiteral("3"));
+    f.platform.onYield = [&] {
+        if (f.platform.yields == 2)
+            f.List1()->setFocus();
+    };
+    f.form().draw().PushButton2_Click();
+    QCOMPARE(f.List1()->selectedItems(), QList<QListWidgetItem *>{f.List1()->item(0)});
 }
 
 QTEST_MAIN(TestCardDraw)

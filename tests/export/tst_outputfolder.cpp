@@ -4,6 +4,7 @@
 #include "tests/support/FakePlatform.h"
 #include "core/Guard.h"
 #include "app/Form1.h"
+#include "export/FolderMark.h"
 #include "export/OutputFolder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
@@ -11,6 +12,7 @@
 #include "ui_Form1.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <memory>
 
@@ -148,6 +150,40 @@ private slots:
         Guard::setInjector(nullptr);
         QCOMPARE(text2(), QDir::toNativeSeparators(expected));
         QCOMPARE(m_platform->messages.size(), 1);
+    }
+
+    void fieldMarksAFolderThatIsNotThere_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("marked");
+        QTest::addRow("an existing folder is not marked") << QDir::tempPath() + QStringLiteral("/") << false;
+        QTest::addRow("a missing folder is marked") << QDir::tempPath() + QStringLiteral("/no such deck/") << true;
+        QTest::addRow("a file is no folder") << QDir::tempPath() + QStringLiteral("/velmora-file") << true;
+        QTest::addRow("a relative path is marked") << QStringLiteral("Cards") << true;
+    }
+
+    void fieldMarksAFolderThatIsNotThere()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, marked);
+        QFile file(QDir::tempPath() + QStringLiteral("/velmora-file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        start();
+        const auto mark = m_form->findChild<FolderMark *>();
+        QVERIFY(mark);
+        QTRY_VERIFY(!mark->isShown()); // the default folder exists
+        const QString description = ui().Text2->accessibleDescription();
+        // Marked first, so that the row also shows the mark going away.
+        ui().Text2->setText(QDir::tempPath() + QStringLiteral("/a/b/c"));
+        QTRY_VERIFY(mark->isShown());
+        ui().Text2->setText(QDir::toNativeSeparators(folder));
+        QTRY_COMPARE(mark->isShown(), marked);
+        QCOMPARE(ui().Text2->toolTip() == FolderMark::missingText(), marked);
+        QCOMPARE(ui().Text2->accessibleDescription() == description, !marked);
+        QCOMPARE(ui().Text2->accessibleDescription().startsWith(FolderMark::missingText()), marked);
+        // What the field holds is still what was typed.
+        QCOMPARE(text2(), QDir::toNativeSeparators(folder));
+        file.remove();
     }
 
 private:

@@ -39,9 +39,10 @@ QString FakePlatform::saveFileName(QWidget *, const QString &, const QString &su
     return path;
 }
 
-void FakePlatform::openUrl(const QUrl &url)
+bool FakePlatform::openUrl(const QUrl &url)
 {
     openedUrls.append(url);
+    return opensUrls;
 }
 
 float FakePlatform::secondsSinceMidnight()

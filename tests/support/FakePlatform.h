@@ -23,8 +23,13 @@ public:
     ~FakePlatform() override;
 
     void message(const QString &text, const QString &title, Icon icon) override;
+    bool question(const QString &text, const QString &) override
+    {
+        questions.append(text);
+        return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
+    }
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
     float secondsSinceMidnight() override;
@@ -32,6 +37,9 @@ public:
 
     QList<Message> messages;
     QList<QUrl> openedUrls;
+    bool opensUrls = true; // false: as a desktop without a file manager
+    QStringList questions;
+    QList<bool> questionAnswers; // one per question; none left: No
     QStringList browsePrompts;
     QStringList browseStarts;
 
