@@ -9,6 +9,7 @@
 #include "draw/CardDraw.h"
 #include "export/CardExport.h"
 #include "export/CardFile.h"
+#include "export/FileReplacer.h"
 #include "render/CardSheet.h"
 
 #include <QCommandLineParser>
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
 
 #include <cstdio>
 #include <cerrno>
@@ -343,25 +345,44 @@ int run(int argc, char **argv)
             return fail(WriteFailed, failure.description());
         }
     }
+    // The files take their names together, after one flush of the disk; up
+    // to the first that cannot be written.
+    FileReplacer::Batch batch;
+    QList<QPair<qint16, QString>> added;
+    QString failed;
     for (const qint16 number : cards) {
-        const QString entry = CardEntry::text(number);
+        QString path;
         if (!folder.isEmpty() && *fileFormat != CardFile::Format::Pdf) {
             try {
-                CardFile::save(CardImageSet::shared().face(number - 1), number - 1,
-                               CardFile::path(folder, entry, *fileFormat), *fileFormat, width,
-                               CardEntry::cardName(number));
+                path = CardFile::path(folder, CardEntry::text(number), *fileFormat);
+                CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, *fileFormat, width,
+                               CardEntry::cardName(number), &batch);
             } catch (const Failure &failure) {
-                return fail(WriteFailed, failure.description());
+                failed = failure.description();
+                break;
             }
         }
-        // A line appears only for a card whose file is there. People read the
-        // clipboard's form; a program reading a pipe or file gets the entry
-        // and the name apart, split by a tab.
+        added.append({number, path});
+    }
+    QSet<QString> unsaved;
+    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
+        if (unsaved.isEmpty()) // an earlier card than the one that stopped the loop
+            failed = CardExport::writeFailure(late.path, late.reason).description();
+        unsaved.insert(late.path);
+    }
+    // A line appears only for a card whose file is there. People read the
+    // clipboard's form; a program reading a pipe or file gets the entry and
+    // the name apart, split by a tab.
+    for (const auto &[number, path] : std::as_const(added)) {
+        if (unsaved.contains(path))
+            continue;
         if (forPeople)
             std::printf("%s\n", qPrintable(CardEntry::textWithName(number)));
         else
-            std::printf("%s\t%s\n", qPrintable(entry), qPrintable(CardEntry::cardName(number)));
+            std::printf("%s\t%s\n", qPrintable(CardEntry::text(number)), qPrintable(CardEntry::cardName(number)));
     }
+    if (!failed.isEmpty())
+        return fail(WriteFailed, failed);
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
                                      .arg(QString::fromLocal8Bit(std::strerror(errno))));

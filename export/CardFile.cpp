@@ -21,9 +21,9 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-void write(const QString &path, const QByteArray &bytes)
+void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch = nullptr)
 {
-    const QString problem = FileReplacer::replace(path, bytes);
+    const QString problem = batch ? batch->add(path, bytes) : FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())
         throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), problem));
 }
@@ -130,13 +130,14 @@ QByteArray svg(int faceIndex, const QString &title)
 }
 
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,
-          const QString &title)
+          const QString &title, FileReplacer::Batch *batch)
 {
     // The picture's own size is the stored picture, byte for byte what the
     // save buttons have always written.
     if (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth)) {
         CardExport::saveBitmap(storedFace, path,
-                               format == Format::Bmp ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png);
+                               format == Format::Bmp ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png,
+                               batch);
         return;
     }
     if (faceIndex < 0 || faceIndex >= 52)
@@ -154,7 +155,7 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
     }
     if (bytes.isEmpty())
         throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown(path)));
-    write(path, bytes);
+    write(path, bytes, batch);
 }
 
 } // namespace CardFile

@@ -9,6 +9,9 @@
 #include <optional>
 
 class QPixmap;
+namespace FileReplacer {
+class Batch;
+}
 
 // A drawn card as a file in each form people take cards away in: the stored
 // picture as a bitmap or PNG exactly as the save buttons write it, or drawn
@@ -39,8 +42,9 @@ QString path(const QString &folderText, const QString &entryText, Format format)
 // (0..51) is the card the renderer draws for every other form; pngWidth is
 // only for PNG. A PDF holds the card on a page of its own size. title names
 // the card in an SVG or PDF. Throws Failure naming the path and the reason.
+// With a batch the file takes its name only at the batch's commit.
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format,
-          int pngWidth = PictureWidth, const QString &title = QString());
+          int pngWidth = PictureWidth, const QString &title = QString(), FileReplacer::Batch *batch = nullptr);
 
 // The faces in order as one PDF document, on sheets of the given paper or one
 // card per page.
