@@ -4,7 +4,7 @@
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"

@@ -13,7 +13,7 @@
 #include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "app/Startup.h"
 #include "app/PointerRules.h"
 #include "app/SkinFramework.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QApplication>
 #include <QCheckBox>

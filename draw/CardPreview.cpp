@@ -3,7 +3,7 @@
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
 #include "core/Failure.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "draw/SharpFaces.h"
 

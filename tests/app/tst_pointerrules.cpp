@@ -7,7 +7,7 @@
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "app/SkinFramework.h"
 #include "tests/support/PosixFiles.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QApplication>
