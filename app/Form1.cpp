@@ -7,7 +7,7 @@
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "export/FolderMark.h"
 #include "export/OutputFolder.h"
 #include "cardface/PictureDecoder.h"

@@ -3,7 +3,7 @@
 
 #include "app/CursorFile.h"
 #include "app/DataFiles.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "app/PointerRules.h"
 #include "app/SkinFramework.h"
 #include "widgets/WindowPointer.h"
