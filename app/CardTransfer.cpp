@@ -4,7 +4,6 @@
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "core/ListBox.h"
-#include "core/NumberText.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"
 
@@ -82,13 +81,8 @@ void CardTransfer::updateActions()
 
 QString CardTransfer::entryWithName(const QString &entryText)
 {
-    try {
-        const QString name = CardEntry::cardName(CardEntry::cardNumber(NumberText::splitAtBlanks(entryText)));
-        if (!name.isEmpty())
-            return entryText + QStringLiteral(" (") + name + QLatin1Char(')');
-    } catch (const Failure &) {
-    }
-    return entryText;
+    const std::optional<int> card = CardEntry::cardOf(entryText);
+    return card ? entryText + QStringLiteral(" (") + CardEntry::cardName(*card) + QLatin1Char(')') : entryText;
 }
 
 bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
@@ -99,13 +93,12 @@ bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
     if (row < 0 || !m_deck)
         return false;
     *entryText = m_list->item(row)->text();
-    try {
-        // The control already holds the selected entry's face; setting it again
-        // costs nothing and makes sure no other face leaves under this name.
-        m_deck->setChangeCard(CardEntry::cardIndex(NumberText::splitAtBlanks(*entryText)));
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(*entryText);
+    if (!card)
         return false;
-    }
+    // The control already holds the selected entry's face; setting it again
+    // costs nothing and makes sure no other face leaves under this name.
+    m_deck->setChangeCard(qint16(*card - 1));
     *face = m_deck->Picture();
     return !face->isNull();
 }

@@ -2,9 +2,7 @@
 
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
-#include "core/Failure.h"
 #include "core/ListBox.h"
-#include "core/NumberText.h"
 
 #include <QLabel>
 
@@ -35,17 +33,13 @@ void CardPreview::List1_Click()
     // Every entry a draw makes is "Card N"; anything else has no card to show,
     // and a selection handler has nobody to report to, so it leaves the
     // preview as it is.
-    QString name;
-    try {
-        const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
-        m_deck->setChangeCard(CardEntry::cardIndex(words));
-        name = CardEntry::cardName(CardEntry::cardNumber(words));
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text());
+    if (!card)
         return;
-    }
+    m_deck->setChangeCard(qint16(*card - 1));
     const QPixmap face = m_deck->Picture();
     m_image->setPixmap(face);
     // The image takes the picture's own size with its top-left corner fixed.
     m_image->resize(face.size());
-    describe(name);
+    describe(CardEntry::cardName(*card));
 }

@@ -46,6 +46,7 @@ void FakePlatform::openUrl(const QUrl &url)
 
 float FakePlatform::secondsSinceMidnight()
 {
+    clock += clockStep;
     return clock;
 }
 
