@@ -1,11 +1,15 @@
 #include "app/CardTransfer.h"
 
+#include "cardface/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "core/ListBox.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"
+#include "export/CardFile.h"
+#include "render/CardRenderer.h"
+#include "render/CardSheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,13 +21,90 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
 
-const QString pngFilter = QStringLiteral("PNG image (*.png)");
-const QString bmpFilter = QStringLiteral("Windows bitmap (*.bmp)");
+// One file type of Save Card As: its filter text, format and, for a PNG, width.
+struct SaveChoice {
+    QString filter;
+    CardFile::Format format;
+    int width;
+};
+
+QString pngChoice(const QString &what, int width)
+{
+    return QStringLiteral("PNG image, %1%2 x %3 (*.png)")
+        .arg(what)
+        .arg(width)
+        .arg(CardRenderer::heightForWidth(width));
+}
+
+const QList<SaveChoice> &saveChoices()
+{
+    static const QList<SaveChoice> choices = [] {
+        const int own = CardFile::PictureWidth;
+        QList<SaveChoice> list{
+            {pngChoice(QString(), own), CardFile::Format::Png, own},
+            {pngChoice(QStringLiteral("twice the size, "), 2 * own), CardFile::Format::Png, 2 * own},
+            {pngChoice(QStringLiteral("four times the size, "), 4 * own), CardFile::Format::Png, 4 * own},
+        };
+        for (int dpi : {300, 600})
+            list.append({pngChoice(QStringLiteral("for print at %1 dpi, 63 mm wide, ").arg(dpi), CardFile::widthAtDpi(dpi)),
+                         CardFile::Format::Png, CardFile::widthAtDpi(dpi)});
+        list.append({QStringLiteral("SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
+        list.append({QStringLiteral("PDF document, the card at 63 mm (*.pdf)"), CardFile::Format::Pdf, 0});
+        list.append({QStringLiteral("Windows bitmap (*.bmp)"), CardFile::Format::Bmp, own});
+        return list;
+    }();
+    return choices;
+}
+
+// The dialog asked about the name as typed, not about the one an added
+// extension makes: ask as it would; on No the user chooses again.
+bool mayReplace(const QString &path, const QString &caption)
+{
+    const QFileInfo target(path);
+    return (!target.exists() && !target.isSymLink())
+        || Platform::current().question(
+            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            caption);
+}
+
+QString sheetsFilter()
+{
+    const bool letter = CardSheet::localePaper().id() == QPageSize::Letter;
+    return QStringLiteral("PDF, %1 sheets with cut marks (*.pdf)").arg(letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
+}
+
+const QString cardPagesFilter = QStringLiteral("PDF, one card per page at card size (*.pdf)");
+
+QList<CardArt> faceArts(const QList<int> &faces)
+{
+    QList<CardArt> arts;
+    for (int face : faces)
+        arts.append(CardArt::face(face));
+    return arts;
+}
+
+// The hand as one picture: the cards side by side at twice their size on
+// white, with a little room between them.
+QImage handImage(const QList<int> &faces)
+{
+    constexpr int gap = 8;
+    const int width = 2 * CardRenderer::PictureWidth;
+    const QSize card = CardRenderer::sizeForWidth(width);
+    QImage image(int(faces.size()) * (width + gap) - gap, card.height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < faces.size(); ++i)
+        CardRenderer::paint(painter, QRectF(QPointF(i * (width + gap), 0), card), CardArt::face(faces.at(i)));
+    return image;
+}
 
 } // namespace
 
@@ -37,15 +118,19 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     m_copyImage->setShortcutContext(Qt::WidgetShortcut);
     m_copyAll = addAction(QStringLiteral("Copy Drawn Cards"));
     m_saveAs = addAction(QStringLiteral("Save Card As\u2026"));
+    m_exportPdf = addAction(QStringLiteral("Export Drawn Cards as PDF\u2026"));
+    m_print = addAction(QStringLiteral("Print Drawn Cards\u2026"));
     m_openFolder = addAction(QStringLiteral("Open Output Folder"));
     connect(m_copyImage, &QAction::triggered, this, &CardTransfer::copyCardImage);
     connect(m_copyAll, &QAction::triggered, this, &CardTransfer::copyDrawnCards);
     connect(m_saveAs, &QAction::triggered, this, &CardTransfer::saveCardAs);
+    connect(m_exportPdf, &QAction::triggered, this, &CardTransfer::exportDrawnCardsAsPdf);
+    connect(m_print, &QAction::triggered, this, &CardTransfer::printDrawnCards);
     connect(m_openFolder, &QAction::triggered, this, &CardTransfer::openOutputFolder);
 
     for (QWidget *widget : {static_cast<QWidget *>(list), static_cast<QWidget *>(preview)}) {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_openFolder});
+        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_print, m_openFolder});
     }
     list->viewport()->installEventFilter(this);
     preview->installEventFilter(this);
@@ -76,7 +161,10 @@ void CardTransfer::updateActions()
     const bool selected = m_list && m_list->selectedRow() >= 0;
     m_copyImage->setEnabled(selected);
     m_saveAs->setEnabled(selected);
-    m_copyAll->setEnabled(m_list && m_list->count() > 0);
+    const bool listed = m_list && m_list->count() > 0;
+    m_copyAll->setEnabled(listed);
+    m_exportPdf->setEnabled(listed);
+    m_print->setEnabled(listed);
 }
 
 QString CardTransfer::entryWithName(const QString &entryText)
@@ -85,7 +173,7 @@ QString CardTransfer::entryWithName(const QString &entryText)
     return card ? entryText + QStringLiteral(" (") + CardEntry::cardName(*card) + QLatin1Char(')') : entryText;
 }
 
-bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
+bool CardTransfer::selectedCard(QString *entryText, QPixmap *face, int *faceIndex)
 {
     // The selection the saves take: an entry made current without being
     // selected (focus entering the list, Ctrl+click) is no card to give.
@@ -99,6 +187,8 @@ bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
     // The control already holds the selected entry's face; setting it again
     // costs nothing and makes sure no other face leaves under this name.
     m_deck->setChangeCard(qint16(*card - 1));
+    if (faceIndex)
+        *faceIndex = *card - 1;
     *face = m_deck->Picture();
     return !face->isNull();
 }
@@ -153,6 +243,17 @@ void CardTransfer::copyCardImage()
         QGuiApplication::clipboard()->setMimeData(data);
 }
 
+QList<int> CardTransfer::listedFaces() const
+{
+    QList<int> faces;
+    for (int row = 0; m_list && row < m_list->count(); ++row) {
+        // An entry that names no card has no face to give.
+        if (const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text()))
+            faces.append(*card - 1);
+    }
+    return faces;
+}
+
 void CardTransfer::copyDrawnCards()
 {
     if (!m_list || m_list->count() == 0)
@@ -160,53 +261,115 @@ void CardTransfer::copyDrawnCards()
     QStringList lines;
     for (int row = 0; row < m_list->count(); ++row)
         lines.append(entryWithName(m_list->item(row)->text()));
-    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    auto *data = new QMimeData;
+    data->setText(lines.join(QLatin1Char('\n')));
+    const QList<int> faces = listedFaces();
+    if (!faces.isEmpty())
+        data->setImageData(handImage(faces));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void CardTransfer::saveCardAs()
 {
     QString entry;
     QPixmap face;
-    if (!selectedCard(&entry, &face))
+    int faceIndex = -1;
+    if (!selectedCard(&entry, &face, &faceIndex))
         return;
+    const QList<SaveChoice> &choices = saveChoices();
+    QStringList filters;
+    for (const SaveChoice &choice : choices)
+        filters.append(choice.filter);
+    auto chosen = std::find_if(choices.begin(), choices.end(),
+                               [this](const SaveChoice &c) { return c.filter == m_saveFilter; });
+    if (chosen == choices.end())
+        chosen = choices.begin();
     const QString folderText = m_folder ? m_folder->text() : QString();
-    QString suggested = entry + QStringLiteral(".png");
+    QString suggested = entry + u'.' + CardFile::extension(chosen->format);
     if (CardExport::folderProblem(folderText).isEmpty())
-        suggested = CardExport::cardImagePath(folderText, entry, CardExport::ImageFormat::Png);
-    QString filter = pngFilter;
+        suggested = CardFile::path(folderText, entry, chosen->format);
+    QString filter = chosen->filter;
     QString path;
-    CardExport::ImageFormat format = CardExport::ImageFormat::Png;
+    CardFile::Format format = CardFile::Format::Png;
     for (;;) {
         if (!m_list)
             return; // the window went while a box was open
         path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
-                                                pngFilter + QStringLiteral(";;") + bmpFilter, &filter);
+                                                filters.join(QStringLiteral(";;")), &filter);
         if (path.isEmpty())
             return;
-        // The name's own extension decides; without one, the chosen filter does.
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png")) {
-            format = suffix == QLatin1String("bmp") ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
+        chosen = std::find_if(choices.begin(), choices.end(),
+                              [&filter](const SaveChoice &c) { return c.filter == filter; });
+        if (chosen != choices.end())
+            m_saveFilter = chosen->filter;
+        // The name's own extension decides the format; without one, the
+        // chosen file type does.
+        if (const std::optional<CardFile::Format> named = CardFile::formatNamed(QFileInfo(path).suffix())) {
+            format = *named;
             break; // the dialog has asked about replacing this very name
         }
-        format = filter == bmpFilter ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
-        path += format == CardExport::ImageFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".png");
-        // The dialog asked about the name as typed, not about the one the
-        // extension makes: ask as it would, and on No let the user choose again.
-        const QFileInfo target(path);
-        if ((!target.exists() && !target.isSymLink())
-            || Platform::current().question(
-                QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                    .arg(QDir::toNativeSeparators(path)),
-                QStringLiteral("Save Card As")))
+        format = chosen != choices.end() ? chosen->format : CardFile::Format::Png;
+        path += u'.' + CardFile::extension(format);
+        if (mayReplace(path, QStringLiteral("Save Card As")))
             break;
         suggested = path;
     }
+    // A PNG takes the chosen size when a PNG size was chosen.
+    const bool pngChosen = chosen != choices.end() && chosen->format == CardFile::Format::Png;
+    const int width = format == CardFile::Format::Png && pngChosen ? chosen->width : CardFile::PictureWidth;
     try {
-        CardExport::saveBitmap(face, path, format);
+        CardFile::save(face, faceIndex, path, format, width, entryWithName(entry));
     } catch (const Failure &failure) {
         Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
     }
+}
+
+void CardTransfer::exportDrawnCardsAsPdf()
+{
+    const QList<int> faces = listedFaces();
+    if (faces.isEmpty())
+        return;
+    const QString folderText = m_folder ? m_folder->text() : QString();
+    const QString name = QStringLiteral("Cards");
+    QString suggested = name + QStringLiteral(".pdf");
+    if (CardExport::folderProblem(folderText).isEmpty())
+        suggested = CardFile::path(folderText, name, CardFile::Format::Pdf);
+    const QPageSize paper = CardSheet::localePaper();
+    const QString caption = QStringLiteral("Export Drawn Cards as PDF");
+    QString filter = sheetsFilter();
+    QString path;
+    for (;;) {
+        if (!m_list)
+            return; // the window went while a box was open
+        path = Platform::current().saveFileName(m_list->window(), caption, suggested,
+                                                sheetsFilter() + QStringLiteral(";;") + cardPagesFilter, &filter);
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+            break;
+        path += QStringLiteral(".pdf");
+        if (mayReplace(path, caption))
+            break;
+        suggested = path;
+    }
+    const auto layout = filter == cardPagesFilter ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
+    try {
+        CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards"));
+    } catch (const Failure &failure) {
+        Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
+    }
+}
+
+void CardTransfer::printDrawnCards()
+{
+    const QList<CardArt> arts = faceArts(listedFaces());
+    if (arts.isEmpty())
+        return;
+    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
+        QPainter painter;
+        if (painter.begin(&device))
+            CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);
+    });
 }
 
 void CardTransfer::openOutputFolder()
@@ -226,7 +389,13 @@ void CardTransfer::openOutputFolder()
             applicationTitle(), Platform::Icon::Warning);
         return;
     }
-    Platform::current().openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath())));
+    const QString path = QDir::cleanPath(folder.absoluteFilePath());
+    // Without a file manager (or xdg-open) nothing happens at all: say so.
+    if (!Platform::current().openUrl(QUrl::fromLocalFile(path)))
+        Platform::current().message(
+            QStringLiteral("Velmora could not open the folder \"%1\": no file manager is set up to show it.")
+                .arg(QDir::toNativeSeparators(path)),
+            applicationTitle(), Platform::Icon::Warning);
 }
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)

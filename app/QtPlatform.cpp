@@ -1,11 +1,15 @@
 #include "app/QtPlatform.h"
 
+#include "render/CardSheet.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QTime>
@@ -74,15 +78,30 @@ QString QtPlatform::browseFolder(QWidget *owner, const QString &prompt, const QS
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
-void QtPlatform::openUrl(const QUrl &url)
+bool QtPlatform::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                                  const QString &filters, QString *selectedFilter)
 {
     return QFileDialog::getSaveFileName(owner, caption, suggestedPath, filters, selectedFilter);
+}
+
+bool QtPlatform::print(QWidget *owner, const QString &title,
+                       const std::function<void(QPagedPaintDevice &device)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    // Without a printer of its own choice the paper is the locale's.
+    if (printer.printerName().isEmpty())
+        printer.setPageSize(CardSheet::localePaper());
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    return dialog.exec() == QDialog::Accepted;
 }
 
 float QtPlatform::secondsSinceMidnight()

@@ -4,17 +4,19 @@
 
 class QMessageBox;
 
-// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QTime and the
-// application's event loop.
+// The real desktop: QMessageBox, QFileDialog, QPrintPreviewDialog,
+// QDesktopServices, QTime and the application's event loop.
 class QtPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
     bool question(const QString &text, const QString &title) override;
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
+    bool print(QWidget *owner, const QString &title,
+               const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 

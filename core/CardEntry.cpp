@@ -44,4 +44,10 @@ QString cardName(int cardNumber)
     return QLatin1String(ranks[index % 13]) + QLatin1String(" of ") + QLatin1String(suits[index / 13]);
 }
 
+QString textWithName(int cardNumber)
+{
+    const QString name = cardName(cardNumber);
+    return name.isEmpty() ? text(cardNumber) : text(cardNumber) + QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
 } // namespace CardEntry

@@ -32,4 +32,8 @@ std::optional<int> cardOf(const QString &entryText);
 // a number that is no card (outside 1..52).
 QString cardName(int cardNumber);
 
+// The entry with the card's name, as people read it: "Card 17 (four of
+// diamonds)"; the entry alone for a number that is no card.
+QString textWithName(int cardNumber);
+
 } // namespace CardEntry

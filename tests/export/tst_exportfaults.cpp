@@ -73,6 +73,7 @@ private slots:
     void initTestCase() { TestSettings::redirectUserConfig(); }
 
     void fullDiskKeepsWhatFitsAndSaysHowMany();
+    void fullDiskFoundOnlyByTheFlush();
     void folderGoneHalfWay_data();
     void folderGoneHalfWay();
     void cardNameTakenByAnotherKindOfEntry_data();
@@ -155,6 +156,53 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
     QVERIFY2(closing.text.contains(QStringLiteral("Saved %1 of %2").arg(saved.size()).arg(numbers.size())),
              qPrintable(closing.text));
     QVERIFY(!closing.text.contains(QStringLiteral("Done.")));
+}
+
+// A file system that takes every file while the disk under it is full (an
+// image on a small tmpfs): only the batch's flush finds out, for the files'
+// blocks and for their inodes alike. No card may then take its name (it could
+// lead to an inode never written), each says so, and the disk, read afresh,
+// holds what it held.
+void TstExportFaults::fullDiskFoundOnlyByTheFlush()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("loop-mounted disk images are Linux's");
+#else
+    QTemporaryDir base;
+    const QString image = base.filePath(QStringLiteral("under/image"));
+    const QString folder = base.filePath(QStringLiteral("cards"));
+    const QStringList loop{"-t", "ext2", "-o", "loop", image};
+    // 44 kB of file system and room for a few cards, in an image of 16 MB.
+    TestFiles::SmallDisk under(base.filePath(QStringLiteral("under")), QStringLiteral("size=160k"));
+    std::optional<TestFiles::SmallDisk> disk;
+    QFile imageFile(image);
+    if (!under.mounted() || !imageFile.open(QIODevice::WriteOnly) || !imageFile.resize(16 << 20)
+        || QProcess::execute("mkfs.ext2", {"-q", "-b", "4096", "-N", "64", "-E", "lazy_itable_init=0,nodiscard", image})
+        || !disk.emplace(folder, loop).mounted())
+        QSKIP("needs root, mkfs.ext2 and a loop device");
+    const QByteArray earlierBytes("an earlier Card 1.bmp that must survive");
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/Card 1.bmp"), earlierBytes));
+    QCOMPARE(QProcess::execute("sync", {folder + QStringLiteral("/Card 1.bmp")}), 0);
+
+    FormFixture f;
+    const QList<int> numbers{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1};
+    listCards(f, numbers);
+    f.Text2()->setText(folder);
+    f.platform.messages.clear();
+    f.form().exporter().PushButton1_Click();
+
+    const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
+    QCOMPARE(reports.size(), numbers.size());
+    for (int i = 0; i < numbers.size(); ++i)
+        QVERIFY2(reports[i].text.contains(QStringLiteral("Card %1.bmp: ").arg(numbers[i])), qPrintable(reports[i].text));
+    QCOMPARE(f.platform.messages.size(), numbers.size() + 1);
+    QVERIFY(f.platform.messages.last().text.startsWith(QStringLiteral("Saved 0 of 12 cards.")));
+
+    disk.reset();
+    QVERIFY(disk.emplace(folder, loop).mounted());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Card 1.bmp"});
+    QCOMPARE(TestFiles::read(folder + QStringLiteral("/Card 1.bmp")), earlierBytes);
+#endif
 }
 
 void TstExportFaults::folderGoneHalfWay_data()

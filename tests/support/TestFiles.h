@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace TestFiles {
 
@@ -34,10 +35,15 @@ inline bool write(const QString &path, const QByteArray &bytes)
 class SmallDisk
 {
 public:
-    explicit SmallDisk(const QString &path, const QString &options = QStringLiteral("size=64k")) : m_path(path)
+    explicit SmallDisk(const QString &path, const QString &options = QStringLiteral("size=64k"))
+        : SmallDisk(path, QStringList{"-t", "tmpfs", "-o", options, "tmpfs"})
+    {
+    }
+    // Any other mount, given as mount's arguments before the folder: a disk image.
+    SmallDisk(const QString &path, const QStringList &how) : m_path(path)
     {
         QDir().mkpath(path);
-        m_mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", path}) == 0;
+        m_mounted = QProcess::execute(QStringLiteral("mount"), QStringList(how) << path) == 0;
     }
     ~SmallDisk()
     {
