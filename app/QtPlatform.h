@@ -2,8 +2,6 @@
 
 #include "core/Platform.h"
 
-class QMessageBox;
-
 // The real desktop: QMessageBox, QFileDialog, QPrintPreviewDialog,
 // QDesktopServices, QTime and the application's event loop.
 class QtPlatform final : public Platform
@@ -19,12 +17,4 @@ public:
                const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
-
-    // The width a window needs for the window manager to show its whole title:
-    // the title in the title bar's bold font, with room beside it for the
-    // window icon and three title-bar buttons, and the frame's edges.
-    static int widthForTitle(const QString &title, const QWidget *window);
-
-    // Makes a message box at least that wide; its text, icon and buttons stay.
-    static void fitTitle(QMessageBox &box);
 };

@@ -4,11 +4,11 @@
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/Guard.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

@@ -2,7 +2,7 @@
 
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "draw/SharpFaces.h"
 
 #include <QEvent>

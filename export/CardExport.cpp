@@ -7,7 +7,7 @@
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/Guard.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 

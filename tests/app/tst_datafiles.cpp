@@ -6,7 +6,7 @@
 #include "app/SkinFramework.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"

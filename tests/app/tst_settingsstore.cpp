@@ -1,7 +1,7 @@
 #include "export/AddFolder.h"
 #include "app/Form1.h"
 #include "tests/support/FormFixture.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "core/IniFormat.h"
 #include "core/SettingsStore.h"
 #include "tests/support/PosixFiles.h"

@@ -8,7 +8,7 @@
 #include "tests/support/PosixFiles.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QApplication>

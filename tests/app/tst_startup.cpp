@@ -1,6 +1,6 @@
 // The small shared routines of start-up: the home-page roll and the file test.
 #include "tests/support/FakePlatform.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "core/RandomSource.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "tests/support/FormFixture.h"
 #include "core/Guard.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QRegularExpression>
 #include <QSet>

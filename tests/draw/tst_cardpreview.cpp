@@ -4,7 +4,7 @@
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "tests/support/FormFixture.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "tests/support/TestSettings.h"
 
 #include <QLabel>

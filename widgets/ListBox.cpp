@@ -1,4 +1,4 @@
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 
 #include "core/CardEntry.h"
 

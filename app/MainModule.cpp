@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/MainModule.h"
 
 #include "core/Platform.h"
 #include "core/RandomSource.h"
