@@ -5,7 +5,6 @@
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "widgets/ListBox.h"
-#include "core/NumberText.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"
 #include "export/SaveAs.h"
@@ -116,13 +115,8 @@ void CardTransfer::updateActions()
 
 QString CardTransfer::entryWithName(const QString &entryText)
 {
-    try {
-        const QString name = CardEntry::cardName(CardEntry::cardNumber(NumberText::splitAtBlanks(entryText)));
-        if (!name.isEmpty())
-            return entryText + QStringLiteral(" (") + name + QLatin1Char(')');
-    } catch (const Failure &) {
-    }
-    return entryText;
+    const std::optional<int> card = CardEntry::cardOf(entryText);
+    return card ? entryText + QStringLiteral(" (") + CardEntry::cardName(*card) + QLatin1Char(')') : entryText;
 }
 
 bool CardTransfer::selectedCard(QString *entryText, QPixmap *face, int *faceIndex)
@@ -133,16 +127,14 @@ bool CardTransfer::selectedCard(QString *entryText, QPixmap *face, int *faceInde
     if (row < 0 || !m_deck)
         return false;
     *entryText = m_list->item(row)->text();
-    try {
-        // The control already holds the selected entry's face; setting it again
-        // costs nothing and makes sure no other face leaves under this name.
-        const qint16 index = CardEntry::cardIndex(NumberText::splitAtBlanks(*entryText));
-        m_deck->setChangeCard(index);
-        if (faceIndex)
-            *faceIndex = index;
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(*entryText);
+    if (!card)
         return false;
-    }
+    // The control already holds the selected entry's face; setting it again
+    // costs nothing and makes sure no other face leaves under this name.
+    m_deck->setChangeCard(qint16(*card - 1));
+    if (faceIndex)
+        *faceIndex = *card - 1;
     *face = m_deck->Picture();
     return !face->isNull();
 }
@@ -201,13 +193,9 @@ QList<int> CardTransfer::listedFaces() const
 {
     QList<int> faces;
     for (int row = 0; m_list && row < m_list->count(); ++row) {
-        try {
-            const qint16 index = CardEntry::cardIndex(NumberText::splitAtBlanks(m_list->item(row)->text()));
-            if (index >= 0 && index < CardImageSet::FaceCount)
-                faces.append(index);
-        } catch (const Failure &) {
-            // An entry that names no card has no face to give.
-        }
+        // An entry that names no card has no face to give.
+        if (const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text()))
+            faces.append(*card - 1);
     }
     return faces;
 }

@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "core/RandomSource.h"
 #include "draw/CardDraw.h"
+#include "draw/CountEntry.h"
 #include "export/CardExport.h"
 #include "export/CardFile.h"
 #include "export/FileReplacer.h"
@@ -38,8 +39,6 @@ namespace CommandLine {
 
 namespace {
 
-constexpr int deckSize = 52;
-
 // One line on stderr, prefixed with the program's name as command-line tools do.
 int fail(int code, const QString &why)
 {
@@ -49,23 +48,18 @@ int fail(int code, const QString &why)
 
 std::optional<qint32> cardCount(const QString &text, QString *why)
 {
-    // The count field's rules: a numeric text, a half going to the even
-    // neighbour; unlike the field, a command line has no use for 0 cards.
-    if (!NumberText::isNumeric(text)) {
+    // The count field's rule, and one more: a command line has no use for 0 cards.
+    const CountEntry::Verdict verdict = CountEntry::check(text);
+    if (verdict == CountEntry::Verdict::NotNumeric) {
         *why = QStringLiteral("--draw needs a number of cards from 1 to 52, not \"%1\"").arg(text);
         return std::nullopt;
     }
-    qint32 count = 0;
-    try {
-        count = NumberText::toInt32(text);
-    } catch (const Failure &) {
-        count = -1; // beyond 32 bits: out of range as much as 53 is
-    }
-    if (count < 1 || count > deckSize) {
+    const double count = NumberText::roundHalfEven(*NumberText::value(text));
+    if (verdict == CountEntry::Verdict::AboveLimit || count < 1) {
         *why = QStringLiteral("--draw needs a number of cards from 1 to 52; \"%1\" is out of range").arg(text);
         return std::nullopt;
     }
-    return count;
+    return qint32(count);
 }
 
 // A PNG's width in pixels: a whole number, nothing else, within bounds.

@@ -2,9 +2,7 @@
 
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
-#include "core/Failure.h"
 #include "widgets/ListBox.h"
-#include "core/NumberText.h"
 #include "draw/SharpFaces.h"
 
 #include <QEvent>
@@ -73,16 +71,11 @@ void CardPreview::List1_Click()
     // Every entry a draw makes is "Card N"; anything else has no card to show,
     // and a selection handler has nobody to report to, so it leaves the
     // preview as it is.
-    QString name;
-    qint16 index = -1;
-    try {
-        const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
-        index = CardEntry::cardIndex(words);
-        m_deck->setChangeCard(index);
-        name = CardEntry::cardName(CardEntry::cardNumber(words));
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text());
+    if (!card)
         return;
-    }
+    const qint16 index = qint16(*card - 1);
+    m_deck->setChangeCard(index);
     // The face drawn for this screen when it is ready; else the stored one.
     // A window moved to a screen of another scale has its faces drawn anew.
     const qreal scale = m_image->devicePixelRatioF();
@@ -92,5 +85,5 @@ void CardPreview::List1_Click()
     showFace(m_shownStored ? m_deck->Picture() : sharp);
     if (m_shownStored)
         m_sharp->prepare(scale);
-    describe(name);
+    describe(CardEntry::cardName(*card));
 }

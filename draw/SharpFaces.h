@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CardEntry.h"
+
 #include <QObject>
 #include <QPixmap>
 
@@ -15,7 +17,7 @@ class SharpFaces : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int FaceCount = 52;
+    static constexpr int FaceCount = CardEntry::DeckSize;
 
     explicit SharpFaces(QObject *parent = nullptr);
     ~SharpFaces() override;

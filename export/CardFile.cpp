@@ -1,5 +1,6 @@
 #include "export/CardFile.h"
 
+#include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "export/CardExport.h"
 #include "export/FileReplacer.h"
@@ -140,7 +141,7 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
                                batch);
         return;
     }
-    if (faceIndex < 0 || faceIndex >= 52)
+    if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
         throw Failure(QStringLiteral("No card face to save as %1").arg(shown(path)));
     QByteArray bytes;
     if (format == Format::Png) {

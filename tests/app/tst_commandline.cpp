@@ -5,6 +5,7 @@
 #include "export/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
@@ -59,12 +60,6 @@ QList<int> cardsOf(const Run &run)
         numbers << m.captured(1).toInt();
     }
     return numbers;
-}
-
-QByteArray bytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A helper tool's standard output; fails the test when the tool does.
@@ -257,10 +252,10 @@ void TstCommandLine::saveToWritesWhatSaveAllWrites()
     f.form().exporter().PushButton1_Click();
     for (int n : numbers) {
         const QString name = CardEntry::text(n) + suffix;
-        const QByteArray written = bytes(cli.filePath(name));
+        const QByteArray written = TestFiles::read(cli.filePath(name));
         QVERIFY2(!written.isEmpty(), qPrintable(name));
         if (suffix == QLatin1String(".bmp")) {
-            QCOMPARE(written, bytes(window.filePath(name)));
+            QCOMPARE(written, TestFiles::read(window.filePath(name)));
         } else {
             const QImage png = QImage::fromData(written, "PNG");
             QCOMPARE(qAlpha(png.pixel(0, 0)), 0); // the corner stays clear; on white it is the bitmap
@@ -274,8 +269,8 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
 {
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("full"));
-    QDir().mkpath(folder);
-    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) != 0)
+    const TestFiles::SmallDisk disk(folder);
+    if (!disk.mounted())
         QSKIP("cannot mount a small tmpfs here (needs root and mount permission)");
     const Run run = velmora({"--draw", "52", "--save-to", folder});
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -285,7 +280,6 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
     for (const QString &name : files)
         if (QFileInfo(folder + u'/' + name).size() == QFileInfo(base.filePath(QStringLiteral("whole.bmp"))).size())
             whole << name;
-    QProcess::execute(QStringLiteral("umount"), {folder});
 
     QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.error.startsWith(QStringLiteral("velmora: Cannot write ")) && run.error.count(u'\n') == 1,

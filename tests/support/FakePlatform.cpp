@@ -82,6 +82,7 @@ bool FakePlatform::openUrl(const QUrl &url)
 
 float FakePlatform::secondsSinceMidnight()
 {
+    clock += clockStep;
     return clock;
 }
 

@@ -62,6 +62,7 @@ public:
     QByteArray printed;
     int printedPages = 0;
     float clock = 43200.0f;
+    float clockStep = 0; // added to the clock before each reading: time passing
     // Runs inside each yield (after the real event queue turn when processEvents is set).
     std::function<void()> onYield;
     // Runs inside each message, before it returns (the user "reading" the box).
