@@ -23,7 +23,9 @@ bool CardPreview::eventFilter(QObject *watched, QEvent *event)
 {
     // Once the window has been painted, the faces for its screen's scale are
     // drawn in the background: nothing of it delays the start.
-    if (watched == m_image && event->type() == QEvent::Paint) {
+    // The event type first: a label being destroyed still sends events, and by
+    // then it is no QLabel that m_image could hand out.
+    if (event->type() == QEvent::Paint && watched == m_image) {
         m_image->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
             if (m_image)
