@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
+#ifdef VELMORA_SVG
 #include <QSvgGenerator>
+#endif
 #include <cmath>
 
 namespace {
@@ -53,10 +55,19 @@ QString extension(Format format)
     return QString();
 }
 
+bool svgAvailable()
+{
+#ifdef VELMORA_SVG
+    return true;
+#else
+    return false;
+#endif
+}
+
 std::optional<Format> formatNamed(const QString &name)
 {
     for (Format format : {Format::Bmp, Format::Png, Format::Svg, Format::Pdf})
-        if (name.compare(extension(format), Qt::CaseInsensitive) == 0)
+        if (name.compare(extension(format), Qt::CaseInsensitive) == 0 && (format != Format::Svg || svgAvailable()))
             return format;
     return std::nullopt;
 }
@@ -101,6 +112,7 @@ void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layo
 
 QByteArray svg(int faceIndex, const QString &title)
 {
+#ifdef VELMORA_SVG
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -128,6 +140,11 @@ QByteArray svg(int faceIndex, const QString &title)
     }
     target.end();
     return bytes;
+#else
+    Q_UNUSED(faceIndex);
+    Q_UNUSED(title);
+    return QByteArray();
+#endif
 }
 
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,

@@ -23,7 +23,10 @@ namespace CardFile {
 enum class Format { Bmp, Png, Svg, Pdf };
 
 QString extension(Format format);
-// "bmp", "png", "svg", "pdf" in any case; nothing for anything else.
+// Whether this build writes SVG (it needs Qt SVG when it is built).
+bool svgAvailable();
+// "bmp", "png", "svg", "pdf" in any case (svg only where available);
+// nothing for anything else.
 std::optional<Format> formatNamed(const QString &name);
 
 // PNG widths: the picture's own, and the bounds of a drawn one.
