@@ -189,6 +189,7 @@ void TstCardTransfer::saveCardAsWritesChosenFormat()
     QTemporaryDir dir;
     QFile mine(dir.filePath(written));
     QVERIFY(replying.isEmpty() || (mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4 && mine.flush()));
+    mine.close(); // Windows replaces no file that is still open
     f.Text2()->setText(dir.path() + u'/');
     f.platform.saveAnswers.append({dir.filePath(name), filter});
     f.platform.questionAnswers.append(replying == QLatin1String("Yes"));
