@@ -1,13 +1,15 @@
 #include "app/CardTransfer.h"
 
+#include "cardface/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
-#include "core/ListBox.h"
-#include "core/NumberText.h"
+#include "widgets/ListBox.h"
 #include "core/Platform.h"
 #include "export/CardExport.h"
-#include "export/NativePath.h"
+#include "export/SaveAs.h"
+#include "render/CardRenderer.h"
+#include "render/CardSheet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,13 +21,36 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
 
-const QString pngFilter = QStringLiteral("PNG image (*.png)");
-const QString bmpFilter = QStringLiteral("Windows bitmap (*.bmp)");
+QList<CardArt> faceArts(const QList<int> &faces)
+{
+    QList<CardArt> arts;
+    for (int face : faces)
+        arts.append(CardArt::face(face));
+    return arts;
+}
+
+// The hand as one picture: the cards side by side at twice their size on
+// white, with a little room between them.
+QImage handImage(const QList<int> &faces)
+{
+    constexpr int gap = 8;
+    const int width = 2 * CardRenderer::PictureWidth;
+    const QSize card = CardRenderer::sizeForWidth(width);
+    QImage image(int(faces.size()) * (width + gap) - gap, card.height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (int i = 0; i < faces.size(); ++i)
+        CardRenderer::paint(painter, QRectF(QPointF(i * (width + gap), 0), card), CardArt::face(faces.at(i)));
+    return image;
+}
 
 } // namespace
 
@@ -39,15 +64,19 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     m_copyImage->setShortcutContext(Qt::WidgetShortcut);
     m_copyAll = addAction(QStringLiteral("Copy Drawn Cards"));
     m_saveAs = addAction(QStringLiteral("Save Card As\u2026"));
+    m_exportPdf = addAction(QStringLiteral("Export Drawn Cards as PDF\u2026"));
+    m_print = addAction(QStringLiteral("Print Drawn Cards\u2026"));
     m_openFolder = addAction(QStringLiteral("Open Output Folder"));
     connect(m_copyImage, &QAction::triggered, this, &CardTransfer::copyCardImage);
     connect(m_copyAll, &QAction::triggered, this, &CardTransfer::copyDrawnCards);
     connect(m_saveAs, &QAction::triggered, this, &CardTransfer::saveCardAs);
+    connect(m_exportPdf, &QAction::triggered, this, &CardTransfer::exportDrawnCardsAsPdf);
+    connect(m_print, &QAction::triggered, this, &CardTransfer::printDrawnCards);
     connect(m_openFolder, &QAction::triggered, this, &CardTransfer::openOutputFolder);
 
     for (QWidget *widget : {static_cast<QWidget *>(list), static_cast<QWidget *>(preview)}) {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_openFolder});
+        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_print, m_openFolder});
     }
     list->viewport()->installEventFilter(this);
     preview->installEventFilter(this);
@@ -78,21 +107,19 @@ void CardTransfer::updateActions()
     const bool selected = m_list && m_list->selectedRow() >= 0;
     m_copyImage->setEnabled(selected);
     m_saveAs->setEnabled(selected);
-    m_copyAll->setEnabled(m_list && m_list->count() > 0);
+    const bool listed = m_list && m_list->count() > 0;
+    m_copyAll->setEnabled(listed);
+    m_exportPdf->setEnabled(listed);
+    m_print->setEnabled(listed);
 }
 
 QString CardTransfer::entryWithName(const QString &entryText)
 {
-    try {
-        const QString name = CardEntry::cardName(CardEntry::cardNumber(NumberText::splitAtBlanks(entryText)));
-        if (!name.isEmpty())
-            return entryText + QStringLiteral(" (") + name + QLatin1Char(')');
-    } catch (const Failure &) {
-    }
-    return entryText;
+    const std::optional<int> card = CardEntry::cardOf(entryText);
+    return card ? entryText + QStringLiteral(" (") + CardEntry::cardName(*card) + QLatin1Char(')') : entryText;
 }
 
-bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
+bool CardTransfer::selectedCard(QString *entryText, QPixmap *face, int *faceIndex)
 {
     // The selection the saves take: an entry made current without being
     // selected (focus entering the list, Ctrl+click) is no card to give.
@@ -100,13 +127,14 @@ bool CardTransfer::selectedCard(QString *entryText, QPixmap *face)
     if (row < 0 || !m_deck)
         return false;
     *entryText = m_list->item(row)->text();
-    try {
-        // The control already holds the selected entry's face; setting it again
-        // costs nothing and makes sure no other face leaves under this name.
-        m_deck->setChangeCard(CardEntry::cardIndex(NumberText::splitAtBlanks(*entryText)));
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(*entryText);
+    if (!card)
         return false;
-    }
+    // The control already holds the selected entry's face; setting it again
+    // costs nothing and makes sure no other face leaves under this name.
+    m_deck->setChangeCard(qint16(*card - 1));
+    if (faceIndex)
+        *faceIndex = *card - 1;
     *face = m_deck->Picture();
     return !face->isNull();
 }
@@ -161,6 +189,17 @@ void CardTransfer::copyCardImage()
         QGuiApplication::clipboard()->setMimeData(data);
 }
 
+QList<int> CardTransfer::listedFaces() const
+{
+    QList<int> faces;
+    for (int row = 0; m_list && row < m_list->count(); ++row) {
+        // An entry that names no card has no face to give.
+        if (const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text()))
+            faces.append(*card - 1);
+    }
+    return faces;
+}
+
 void CardTransfer::copyDrawnCards()
 {
     if (!m_list || m_list->count() == 0)
@@ -168,73 +207,46 @@ void CardTransfer::copyDrawnCards()
     QStringList lines;
     for (int row = 0; row < m_list->count(); ++row)
         lines.append(entryWithName(m_list->item(row)->text()));
-    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    auto *data = new QMimeData;
+    data->setText(lines.join(QLatin1Char('\n')));
+    const QList<int> faces = listedFaces();
+    if (!faces.isEmpty())
+        data->setImageData(handImage(faces));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void CardTransfer::saveCardAs()
 {
     QString entry;
     QPixmap face;
-    if (!selectedCard(&entry, &face))
+    int faceIndex = -1;
+    if (selectedCard(&entry, &face, &faceIndex))
+        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex,
+                     entryWithName(entry), &m_saveFilter);
+}
+
+void CardTransfer::exportDrawnCardsAsPdf()
+{
+    const QList<int> faces = listedFaces();
+    if (!faces.isEmpty())
+        SaveAs::drawnCardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(), faces);
+}
+
+void CardTransfer::printDrawnCards()
+{
+    const QList<CardArt> arts = faceArts(listedFaces());
+    if (arts.isEmpty())
         return;
-    const QString folderText = m_folder ? m_folder->text() : QString();
-    QString suggested = entry + QStringLiteral(".png");
-    if (CardExport::folderProblem(folderText).isEmpty())
-        suggested = CardExport::cardImagePath(folderText, entry, CardExport::ImageFormat::Png);
-    QString filter = pngFilter;
-    QString path;
-    CardExport::ImageFormat format = CardExport::ImageFormat::Png;
-    for (;;) {
-        if (!m_list)
-            return; // the window went while a box was open
-        path = Platform::current().saveFileName(m_list->window(), QStringLiteral("Save Card As"), suggested,
-                                                pngFilter + QStringLiteral(";;") + bmpFilter, &filter);
-        if (path.isEmpty())
-            return;
-        // The name's own extension decides; without one, the chosen filter does.
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png")) {
-            format = suffix == QLatin1String("bmp") ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
-            break; // the dialog has asked about replacing this very name
-        }
-        format = filter == bmpFilter ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png;
-        path += format == CardExport::ImageFormat::Bmp ? QStringLiteral(".bmp") : QStringLiteral(".png");
-        // The dialog asked about the name as typed, not about the one the
-        // extension makes: ask as it would, and on No let the user choose again.
-        const QFileInfo target(path);
-        if ((!target.exists() && !target.isSymLink())
-            || Platform::current().question(
-                QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                    .arg(QDir::toNativeSeparators(path)),
-                QStringLiteral("Save Card As")))
-            break;
-        suggested = path;
-    }
-    try {
-        CardExport::saveBitmap(face, path, format);
-    } catch (const Failure &failure) {
-        Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
-    }
+    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
+        QPainter painter;
+        if (painter.begin(&device))
+            CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);
+    });
 }
 
 void CardTransfer::openOutputFolder()
 {
-    const QString folderText = m_folder ? m_folder->text() : QString();
-    const QString problem = CardExport::folderProblem(folderText);
-    if (!problem.isEmpty()) {
-        Platform::current().message(problem, applicationTitle(), Platform::Icon::Warning);
-        return;
-    }
-    const QFileInfo folder(NativePath::folder(folderText));
-    if (!folder.isDir()) {
-        Platform::current().message(
-            QStringLiteral("The output folder \"%1\" does not exist. Type an existing folder into \"Save "
-                           "Results To This Folder\" or choose one with the ... button.")
-                .arg(folderText),
-            applicationTitle(), Platform::Icon::Warning);
-        return;
-    }
-    Platform::current().openUrl(QUrl::fromLocalFile(QDir::cleanPath(folder.absoluteFilePath())));
+    SaveAs::openOutputFolder(m_folder ? m_folder->text() : QString());
 }
 
 bool CardTransfer::eventFilter(QObject *watched, QEvent *event)

@@ -16,8 +16,10 @@ class QTemporaryDir;
 
 // Cards leaving the window: copy (Ctrl+C on the list), the context menu of the
 // list and the preview, and dragging an entry or the preview into another
-// program. The picture is always the selected entry's face from the card face
-// control, flattened onto white exactly as a saved bitmap is.
+// program. A copied or dragged picture is the selected entry's face from the
+// card face control, flattened onto white exactly as a saved bitmap is; saved
+// at another size, as a drawing, in a PDF or printed, the card is drawn by
+// the renderer at that size.
 class CardTransfer : public QObject
 {
     Q_OBJECT
@@ -29,11 +31,21 @@ public:
     QAction *copyCardImageAction() const { return m_copyImage; }
     QAction *copyDrawnCardsAction() const { return m_copyAll; }
     QAction *saveCardAsAction() const { return m_saveAs; }
+    QAction *exportPdfAction() const { return m_exportPdf; }
+    QAction *printAction() const { return m_print; }
     QAction *openOutputFolderAction() const { return m_openFolder; }
 
     void copyCardImage();
+    // The entries with their names as text, and the whole hand as one
+    // picture: the cards side by side at twice their size, in draw order.
     void copyDrawnCards();
+    // PNG at the picture's size or larger for screens and print, SVG, PDF or
+    // bitmap, by the name's extension or else the chosen file type.
     void saveCardAs();
+    // Every listed card, in list order: on sheets of the locale's paper with
+    // cut marks, or one card per page.
+    void exportDrawnCardsAsPdf();
+    void printDrawnCards();
     void openOutputFolder();
 
     // What a copy or a drag hands out for the selected entry: the face, the
@@ -51,8 +63,11 @@ protected:
 private:
     QAction *addAction(const QString &text);
     void updateActions();
-    // The selected entry's text and face; false with none selected.
-    bool selectedCard(QString *entryText, QPixmap *face);
+    // The selected entry's text and face, and the face's index; false with
+    // none selected.
+    bool selectedCard(QString *entryText, QPixmap *face, int *faceIndex = nullptr);
+    // The face index of every listed card, in list order.
+    QList<int> listedFaces() const;
     void startDrag();
     // Where a dragged file goes: in a folder of ours that exists now. Throws
     // Failure when none can be made.
@@ -65,7 +80,11 @@ private:
     QAction *m_copyImage = nullptr;
     QAction *m_copyAll = nullptr;
     QAction *m_saveAs = nullptr;
+    QAction *m_exportPdf = nullptr;
+    QAction *m_print = nullptr;
     QAction *m_openFolder = nullptr;
+    // The file type last chosen in Save Card As, offered first the next time.
+    QString m_saveFilter;
     QPoint m_pressAt;
     bool m_pressed = false;
     // Dragged files must outlive the drop, since a file manager copies them

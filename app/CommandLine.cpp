@@ -8,13 +8,23 @@
 #include "core/NumberText.h"
 #include "core/RandomSource.h"
 #include "draw/CardDraw.h"
+#include "draw/CountEntry.h"
 #include "export/CardExport.h"
+#include "export/CardFile.h"
+#include "export/FileReplacer.h"
 #include "export/NativePath.h"
+#include "render/CardSheet.h"
 
 #include <QCommandLineParser>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
 
 #include <cstdio>
 #include <cerrno>
@@ -31,8 +41,6 @@ namespace CommandLine {
 
 namespace {
 
-constexpr int deckSize = 52;
-
 // One line on stderr, prefixed with the program's name as command-line tools do.
 int fail(int code, const QString &why)
 {
@@ -42,23 +50,33 @@ int fail(int code, const QString &why)
 
 std::optional<qint32> cardCount(const QString &text, QString *why)
 {
-    // The count field's rules: a numeric text, a half going to the even
-    // neighbour; unlike the field, a command line has no use for 0 cards.
-    if (!NumberText::isNumeric(text)) {
+    // The count field's rule, and one more: a command line has no use for 0 cards.
+    const CountEntry::Verdict verdict = CountEntry::check(text);
+    if (verdict == CountEntry::Verdict::NotNumeric) {
         *why = QStringLiteral("--draw needs a number of cards from 1 to 52, not \"%1\"").arg(text);
         return std::nullopt;
     }
-    qint32 count = 0;
-    try {
-        count = NumberText::toInt32(text);
-    } catch (const Failure &) {
-        count = -1; // beyond 32 bits: out of range as much as 53 is
-    }
-    if (count < 1 || count > deckSize) {
+    const double count = NumberText::roundHalfEven(*NumberText::value(text));
+    if (verdict == CountEntry::Verdict::AboveLimit || count < 1) {
         *why = QStringLiteral("--draw needs a number of cards from 1 to 52; \"%1\" is out of range").arg(text);
         return std::nullopt;
     }
-    return count;
+    return qint32(count);
+}
+
+// A PNG's width in pixels: a whole number, nothing else, within bounds.
+std::optional<int> pngWidth(const QString &text, QString *why)
+{
+    const QString range = QStringLiteral("from %1 to %2").arg(CardFile::MinWidth).arg(CardFile::MaxWidth);
+    bool digits = !text.isEmpty() && text.size() <= 9;
+    for (const QChar c : text)
+        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const int width = digits ? text.toInt() : -1;
+    if (width < CardFile::MinWidth || width > CardFile::MaxWidth) {
+        *why = QStringLiteral("--size needs a width in pixels, a whole number %1, not \"%2\"").arg(range, text);
+        return std::nullopt;
+    }
+    return width;
 }
 
 // Qt's own options, as QGuiApplication, QApplication and the X11 platform read
@@ -111,7 +129,7 @@ bool isOwnOption(const char *arg)
     if (std::strncmp(arg, "--", 2) != 0)
         return false;
     const std::string_view name = optionName(arg);
-    for (const char *own : {"draw", "save-to", "format", "help", "help-all", "version"})
+    for (const char *own : {"draw", "save-to", "format", "size", "pdf-layout", "help", "help-all", "version"})
         if (name == own)
             return true;
     return false;
@@ -198,7 +216,10 @@ int run(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
-        "line (\"Card 17<TAB>four of diamonds\"), optionally writes their faces, and ends.\n"
+        "line, optionally writes their faces, and ends. On a terminal a line reads\n"
+        "\"Card 17 (four of diamonds)\"; into a pipe or file it is \"Card 17<TAB>four of diamonds\".\n"
+        "  velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi\n"
+        "  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut\n"
         "\n"
         "Exit status: 0 success, 2 bad arguments, 3 a file could not be written."));
     parser.addHelpOption();
@@ -213,14 +234,29 @@ int run(int argc, char **argv)
                                   QStringLiteral("Draw <count> distinct cards (1 to 52) and print them."),
                                   QStringLiteral("count"));
     const QCommandLineOption saveTo(QStringLiteral("save-to"),
-                                    QStringLiteral("Also write each card's face as <folder>/Card N.bmp "
-                                                   "(an existing file is replaced)."),
+                                    QStringLiteral("Also write the cards into <folder>: Card N.bmp for each "
+                                                   "(.png, .svg), or one Cards.pdf; an existing file is "
+                                                   "replaced."),
                                     QStringLiteral("folder"));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("The files' format: bmp (white corners, default) or png "
-                                                   "(transparent corners)."),
-                                    QStringLiteral("bmp|png"), QStringLiteral("bmp"));
-    parser.addOptions({draw, saveTo, format});
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("The files' format: bmp (white corners, default), png (transparent corners), "
+                       "svg (a drawing of any size) or pdf (one file, Cards.pdf, with every card at its "
+                       "real size, 63 mm wide, on A4 or Letter sheets with cut marks)."),
+        QStringLiteral("bmp|png|svg|pdf"), QStringLiteral("bmp"));
+    const QCommandLineOption size(
+        QStringLiteral("size"),
+        QStringLiteral("With --format png: each card <width> pixels wide (%1 to %2), drawn sharp at that size; "
+                       "the height follows the card's proportion. Default: the picture's own 71 x 96.")
+            .arg(CardFile::MinWidth)
+            .arg(CardFile::MaxWidth),
+        QStringLiteral("width"));
+    const QCommandLineOption pdfLayout(
+        QStringLiteral("pdf-layout"),
+        QStringLiteral("With --format pdf: sheets (as many cards as fit a page, default) or card (one card "
+                       "per page of the card's own size, as printing services take them)."),
+        QStringLiteral("sheets|card"), QStringLiteral("sheets"));
+    parser.addOptions({draw, saveTo, format, size, pdfLayout});
 
     if (!parser.parse(Console::arguments(QGuiApplication::arguments())))
         return fail(BadArguments, parser.errorText());
@@ -235,7 +271,7 @@ int run(int argc, char **argv)
         return fail(BadArguments, QStringLiteral("unexpected argument \"%1\"; see velmora --help")
                                       .arg(parser.positionalArguments().constFirst()));
     if (!parser.isSet(draw)) {
-        for (const QCommandLineOption *option : {&saveTo, &format})
+        for (const QCommandLineOption *option : {&saveTo, &format, &size, &pdfLayout})
             if (parser.isSet(*option))
                 return fail(BadArguments, QStringLiteral("--%1 needs --draw").arg(option->names().constFirst()));
         return fail(BadArguments, QStringLiteral("nothing to do; see velmora --help"));
@@ -246,11 +282,30 @@ int run(int argc, char **argv)
     if (!count)
         return fail(BadArguments, why);
 
-    const QString formatName = parser.value(format).toLower();
-    if (formatName != QLatin1String("bmp") && formatName != QLatin1String("png"))
-        return fail(BadArguments, QStringLiteral("--format is bmp or png, not \"%1\"").arg(parser.value(format)));
-    const auto imageFormat = formatName == QLatin1String("png") ? CardExport::ImageFormat::Png
-                                                                : CardExport::ImageFormat::Bmp;
+    const std::optional<CardFile::Format> fileFormat = CardFile::formatNamed(parser.value(format));
+    if (!fileFormat && !CardFile::svgAvailable() && parser.value(format).compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return fail(BadArguments, QStringLiteral("--format svg: this build writes no SVG (it was built without Qt SVG)"));
+    if (!fileFormat)
+        return fail(BadArguments,
+                    QStringLiteral("--format is bmp, png, svg or pdf, not \"%1\"").arg(parser.value(format)));
+    int width = CardFile::PictureWidth;
+    if (parser.isSet(size)) {
+        if (*fileFormat != CardFile::Format::Png)
+            return fail(BadArguments, QStringLiteral("--size is for --format png only (SVG and PDF are drawings "
+                                                     "of any size; a bitmap is the picture's own)"));
+        const std::optional<int> chosen = pngWidth(parser.value(size), &why);
+        if (!chosen)
+            return fail(BadArguments, why);
+        width = *chosen;
+    }
+    const QString layoutName = parser.value(pdfLayout).toLower();
+    if (parser.isSet(pdfLayout) && *fileFormat != CardFile::Format::Pdf)
+        return fail(BadArguments, QStringLiteral("--pdf-layout is for --format pdf only"));
+    if (layoutName != QLatin1String("sheets") && layoutName != QLatin1String("card"))
+        return fail(BadArguments,
+                    QStringLiteral("--pdf-layout is sheets or card, not \"%1\"").arg(parser.value(pdfLayout)));
+    const auto layout = layoutName == QLatin1String("card") ? CardSheet::Layout::CardPerPage
+                                                            : CardSheet::Layout::Sheets;
 
     QString folder;
     if (parser.isSet(saveTo)) {
@@ -276,20 +331,62 @@ int run(int argc, char **argv)
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
-    bool printed = true;
+#ifdef Q_OS_WIN
+    const bool forPeople = _isatty(_fileno(stdout));
+#else
+    const bool forPeople = isatty(fileno(stdout));
+#endif
+    // The PDF is one file for the whole draw, written before any line is
+    // printed: a line still stands for a card that is on disk.
+    if (!folder.isEmpty() && *fileFormat == CardFile::Format::Pdf) {
+        QList<int> faces;
+        for (const qint16 number : cards)
+            faces.append(number - 1);
+        try {
+            CardFile::savePdf(faces, CardExport::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
+                              layout, CardSheet::localePaper(), QStringLiteral("Drawn cards"));
+        } catch (const Failure &failure) {
+            return fail(WriteFailed, failure.description());
+        }
+    }
+    // The files take their names together, after one flush of the disk; up
+    // to the first that cannot be written.
+    FileReplacer::Batch batch;
+    QList<QPair<qint16, QString>> added;
+    QString failed;
     for (const qint16 number : cards) {
-        const QString entry = CardEntry::text(number);
-        if (!folder.isEmpty()) {
+        QString path;
+        if (!folder.isEmpty() && *fileFormat != CardFile::Format::Pdf) {
             try {
-                CardExport::saveBitmap(CardImageSet::shared().face(number - 1),
-                                       CardExport::cardImagePath(folder, entry, imageFormat), imageFormat);
+                path = CardFile::path(folder, CardEntry::text(number), *fileFormat);
+                CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, *fileFormat, width,
+                               CardEntry::cardName(number), &batch);
             } catch (const Failure &failure) {
-                return fail(WriteFailed, failure.description());
+                failed = failure.description();
+                break;
             }
         }
-        // A line appears only for a card whose file is there.
-        printed = Console::write(stdout, entry + u'\t' + CardEntry::cardName(number) + u'\n') && printed;
+        added.append({number, path});
     }
+    QSet<QString> unsaved;
+    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
+        if (unsaved.isEmpty()) // an earlier card than the one that stopped the loop
+            failed = CardExport::writeFailure(late.path, late.reason).description();
+        unsaved.insert(late.path);
+    }
+    // A line appears only for a card whose file is there. People read the
+    // clipboard's form; a program reading a pipe or file gets the entry and
+    // the name apart, split by a tab.
+    bool printed = true;
+    for (const auto &[number, path] : std::as_const(added)) {
+        if (unsaved.contains(path))
+            continue;
+        const QString line = forPeople ? CardEntry::textWithName(number)
+                                       : CardEntry::text(number) + u'\t' + CardEntry::cardName(number);
+        printed = Console::write(stdout, line + u'\n') && printed;
+    }
+    if (!failed.isEmpty())
+        return fail(WriteFailed, failed);
     if (!printed || std::ferror(stdout))
         return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
                                      .arg(QString::fromLocal8Bit(std::strerror(errno))));

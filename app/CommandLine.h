@@ -1,6 +1,7 @@
 #pragma once
 
-// The scripter's way in: velmora --draw N [--save-to DIR] [--format bmp|png],
+// The scripter's way in: velmora --draw N [--save-to DIR] [--format bmp|png|svg|pdf]
+// [--size WIDTH] [--pdf-layout sheets|card],
 // and --help, --version. Runs without a display and never touches the stored
 // settings; the draw, the number rules and the file writing are the window's.
 namespace CommandLine {

@@ -1,5 +1,7 @@
 #include "app/DataFiles.h"
 
+#include "core/XdgFolder.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -18,16 +20,9 @@ void addOnce(QStringList &folders, const QString &folder)
         folders.append(clean);
 }
 
-// The XDG rules have a relative path in these variables ignored; Qt takes a
-// relative $XDG_DATA_HOME as it stands, which would make the folder the
-// program was started in a place its files are taken from.
 QString userDataFolder()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    if (!qEnvironmentVariable("XDG_DATA_HOME").startsWith(u'/'))
-        return QDir::homePath() + QStringLiteral("/.local/share");
-#endif
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return xdgUserFolder("XDG_DATA_HOME", ".local/share", QStandardPaths::GenericDataLocation);
 }
 
 QStringList systemDataFolders()

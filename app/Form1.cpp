@@ -7,13 +7,13 @@
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "export/FolderMark.h"
 #include "export/OutputFolder.h"
 #include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -57,7 +57,7 @@ private:
     void setUpPointerRules();
     static QString appearanceFolder();
 
-    // Keyboard and assistive technology (Form1Access.cpp): Enter on the
+    // Keyboard and assistive technology (Form1Keyboard.cpp): Enter on the
     // buttons and fields, the names and descriptions of the controls.
     void setUpKeyboard();
     void describeControls();

@@ -3,10 +3,10 @@
 
 #include "app/CursorFile.h"
 #include "app/DataFiles.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "app/PointerRules.h"
 #include "app/SkinFramework.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "app/PointerRules.h"
 
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QMouseEvent>
 #include <QWidget>

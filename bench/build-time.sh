@@ -22,7 +22,7 @@ program() {
 }
 floor() {
     rm -rf "$work/floor"
-    seconds sh -c "cmake -S '$top/bench/build-floor' -B '$work/floor' -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+    seconds sh -c "cmake -S '$top/bench/build-floor' -B '$work/floor' -DCMAKE_BUILD_TYPE=Release &&
                    cmake --build '$work/floor' -j $(nproc)"
 }
 for ((i = 0; i < rounds; ++i)); do

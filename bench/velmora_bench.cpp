@@ -48,11 +48,12 @@ public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
-    void openUrl(const QUrl &) override {}
+    bool openUrl(const QUrl &) override { return true; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override
     {
         return {};
     }
+    bool print(QWidget *, const QString &, const std::function<void(QPagedPaintDevice &)> &) override { return false; }
     float secondsSinceMidnight() override
     {
         return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -328,7 +329,7 @@ int main(int argc, char **argv)
         runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
         runToEnd(bareExe, {cliOut.path(), bareOut.path()});
         Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
-                   "<= 1.5x", {}, 1.5};
+                   "<= 1.3x", {}, 1.3};
         Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
         for (int i = 0; i < rounds; ++i) {
             const bool cliFirst = i % 2 == 0;
@@ -398,8 +399,10 @@ int main(int argc, char **argv)
         return nowMs() - start;
     };
 
-    Row drawRow{"Draw of 52 cards vs shuffle + 52 yields", "ms", "<= 2x", {}, 2.0};
-    Row drawUiRow{"Draw of 52 cards vs same list/progress updates on bare widgets", "ms", "-", {}};
+    // Shuffle + 52 yields is information only: those yields have nothing to
+    // paint. The goal is on the floor that makes the same visible updates.
+    Row drawRow{"Draw of 52 cards vs shuffle + 52 yields", "ms", "-", {}};
+    Row drawUiRow{"Draw of 52 cards vs same list/progress updates on bare widgets", "ms", "<= 1.2x", {}, 1.2};
     realDraw(), shuffleDraw(), bareDraw();
     for (int i = 0; i < rounds; ++i) {
         double r = 0, s = 0, b = 0;
@@ -448,7 +451,7 @@ int main(int argc, char **argv)
                 fail(QStringLiteral("cannot write %1").arg(path));
         }
     };
-    Row saveRow{"Save-all of 52 cards vs plain writes of the same bytes", "ms", "<= 2x", {}, 2.0};
+    Row saveRow{"Save-all of 52 cards vs plain writes of the same bytes", "ms", "<= 1.3x", {}, 1.3};
     Row saveSyncRow{"Save-all of 52 cards vs plain writes, each followed by fdatasync", "ms", "-", {}};
     for (int i = 0; i < rounds; ++i) {
         double r = 0, p = 0, y = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardface/PictureNames.h"
 #include "cardface/PropertyBag.h"
 
 #include <QPixmap>
@@ -37,8 +38,8 @@ class Deck : public QWidget
 public:
     static constexpr int TileWidth = 32;
     static constexpr int TileHeight = 39;
-    // Face indexes beyond the 52 cards.
-    static constexpr qint16 RedJoker = 52;
+    // Face indexes beyond the cards of the deck.
+    static constexpr qint16 RedJoker = PictureNames::FaceCount;
     static constexpr qint16 BlackJoker = 53;
 
     explicit Deck(QWidget *parent = nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CardEntry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +13,11 @@
 // list in cardface/CMakeLists.txt names the files again on purpose: a picture
 // that goes missing fails the build there.
 //
-// Header-only and Qt Core only, so the generator can use it without linking
-// any of the program.
+// Header-only and Qt Core only (the deck size is a constant), so the
+// generator can use it without linking any of the program.
 namespace PictureNames {
 
-inline constexpr int FaceCount = 52;
+inline constexpr int FaceCount = CardEntry::DeckSize;
 inline constexpr int BackCount = 12;
 inline constexpr int Count = 76;
 

@@ -3,10 +3,14 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
 // A drawn card's list entry, "Card N": the list is the only record of the
 // draw, so the draw writes it here and every reader takes the card back here.
 namespace CardEntry {
+
+// The cards of one deck, numbered from 1.
+inline constexpr int DeckSize = 52;
 
 // "Card " and the card number (1..52) in plain decimal.
 QString text(int cardNumber);
@@ -19,9 +23,17 @@ qint16 cardNumber(const QStringList &words);
 // The face index of the card face control: the card number less one.
 qint16 cardIndex(const QStringList &words);
 
+// The card an entry's text names, 1..52; nothing for an entry that names no
+// card. For readers with nobody to report to, where cardNumber() would throw.
+std::optional<int> cardOf(const QString &entryText);
+
 // The card's name in words, as a person says it: "four of diamonds" for card
 // 17. Suits run spades, diamonds, clubs, hearts; ranks ace to king. Empty for
 // a number that is no card (outside 1..52).
 QString cardName(int cardNumber);
+
+// The entry with the card's name, as people read it: "Card 17 (four of
+// diamonds)"; the entry alone for a number that is no card.
+QString textWithName(int cardNumber);
 
 } // namespace CardEntry

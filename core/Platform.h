@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class QPagedPaintDevice;
 class QWidget;
 class QUrl;
 
 // What the program asks of the desktop that a test cannot observe: modal
-// messages and Yes/No questions, the folder browser, the save dialog, the web
-// browser, the clock and one turn of the event queue. The program installs the
-// real one in main(); tests install a recording fake (tests/support/FakePlatform.h).
+// messages and Yes/No questions, the folder browser, the save dialog, the
+// print dialog, the web browser, the clock and one turn of the event queue.
+// The program installs the real one in main(); tests install a recording fake
+// (tests/support/FakePlatform.h).
 class Platform
 {
 public:
@@ -22,11 +25,18 @@ public:
     virtual bool question(const QString &text, const QString &title) = 0;
     // The chosen folder's path in native separators, or an empty text on cancel.
     virtual QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // Hands the address to the desktop; false when nothing took it (no file
+    // manager or browser is set up).
+    virtual bool openUrl(const QUrl &url) = 0;
     // The save dialog: the chosen path, or an empty text on cancel; filters
     // as QFileDialog takes them, selectedFilter in and out.
     virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                                  const QString &filters, QString *selectedFilter) = 0;
+    // The print dialog with its preview of the pages: paint draws them onto
+    // the device (the preview's or the printer's), beginning its own painter;
+    // it may run several times. Returns whether the pages went to a printer.
+    virtual bool print(QWidget *owner, const QString &title,
+                       const std::function<void(QPagedPaintDevice &device)> &paint) = 0;
     // Seconds since midnight, keeping the fraction of a second.
     virtual float secondsSinceMidnight() = 0;
     // Lets pending events (repaints, input, other handlers) run once.

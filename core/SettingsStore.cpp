@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/XdgFolder.h"
 #include "core/IniFormat.h"
 #include "core/Platform.h"
 
@@ -24,13 +25,7 @@ QString keyPath(const QString &key)
 
 QString configFolder()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    // A relative $XDG_CONFIG_HOME is to be ignored, not taken from whatever
-    // folder the program was started in (Qt takes it).
-    if (!qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(u'/'))
-        return QDir::homePath() + QStringLiteral("/.config");
-#endif
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return xdgUserFolder("XDG_CONFIG_HOME", ".config", QStandardPaths::GenericConfigLocation);
 }
 
 } // namespace

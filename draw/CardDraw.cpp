@@ -4,20 +4,16 @@
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/Guard.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
 #include <cmath>
 #include <limits>
-
-namespace {
-constexpr int deckSize = 52;
-}
 
 CardDraw::CardDraw(ListBox *list, QLineEdit *count, QProgressBar *progress,
                    WindowPointer &pointer, RandomSource &random, QObject *parent)
@@ -31,28 +27,24 @@ CardDraw::~CardDraw()
     *m_alive = false;
 }
 
-double CardDraw::RandomIndex(qint32 n)
+qint16 CardDraw::candidate(RandomSource &random, float clock)
 {
-    return RandomIndex(m_random, n);
-}
-
-double CardDraw::RandomIndex(RandomSource &random, qint32 n)
-{
-    random.reseed(Platform::current().secondsSinceMidnight());
-    const float r = random.nextSingle();
-    return std::floor(double(r) * double(n));
+    random.reseed(clock);
+    return qint16(std::floor(double(random.nextSingle()) * CardEntry::DeckSize) + 1);
 }
 
 QList<qint16> CardDraw::drawCardNumbers(RandomSource &random, qint32 count)
 {
-    if (count < 0 || count > deckSize)
-        throw Failure(QStringLiteral("Cannot draw %1 distinct cards from a deck of %2").arg(count).arg(deckSize));
+    if (count < 0 || count > CardEntry::DeckSize)
+        throw Failure(QStringLiteral("Cannot draw %1 distinct cards from a deck of %2")
+                          .arg(count)
+                          .arg(CardEntry::DeckSize));
     QList<qint16> drawn;
     drawn.reserve(count);
     while (drawn.size() < count) {
-        const qint16 candidate = NumberText::toInt16(RandomIndex(random, deckSize) + 1);
-        if (!drawn.contains(candidate))
-            drawn.append(candidate);
+        const qint16 card = candidate(random, Platform::current().secondsSinceMidnight());
+        if (!drawn.contains(card))
+            drawn.append(card);
     }
     return drawn;
 }
@@ -71,9 +63,9 @@ bool CardDraw::allCardsListed() const
 {
     // Fewer entries than cards cannot name every card: this runs before every
     // try, and the full scan below reads each entry once per card number.
-    if (m_list->count() < deckSize)
+    if (m_list->count() < CardEntry::DeckSize)
         return false;
-    for (qint16 number = 1; number <= deckSize; ++number) {
+    for (qint16 number = 1; number <= CardEntry::DeckSize; ++number) {
         if (!IsCardListed(number))
             return false;
     }
@@ -114,7 +106,9 @@ void CardDraw::PushButton2_Click()
 CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &alive)
 {
     qint32 bound = 0;
-    double candidate = 0;
+    // Until a candidate is drawn, the first card: what a failed draw step
+    // leaves for the test that follows it.
+    qint16 card = 1;
 
     guard(100, [&] { m_list->clear(); });
 
@@ -149,18 +143,18 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
                         exhausted = true;
                         throw Failure(QStringLiteral("No card left to draw: all 52 cards are listed"));
                     }
-                    candidate = RandomIndex(deckSize);
+                    card = candidate(m_random, Platform::current().secondsSinceMidnight());
                 });
                 if (!drawn && exhausted)
                     break;
                 // A failed test goes on as if the card were free.
-                if (guard.test(110, [&] { return !IsCardListed(NumberText::toInt16(candidate + 1)); }))
+                if (guard.test(110, [&] { return !IsCardListed(card); }))
                     break;
             }
             if (exhausted)
                 break;
 
-            guard(112, [&] { m_list->addItem(CardEntry::text(int(candidate) + 1)); });
+            guard(112, [&] { m_list->addItem(CardEntry::text(card)); });
 
             if (!guard(114, [&] {
                     if (i == std::numeric_limits<qint32>::max())

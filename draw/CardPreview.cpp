@@ -2,17 +2,55 @@
 
 #include "core/CardEntry.h"
 #include "cardface/Deck.h"
-#include "core/Failure.h"
-#include "core/ListBox.h"
-#include "core/NumberText.h"
+#include "widgets/ListBox.h"
+#include "draw/SharpFaces.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
 
 CardPreview::CardPreview(ListBox *list, Deck *deck, QLabel *image, QObject *parent)
     : QObject(parent), m_list(list), m_deck(deck), m_image(image)
 {
     connect(list, &ListBox::Click, this, &CardPreview::List1_Click);
     describe(QString());
+    m_sharp = new SharpFaces(this);
+    connect(m_sharp, &SharpFaces::faceReady, this, &CardPreview::sharpFaceReady);
+    image->installEventFilter(this);
+}
+
+bool CardPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    // Once the window has been painted, the faces for its screen's scale are
+    // drawn in the background: nothing of it delays the start.
+    // The event type first: a label being destroyed still sends events, and by
+    // then it is no QLabel that m_image could hand out.
+    if (event->type() == QEvent::Paint && watched == m_image) {
+        m_image->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (m_image)
+                m_sharp->prepare(m_image->devicePixelRatioF());
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CardPreview::showFace(const QPixmap &face)
+{
+    m_image->setPixmap(face);
+    // The image takes the picture's own size with its top-left corner fixed.
+    m_image->resize(face.deviceIndependentSize().toSize());
+}
+
+void CardPreview::sharpFaceReady(int index)
+{
+    if (m_image && m_shownStored && index == m_shown) {
+        const QPixmap sharp = m_sharp->face(index, m_image->devicePixelRatioF());
+        if (!sharp.isNull()) {
+            showFace(sharp);
+            m_shownStored = false;
+        }
+    }
 }
 
 void CardPreview::describe(const QString &cardName)
@@ -35,17 +73,19 @@ void CardPreview::List1_Click()
     // Every entry a draw makes is "Card N"; anything else has no card to show,
     // and a selection handler has nobody to report to, so it leaves the
     // preview as it is.
-    QString name;
-    try {
-        const QStringList words = NumberText::splitAtBlanks(m_list->item(row)->text());
-        m_deck->setChangeCard(CardEntry::cardIndex(words));
-        name = CardEntry::cardName(CardEntry::cardNumber(words));
-    } catch (const Failure &) {
+    const std::optional<int> card = CardEntry::cardOf(m_list->item(row)->text());
+    if (!card)
         return;
-    }
-    const QPixmap face = m_deck->Picture();
-    m_image->setPixmap(face);
-    // The image takes the picture's own size with its top-left corner fixed.
-    m_image->resize(face.size());
-    describe(name);
+    const qint16 index = qint16(*card - 1);
+    m_deck->setChangeCard(index);
+    // The face drawn for this screen when it is ready; else the stored one.
+    // A window moved to a screen of another scale has its faces drawn anew.
+    const qreal scale = m_image->devicePixelRatioF();
+    const QPixmap sharp = m_sharp->face(index, scale);
+    m_shown = index;
+    m_shownStored = sharp.isNull();
+    showFace(m_shownStored ? m_deck->Picture() : sharp);
+    if (m_shownStored)
+        m_sharp->prepare(scale);
+    describe(CardEntry::cardName(*card));
 }

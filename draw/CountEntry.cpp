@@ -1,5 +1,6 @@
 #include "draw/CountEntry.h"
 
+#include "core/CardEntry.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 #include "core/SettingsStore.h"
@@ -9,10 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
-
-namespace {
-constexpr double maximumCount = 52;
-}
 
 CountEntry::CountEntry(QLineEdit *field, SettingsStore &store, QObject *parent)
     : QObject(parent), m_field(field), m_store(store)
@@ -32,7 +29,7 @@ CountEntry::Verdict CountEntry::check(const QString &text)
     if (!v)
         return Verdict::NotNumeric;
     // Any size counts: 1e30 and 1e400 (infinity) are simply above the limit.
-    if (NumberText::roundHalfEven(*v) > maximumCount)
+    if (NumberText::roundHalfEven(*v) > CardEntry::DeckSize)
         return Verdict::AboveLimit;
     return Verdict::Accepted;
 }

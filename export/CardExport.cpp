@@ -8,7 +8,7 @@
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/Guard.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 
@@ -34,6 +34,12 @@ QString CardExport::folderProblem(const QString &folderText)
 
 QString CardExport::cardImagePath(const QString &folderText, const QString &entryText, ImageFormat format)
 {
+    return cardFilePath(folderText, entryText,
+                        format == ImageFormat::Png ? QStringLiteral("png") : QStringLiteral("bmp"));
+}
+
+QString CardExport::cardFilePath(const QString &folderText, const QString &entryText, const QString &extension)
+{
     const QString problem = folderProblem(folderText);
     if (!problem.isEmpty())
         throw Failure(problem);
@@ -45,8 +51,7 @@ QString CardExport::cardImagePath(const QString &folderText, const QString &entr
     QString path = NativePath::folder(folderText);
     if (!AddFolder::endsWithSeparator(path))
         path += AddFolder::separator();
-    return path + entryText
-        + (format == ImageFormat::Png ? QStringLiteral(".png") : QStringLiteral(".bmp"));
+    return path + entryText + QLatin1Char('.') + extension;
 }
 
 QImage CardExport::bitmapFace(const QPixmap &face)
@@ -62,7 +67,13 @@ QImage CardExport::bitmapFace(const QPixmap &face)
     return image;
 }
 
-void CardExport::saveBitmap(const QPixmap &face, const QString &path, ImageFormat format)
+Failure CardExport::writeFailure(const QString &path, const QString &reason)
+{
+    return Failure(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+void CardExport::saveBitmap(const QPixmap &face, const QString &path, ImageFormat format,
+                            FileReplacer::Batch *batch)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (face.isNull())
@@ -76,9 +87,9 @@ void CardExport::saveBitmap(const QPixmap &face, const QString &path, ImageForma
         if (!(png ? face.toImage() : bitmapFace(face)).save(&buffer, png ? "PNG" : "BMP"))
             throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown));
     }
-    const QString problem = FileReplacer::replace(path, bytes);
+    const QString problem = batch ? batch->add(path, bytes) : FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown, problem));
+        throw writeFailure(path, problem);
 }
 
 QString CardExport::entryText(int index) const
@@ -111,6 +122,9 @@ void CardExport::PushButton1_Click()
         return;
     }
 
+    // The files take their names together at the end, after one flush of the
+    // disk for all of them.
+    FileReplacer::Batch batch;
     // A failed loop start still runs the body once.
     bool forcePass = !guard(108, [&] { count = m_list->count(); });
     for (int index = 0; forcePass || index < count; ++index) {
@@ -123,11 +137,17 @@ void CardExport::PushButton1_Click()
             m_deck->setChangeCard(CardEntry::cardIndex(words));
         });
         if (faceSet && guard(114, [&] {
-                saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(index)));
+                saveBitmap(m_deck->Picture(), cardImagePath(m_folder->text(), entryText(index)),
+                           ImageFormat::Bmp, &batch);
             }))
             ++saved;
         if (!guard(116, [] {}))
             break;
+    }
+    // A file found unwritable only by the flush is reported as any other, after them.
+    for (const FileReplacer::Batch::Failed &failed : batch.commit()) {
+        guard(114, [&] { throw writeFailure(failed.path, failed.reason); });
+        --saved;
     }
 
     guard(118, [&] { m_list->setListIndex(remembered); });

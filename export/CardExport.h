@@ -4,10 +4,14 @@
 #include <QPointer>
 
 class Deck;
+class Failure;
 class ListBox;
 class QImage;
 class QLineEdit;
 class QPixmap;
+namespace FileReplacer {
+class Batch;
+}
 
 // The two save buttons: the face of every listed card, or of the selected
 // one, as a Windows bitmap named after its entry in the output folder.
@@ -31,14 +35,18 @@ public:
     // directory.
     static QString cardImagePath(const QString &folderText, const QString &entryText,
                                  ImageFormat format = ImageFormat::Bmp);
+    // The same for any file extension ("svg", "pdf", ...).
+    static QString cardFilePath(const QString &folderText, const QString &entryText, const QString &extension);
 
     // Writes the face at its own size atomically: an earlier file of that name
     // survives any failure, and an entry of that name that is a link is
     // replaced, never written through. A bitmap is 24 bits per pixel on white
     // (see bitmapFace), a PNG the face as it is. Throws Failure with the
-    // system's reason and the path.
+    // system's reason and the path. With a batch the file takes its name at
+    // the batch's commit(), whose failures writeFailure() words the same way.
     static void saveBitmap(const QPixmap &face, const QString &path,
-                           ImageFormat format = ImageFormat::Bmp);
+                           ImageFormat format = ImageFormat::Bmp, FileReplacer::Batch *batch = nullptr);
+    static Failure writeFailure(const QString &path, const QString &reason);
 
     // The face as a saved bitmap holds it: opaque, its corners white. Also
     // what the clipboard and a drag hand to other programs.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QPoint>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -65,12 +64,6 @@ inline QByteArray random(int count, quint32 seed)
     for (char &byte : bytes)
         byte = char(generator.bounded(256));
     return bytes;
-}
-
-inline bool write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace CursorBytes

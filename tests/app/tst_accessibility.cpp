@@ -3,7 +3,7 @@
 #include "tests/support/FormFixture.h"
 #include "app/QtPlatform.h"
 #include "core/CardEntry.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "tests/support/TestSettings.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,9 @@
 // Copy, the context menu and the drag data of the list and the preview: what
 // another program receives, and what is refused with no card to give.
 #include "app/CardTransfer.h"
+#include "export/CardFile.h"
 #include "export/CardExport.h"
+#include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/TestSettings.h"
 
@@ -10,6 +12,10 @@
 #include <QDir>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,7 +24,13 @@ class TstCardTransfer : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSettings::redirectUserConfig(); }
+    void initTestCase()
+    {
+        TestSettings::redirectUserConfig();
+        // Whatever the machine's locale, the sheets are A4 here.
+        qunsetenv("LC_ALL");
+        qputenv("LC_PAPER", "en_GB.UTF-8");
+    }
 
     void copyKeyGivesSavedBitmapAndName_data();
     void copyKeyGivesSavedBitmapAndName();
@@ -27,6 +39,7 @@ private slots:
     void saveCardAsWritesChosenFormat_data();
     void saveCardAsWritesChosenFormat();
     void openOutputFolderAndDragFile();
+    void exportAndPrintLayTheHandOut();
     void dragFileOnlyWhereItCanBeWritten_data();
     void dragFileOnlyWhereItCanBeWritten();
 
@@ -108,11 +121,13 @@ void TstCardTransfer::actionsNeedACard()
         QStringList menu;
         for (const QAction *a : w->actions())
             menu << a->text();
-        QCOMPARE(menu, QStringList({"Copy Card Image", "Copy Drawn Cards", "Save Card As\u2026", "Open Output Folder"}));
+        QCOMPARE(menu, QStringList({"Copy Card Image", "Copy Drawn Cards", "Save Card As\u2026",
+                                    "Export Drawn Cards as PDF\u2026", "Print Drawn Cards\u2026", "Open Output Folder"}));
     }
     QCOMPARE(t->copyCardImageAction()->isEnabled(), oneCard);
     QCOMPARE(t->saveCardAsAction()->isEnabled(), oneCard);
-    QCOMPARE(t->copyDrawnCardsAction()->isEnabled(), allCards);
+    for (QAction *a : {t->copyDrawnCardsAction(), t->exportPdfAction(), t->printAction()})
+        QCOMPARE(a->isEnabled(), allCards);
     QVERIFY(t->openOutputFolderAction()->isEnabled());
     QCOMPARE(std::unique_ptr<QMimeData>(t->selectedCardData(true)) != nullptr, oneCard); // a drag's
 
@@ -121,6 +136,16 @@ void TstCardTransfer::actionsNeedACard()
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->hasImage(), oneCard);
     t->copyDrawnCardsAction()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    // Beside the text, the hand as one picture: the cards at twice their
+    // size, side by side in drawn order.
+    const QImage hand = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    QCOMPARE(hand.isNull(), !allCards);
+    for (int i = 0; allCards && i < numbers.size(); ++i) {
+        QImage card(142, 192, QImage::Format_RGB32);
+        card.fill(Qt::white);
+        QPainter(&card).drawImage(0, 0, CardRenderer::image(CardArt::face(numbers.at(i) - 1), 142));
+        QCOMPARE(hand.copy(i * 150, 0, 142, 192).convertToFormat(QImage::Format_RGB32), card);
+    }
 }
 
 void TstCardTransfer::saveCardAsWritesChosenFormat_data()
@@ -128,14 +153,27 @@ void TstCardTransfer::saveCardAsWritesChosenFormat_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<bool>("transparent");
+    QTest::addColumn<QSize>("size");   // of the picture; none for a drawing or a document
+    QTest::addColumn<QByteArray>("starts");
     QTest::addColumn<QString>("replying"); // "": nothing of that name yet; else the answer to replacing it
     const QString bmp = QStringLiteral("Windows bitmap (*.bmp)");
-    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << bmp << "x.png" << true << "";
-    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << "PNG image (*.png)" << "x.BMP" << false << "";
-    QTest::addRow("no extension: the chosen filter's") << "x" << bmp << "x.bmp" << false << "";
-    QTest::addRow("no extension, x.bmp exists: asked, Yes replaces") << "x" << bmp << "x.bmp" << false << "Yes";
-    QTest::addRow("no extension, x.bmp exists: No keeps it, dialog again") << "x" << bmp << "x.bmp" << false << "No";
+    const QString png300 = QStringLiteral("PNG image, for print at 300 dpi, 63 mm wide, 744 x 1006 (*.png)");
+    QTest::addRow("a .png name keeps the corners transparent") << "x.png" << bmp << "x.png" << QSize(71, 96)
+                                                               << QByteArray("\x89PNG") << "";
+    QTest::addRow("a .bmp name is a bitmap on white") << "x.BMP" << png300 << "x.BMP" << QSize(71, 96)
+                                                      << QByteArray("BM") << "";
+    QTest::addRow("no extension: the chosen filter's") << "x" << bmp << "x.bmp" << QSize(71, 96) << QByteArray("BM")
+                                                       << "";
+    QTest::addRow("no extension, x.bmp exists: asked, Yes replaces") << "x" << bmp << "x.bmp" << QSize(71, 96)
+                                                                     << QByteArray("BM") << "Yes";
+    QTest::addRow("no extension, x.bmp exists: No keeps it, dialog again") << "x" << bmp << "x.bmp" << QSize(71, 96)
+                                                                           << QByteArray("BM") << "No";
+    QTest::addRow("a PNG size chosen is drawn at that size") << "x" << png300 << "x.png" << QSize(744, 1006)
+                                                             << QByteArray("\x89PNG") << "";
+    if (CardFile::svgAvailable())
+        QTest::addRow("a drawing") << "x.svg" << png300 << "x.svg" << QSize() << QByteArray("<?xml") << "";
+    QTest::addRow("a document") << "x" << "PDF document, the card at 63 mm (*.pdf)" << "x.pdf" << QSize()
+                                << QByteArray("%PDF") << "";
 }
 
 void TstCardTransfer::saveCardAsWritesChosenFormat()
@@ -143,14 +181,15 @@ void TstCardTransfer::saveCardAsWritesChosenFormat()
     QFETCH(QString, name);
     QFETCH(QString, filter);
     QFETCH(QString, written);
-    QFETCH(bool, transparent);
+    QFETCH(QSize, size);
+    QFETCH(QByteArray, starts);
     QFETCH(QString, replying);
     FormFixture f;
     list(f, {17}, 0);
     QTemporaryDir dir;
     QFile mine(dir.filePath(written));
     QVERIFY(replying.isEmpty() || (mine.open(QIODevice::WriteOnly) && mine.write("mine") == 4 && mine.flush()));
-    mine.close(); // Windows refuses to replace a file this test still holds open
+    mine.close(); // Windows replaces no file that is still open
     f.Text2()->setText(dir.path() + u'/');
     f.platform.saveAnswers.append({dir.filePath(name), filter});
     f.platform.questionAnswers.append(replying == QLatin1String("Yes"));
@@ -162,14 +201,24 @@ void TstCardTransfer::saveCardAsWritesChosenFormat()
     QCOMPARE(f.platform.saveSuggestions,
              QStringList{QDir::toNativeSeparators(dir.path() + QStringLiteral("/Card 17.png"))}
                  + QStringList(no ? 1 : 0, mine.fileName()));
-    QCOMPARE(QImage(mine.fileName()).isNull(), no);
-    if (no)
+    if (no) {
+        QVERIFY(QImage(mine.fileName()).isNull()); // still "mine"
         return;
-    QVERIFY(f.platform.saveFilters.constFirst().contains(QStringLiteral("*.bmp")));
+    }
+    QVERIFY(f.platform.saveFilters.constFirst().split(QStringLiteral(";;")).contains(filter));
     QVERIFY(f.platform.messages.isEmpty());
-    const QImage image(dir.filePath(written), transparent ? "PNG" : "BMP");
-    QCOMPARE(image.size(), QSize(71, 96));
-    QCOMPARE(qAlpha(image.pixel(0, 0)), transparent ? 0 : 255);
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(starts));
+    if (size.isValid()) {
+        const QImage image(dir.filePath(written));
+        QCOMPARE(image.size(), size);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), starts == "BM" ? 255 : 0);
+    }
+    // The next time, the type chosen comes first.
+    f.platform.saveAnswers.append({QString(), QString()});
+    transfer(f)->saveCardAsAction()->trigger();
+    QCOMPARE(QFileInfo(f.platform.saveSuggestions.constLast()).suffix(), QFileInfo(filter.chopped(1)).suffix());
 }
 
 void TstCardTransfer::openOutputFolderAndDragFile()
@@ -185,6 +234,12 @@ void TstCardTransfer::openOutputFolderAndDragFile()
     f.Text2()->setText(dir.path() + u'/');
     transfer(f)->openOutputFolderAction()->trigger();
     QCOMPARE(f.platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
+    QCOMPARE(f.platform.messages.size(), 1);
+    // A desktop that opens nothing: the user hears of it, with the folder.
+    f.platform.opensUrls = false;
+    transfer(f)->openOutputFolderAction()->trigger();
+    QCOMPARE(f.platform.messages.size(), 2);
+    QVERIFY(f.platform.messages.constLast().text.contains(QDir::toNativeSeparators(dir.path())));
 
     // A drag hands file managers the entry's own file name.
     list(f, {17}, 0);
@@ -193,6 +248,40 @@ void TstCardTransfer::openOutputFolderAndDragFile()
     const QString dropped = data->urls().constFirst().toLocalFile();
     QCOMPARE(QFileInfo(dropped).fileName(), QStringLiteral("Card 17.png"));
     QCOMPARE(QImage(dropped).size(), QSize(71, 96));
+}
+
+void TstCardTransfer::exportAndPrintLayTheHandOut()
+{
+    FormFixture f;
+    QList<int> ten;
+    for (int n = 1; n <= 10; ++n)
+        ten << n * 5;
+    list(f, ten, -1);
+    QTemporaryDir dir;
+    f.Text2()->setText(dir.path() + u'/');
+    // Nine 63 mm cards to an A4 sheet, or one to a page.
+    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("sheets")), "PDF, A4 sheets with cut marks (*.pdf)"});
+    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("pages.pdf")), "PDF, one card per page at card size (*.pdf)"});
+    transfer(f)->exportPdfAction()->trigger();
+    transfer(f)->exportPdfAction()->trigger();
+    QCOMPARE(f.platform.saveSuggestions.constFirst(), dir.path() + QStringLiteral("/Cards.pdf"));
+    QVERIFY(f.platform.messages.isEmpty());
+    transfer(f)->printAction()->trigger();
+    QCOMPARE(f.platform.printTitles, QStringList{QStringLiteral("Print Drawn Cards")});
+    QCOMPARE(f.platform.printedPages, 2);
+    // A page range chosen in the print dialog prints those pages only.
+    f.platform.printRanges.addPage(2);
+    transfer(f)->printAction()->trigger();
+    QCOMPARE(f.platform.printedPages, 1);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("pdfinfo is not installed (poppler-utils: scripts/install-deps --dev)");
+    for (const auto &[file, pages] : {std::pair{"sheets.pdf", 2}, std::pair{"pages.pdf", 10}}) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {dir.filePath(QLatin1String(file))});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
+    }
 }
 
 // The file goes in a folder of ours that exists when the drag starts; where

@@ -2,14 +2,19 @@
 // display, its output, its files and its exit status.
 #include "cardface/CardImageSet.h"
 #include "core/CardEntry.h"
+#include "export/CardFile.h"
 #include "export/CardExport.h"
+#include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -25,12 +30,15 @@ struct Run {
 
 // typed: on Windows, velmora.com with these arguments as typed in cmd, quotes
 // and all, rather than quoted again by QProcess.
-Run velmora(const QStringList &args, const QString &configHome = QString(), const QString &typed = QString())
+Run velmora(const QStringList &args, const QString &configHome = QString(), const QString &paperLocale = QString(),
+            const QString &typed = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_PAPER", "LANG"})
         env.remove(QLatin1String(name));
+    if (!paperLocale.isEmpty())
+        env.insert(QStringLiteral("LC_PAPER"), paperLocale);
     if (!configHome.isEmpty())
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     p.setProcessEnvironment(env);
@@ -66,10 +74,50 @@ QList<int> cardsOf(const Run &run)
     return numbers;
 }
 
-QByteArray bytes(const QString &path)
+// A helper tool's standard output; fails the test when the tool does.
+QString tool(const QString &name, const QStringList &args)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(name), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        QTest::qFail(qPrintable(name + QStringLiteral(" failed: ") + QString::fromUtf8(p.readAllStandardError())),
+                     __FILE__, __LINE__);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// How far a picture is from the card the renderer draws into the same place
+// (card rectangle in the picture's pixels), both laid on white: the share of
+// pixels, in percent, that no pixel of the drawn card within one pixel
+// matches. Another renderer's edges fall a pixel either way; another card
+// differs in whole shapes.
+double offCard(const QImage &seen, int faceIndex, const QRectF &card)
+{
+    QImage expected(seen.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter p(&expected);
+    p.setRenderHint(QPainter::Antialiasing);
+    CardRenderer::paint(p, card, CardArt::face(faceIndex));
+    p.end();
+    QImage flat(seen.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    p.begin(&flat);
+    p.drawImage(0, 0, seen);
+    p.end();
+    int off = 0;
+    for (int y = 0; y < flat.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
+        for (int x = 0; x < flat.width(); ++x) {
+            int best = 255;
+            for (int ny = qMax(0, y - 1); ny <= qMin(flat.height() - 1, y + 1); ++ny) {
+                const auto *near = reinterpret_cast<const QRgb *>(expected.constScanLine(ny));
+                for (int nx = qMax(0, x - 1); nx <= qMin(flat.width() - 1, x + 1); ++nx)
+                    best = qMin(best, (qAbs(qRed(line[x]) - qRed(near[nx])) + qAbs(qGreen(line[x]) - qGreen(near[nx]))
+                                       + qAbs(qBlue(line[x]) - qBlue(near[nx]))) / 3);
+            }
+            off += best > 40;
+        }
+    }
+    return 100.0 * off / (flat.width() * flat.height());
 }
 
 } // namespace
@@ -84,9 +132,12 @@ private slots:
     void runs_data();
     void runs();
     void qtOptionsAloneOpenTheWindow();
+    void aTerminalGetsTheClipboardsForm();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
+    void drawnFormatsShowTheCardsDrawn_data();
+    void drawnFormatsShowTheCardsDrawn();
     void windowsConsole_data();
     void windowsConsole();
 };
@@ -121,6 +172,10 @@ void TstCommandLine::runs_data()
     bad("a file is no folder", {"--draw", "5", "--save-to", VELMORA_EXE}, "not a folder");
     bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
     bad("a stray argument", {"--draw", "5", "extra"}, "extra");
+    bad("--size above 4096 pixels", {"--draw", "1", "--format", "png", "--size", "4097"}, "16 to 4096");
+    bad("--size is a whole number", {"--draw", "1", "--format", "png", "--size", "71.5"}, "not \"71.5\"");
+    bad("--size is for PNG only", {"--draw", "1", "--format", "pdf", "--size", "100"}, "png only");
+    bad("--pdf-layout is for PDF only", {"--draw", "1", "--pdf-layout", "card"}, "pdf only");
     QTest::addRow("Qt's options beside --draw change nothing, even a platform that cannot start")
         << QStringList{"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"} << 0 << 3 << QString();
     QTest::addRow("--help lists the exit codes") << QStringList{"--help"} << 0 << -1 << "2 bad arguments, 3 a file";
@@ -161,6 +216,27 @@ void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the 
     QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
 }
 
+// A pipe gets the tab form (every other test reads one); a terminal, the
+// form people read: script(1) gives the program one.
+void TstCommandLine::aTerminalGetsTheClipboardsForm()
+{
+#ifdef Q_OS_WIN
+    QSKIP("script(1) makes the terminal here; Windows has none to hand");
+#else
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("script(1) (util-linux) is not installed");
+    QProcess p;
+    p.start(script, {"-qec", QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)), "/dev/null"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 52);
+    for (const QString &line : lines)
+        QCOMPARE(line, CardEntry::textWithName(line.section(u' ', 1, 1).toInt()));
+#endif
+}
+
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()
 {
     QTest::addColumn<QStringList>("extra");
@@ -189,10 +265,10 @@ void TstCommandLine::saveToWritesWhatSaveAllWrites()
     f.form().exporter().PushButton1_Click();
     for (int n : numbers) {
         const QString name = CardEntry::text(n) + suffix;
-        const QByteArray written = bytes(cli.filePath(name));
+        const QByteArray written = TestFiles::read(cli.filePath(name));
         QVERIFY2(!written.isEmpty(), qPrintable(name));
         if (suffix == QLatin1String(".bmp")) {
-            QCOMPARE(written, bytes(window.filePath(name)));
+            QCOMPARE(written, TestFiles::read(window.filePath(name)));
         } else {
             const QImage png = QImage::fromData(written, "PNG");
             QCOMPARE(qAlpha(png.pixel(0, 0)), 0); // the corner stays clear; on white it is the bitmap
@@ -206,8 +282,8 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
 {
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("full"));
-    QDir().mkpath(folder);
-    if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) != 0)
+    const TestFiles::SmallDisk disk(folder);
+    if (!disk.mounted())
         QSKIP("cannot mount a small tmpfs here (needs root and mount permission)");
     const Run run = velmora({"--draw", "52", "--save-to", folder});
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -217,7 +293,6 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
     for (const QString &name : files)
         if (QFileInfo(folder + u'/' + name).size() == QFileInfo(base.filePath(QStringLiteral("whole.bmp"))).size())
             whole << name;
-    QProcess::execute(QStringLiteral("umount"), {folder});
 
     QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.error.startsWith(QStringLiteral("velmora: Cannot write ")) && run.error.count(u'\n') == 1,
@@ -232,6 +307,94 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
     QStringList sorted = files;
     sorted.sort();
     QCOMPARE(sorted, printed);
+}
+
+void TstCommandLine::drawnFormatsShowTheCardsDrawn_data()
+{
+    QTest::addColumn<QStringList>("format");
+    QTest::addColumn<QString>("paperLocale");
+    QTest::addColumn<QString>("paper"); // for a PDF: what pdfinfo names the pages
+    QTest::addColumn<int>("count");
+    QTest::addRow("--size 710: PNGs of 710 x 960") << QStringList{"png", "--size", "710"} << "" << "" << 5;
+    // Every face, so that each clipped shape of the figures is seen.
+    if (CardFile::svgAvailable())
+        QTest::addRow("SVG renders elsewhere as the card") << QStringList{"svg"} << "" << "" << 52;
+    QTest::addRow("PDF on A4 sheets, no pictures in it") << QStringList{"pdf"} << "de_DE.UTF-8" << "(A4)" << 5;
+    QTest::addRow("PDF on Letter where the locale prints on it") << QStringList{"pdf"} << "en_US.UTF-8" << "(letter)" << 5;
+    QTest::addRow("PDF one card per page, at card size") << QStringList{"pdf", "--pdf-layout", "card"} << ""
+                                                        << "179 x 241 pts" << 5;
+}
+
+void TstCommandLine::drawnFormatsShowTheCardsDrawn()
+{
+    QFETCH(QStringList, format);
+    QFETCH(QString, paperLocale);
+    QFETCH(QString, paper);
+    QFETCH(int, count);
+    const QString kind = format.constFirst();
+    for (const char *needed : {"pdfinfo", "pdfimages", "pdftoppm", "rsvg-convert"})
+        if (QStandardPaths::findExecutable(QLatin1String(needed)).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed (poppler-utils, librsvg2-bin: "
+                                            "scripts/install-deps --dev)").arg(QLatin1String(needed))));
+    QTemporaryDir out;
+    const Run run = velmora(QStringList{"--draw", QString::number(count), "--save-to", out.path(), "--format"} + format,
+                            QString(), paperLocale);
+    QCOMPARE(run.exitCode, 0);
+    const QList<int> cards = cardsOf(run);
+    QCOMPARE(cards.size(), count);
+
+    if (kind != QLatin1String("pdf")) {
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), count);
+        for (int n : cards) {
+            const QString file = out.filePath(CardEntry::text(n) + u'.' + kind);
+            QImage seen(file, "PNG");
+            if (kind == QLatin1String("svg")) {
+                const QString png = out.filePath(QStringLiteral("rendered.png"));
+                tool(QStringLiteral("rsvg-convert"), {"-w", "284", "-o", png, file});
+                seen = QImage(png);
+            }
+            QCOMPARE(seen.size(), kind == QLatin1String("png") ? QSize(710, 960) : QSize(284, 384));
+            const double off = offCard(seen, n - 1, QRectF(QPointF(0, 0), seen.size()));
+            QVERIFY2(off < 1.0, qPrintable(QStringLiteral("%1 is %2% off").arg(file).arg(off)));
+        }
+        return;
+    }
+
+    const QString pdf = out.filePath(QStringLiteral("Cards.pdf"));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("Cards.pdf")});
+    const QString info = tool(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*") + QRegularExpression::escape(paper))),
+             qPrintable(info));
+    const bool sheets = format.size() == 1;
+    QVERIFY2(info.contains(QRegularExpression(sheets ? QStringLiteral("Pages: +1\n") : QStringLiteral("Pages: +5\n"))),
+             qPrintable(info));
+    // Only the two heading lines: not one picture anywhere in the document.
+    QCOMPARE(tool(QStringLiteral("pdfimages"), {"-list", pdf}).trimmed().count(u'\n'), 1);
+
+    // Each card at 300 dpi where the page puts it, in draw order: on sheets a
+    // centred grid of 63 mm cards; alone, the card fills its page.
+    const auto points = QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts")).match(info);
+    const QSizeF pageMm(points.captured(1).toDouble() * 25.4 / 72, points.captured(2).toDouble() * 25.4 / 72);
+    const QSizeF cardMm = sheets ? QSizeF(63, 63.0 * 96 / 71) : pageMm;
+    const int columns = int((pageMm.width() - 5) / cardMm.width()) + (sheets ? 0 : 1);
+    const int rows = int((pageMm.height() - 5) / cardMm.height()) + (sheets ? 0 : 1);
+    const QPointF gridMm((pageMm.width() - columns * cardMm.width()) / 2, (pageMm.height() - rows * cardMm.height()) / 2);
+    const qreal px = 300 / 25.4;
+    for (int i = 0; i < cards.size(); ++i) {
+        const int slot = sheets ? i : 0;
+        const QRectF card(QPointF(gridMm.x() + slot % columns * cardMm.width(), gridMm.y() + slot / columns * cardMm.height()) * px,
+                          cardMm * px);
+        const QRect crop = card.toRect();
+        const QString prefix = out.filePath(QStringLiteral("page%1").arg(i));
+        const QString page = QString::number(sheets ? 1 : i + 1);
+        tool(QStringLiteral("pdftoppm"), {"-r", "300", "-f", page, "-l", page, "-x", QString::number(crop.x()), "-y",
+                                          QString::number(crop.y()), "-W", QString::number(crop.width()), "-H",
+                                          QString::number(crop.height()), "-png", "-singlefile", pdf, prefix});
+        const QImage seen(prefix + QStringLiteral(".png"));
+        QVERIFY(!seen.isNull());
+        const double off = offCard(seen, cards.at(i) - 1, card.translated(-crop.topLeft()));
+        QVERIFY2(off < 1.0, qPrintable(QStringLiteral("card %1 is %2% off").arg(i).arg(off)));
+    }
 }
 
 void TstCommandLine::windowsConsole_data()
@@ -261,7 +424,7 @@ void TstCommandLine::windowsConsole()
     QFETCH(QString, says);
     QTemporaryDir folder;
     typed.replace(QLatin1String("%1"), QDir::toNativeSeparators(folder.path()));
-    const Run run = velmora({}, QString(), typed);
+    const Run run = velmora({}, QString(), QString(), typed);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.lines.join(u'\n') + run.error).contains(says), qPrintable(run.error));
     if (cards >= 0)

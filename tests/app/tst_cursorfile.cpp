@@ -3,6 +3,7 @@
 #include "app/CursorFile.h"
 #include "core/LittleEndian.h"
 #include "tests/app/CursorBytes.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -48,7 +49,7 @@ void TestCursorFile::cursorFileGivesItsHotspot()
 
     QTemporaryDir folder;
     const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(CursorBytes::write(path, bytes));
+    QVERIFY(TestFiles::write(path, bytes));
     const auto cursor = CursorFile::load(path);
     QVERIFY(cursor);
     QCOMPARE(cursor->shape(), Qt::BitmapCursor);
@@ -116,7 +117,7 @@ void TestCursorFile::brokenCursorFileGivesNoCursor()
     QVERIFY(!CursorFile::parse(bytes));
     QTemporaryDir folder;
     const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(CursorBytes::write(path, bytes));
+    QVERIFY(TestFiles::write(path, bytes));
     QVERIFY(!CursorFile::load(path));
 }
 

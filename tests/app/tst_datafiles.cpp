@@ -6,8 +6,9 @@
 #include "app/SkinFramework.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
@@ -24,13 +25,6 @@ namespace {
 bool isFile(const QString &path)
 {
     return QFileInfo(path).isFile();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -137,11 +131,11 @@ void TestDataFiles::firstFolderHoldingTheFileWins()
     QFETCH(QString, expected);
 
     for (const QString &where : files)
-        QVERIFY(writeFile(place(where) + '/' + name, where.toUtf8()));
+        QVERIFY(TestFiles::write(place(where) + '/' + name, where.toUtf8()));
     for (const QString &where : folders)
         QVERIFY(QDir().mkpath(place(where) + '/' + name));
     // A stray file named like the skin but not in x must not be taken for it.
-    QVERIFY(writeFile(programFolder() + "/o.cjs", "stray"));
+    QVERIFY(TestFiles::write(programFolder() + "/o.cjs", "stray"));
 
     const QString found = DataFiles::locate(name, DataFiles::searchFolders(programFolder()), isFile);
     QCOMPARE(found, expected.isEmpty() ? QString() : place(expected) + '/' + name);
@@ -157,8 +151,8 @@ void TestDataFiles::installedWindowTakesItsFilesFromTheDataFolders()
     Form1::setProgramFolderForTesting(QString());
     QFile cursor(QStringLiteral(VELMORA_SOURCE_DIR "/app/icons/HAND-M.CUR"));
     QVERIFY(cursor.open(QIODevice::ReadOnly));
-    QVERIFY(writeFile(place("system") + "/HAND-M.CUR", cursor.readAll()));
-    QVERIFY(writeFile(place("user") + "/x/o.cjs", "QPushButton { color: rgb(1, 2, 3); }\n"));
+    QVERIFY(TestFiles::write(place("system") + "/HAND-M.CUR", cursor.readAll()));
+    QVERIFY(TestFiles::write(place("user") + "/x/o.cjs", "QPushButton { color: rgb(1, 2, 3); }\n"));
     QVERIFY(!QFileInfo::exists(Form1::programFolder() + "/HAND-M.CUR"));
     QVERIFY(!QFileInfo::exists(Form1::programFolder() + "/x/o.cjs"));
 

@@ -1,6 +1,6 @@
 // The main window: laid out as designed, and its handlers meeting correctly.
 #include "tests/support/FormFixture.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "tests/support/TestSettings.h"
 
 #include <QGroupBox>

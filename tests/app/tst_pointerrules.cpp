@@ -6,8 +6,9 @@
 #include "app/PointerRules.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QDir>
@@ -236,7 +237,7 @@ void TestPointerRules::controlsCannotTakeTheirOwnPointerBack()
 void TestPointerRules::handFileBesideTheProgramIsTheHand()
 {
     QTemporaryDir folder;
-    QVERIFY(CursorBytes::write(folder.filePath("HAND-M.CUR"), CursorBytes::cursor(32, QPoint(12, 2))));
+    QVERIFY(TestFiles::write(folder.filePath("HAND-M.CUR"), CursorBytes::cursor(32, QPoint(12, 2))));
     auto window = start(folder.path());
     QVERIFY(window);
     Form1 &form = window->form;
@@ -270,7 +271,7 @@ void TestPointerRules::brokenHandFileStartsWithoutTheHand()
     QFETCH(bool, directory);
     QTemporaryDir folder;
     const QString path = folder.filePath("HAND-M.CUR");
-    QVERIFY(directory ? QDir().mkdir(path) : CursorBytes::write(path, bytes));
+    QVERIFY(directory ? QDir().mkdir(path) : TestFiles::write(path, bytes));
 
     auto window = start(folder.path());
     QVERIFY(window);

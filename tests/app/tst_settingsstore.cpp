@@ -1,15 +1,15 @@
 #include "export/AddFolder.h"
 #include "app/Form1.h"
 #include "tests/support/FormFixture.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "core/IniFormat.h"
 #include "core/SettingsStore.h"
 #include "tests/support/PosixFiles.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,18 +26,6 @@ const QStringList placementKeys = {QStringLiteral("Left"), QStringLiteral("Top")
 QString storedOnDisk(const QString &key, bool *present = nullptr)
 {
     return TestSettings::readUserValue(key, present);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 void writeUserStore(const QMap<QString, QString> &values)
@@ -72,10 +60,6 @@ private slots:
     void settingsFileNotSafeToUse();
     void linkToRegularFileIsFollowed();
     void lastCopyToWriteWins();
-    void cleanup();
-
-private:
-    QString m_mountPoint;
 };
 
 void TestSettingsStore::initTestCase()
@@ -222,19 +206,14 @@ void TestSettingsStore::corruptedFileStartsWithDefaults()
 // unwritable folder here.
 void TestSettingsStore::unwritableStoreWarnsOnceAndKeepsWorking()
 {
-    static QTemporaryDir base;
-    m_mountPoint = base.filePath(QStringLiteral("readonly"));
-    QDir().mkpath(m_mountPoint);
-    QProcess mount;
-    mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=64k,ro"), QStringLiteral("tmpfs"), m_mountPoint});
-    if (!mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0) {
-        m_mountPoint.clear();
+    QTemporaryDir base;
+    const QString mountPoint = base.filePath(QStringLiteral("readonly"));
+    const TestFiles::SmallDisk disk(mountPoint, QStringLiteral("size=64k,ro"));
+    if (!disk.mounted())
         QSKIP("cannot mount a read-only tmpfs here (needs root and mount permission)");
-    }
 
     FakePlatform platform;
-    SettingsStore store(m_mountPoint + QStringLiteral("/Quenlow.conf"));
+    SettingsStore store(mountPoint + QStringLiteral("/Quenlow.conf"));
     RandomSource random;
     {
         Form1 form(store, random);
@@ -256,12 +235,12 @@ void TestSettingsStore::unwritableStoreWarnsOnceAndKeepsWorking()
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages[0].title, QStringLiteral("Velmora"));
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
-        QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(m_mountPoint)),
+        QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(mountPoint)),
                  qPrintable(platform.messages[0].text));
         form.close();
     }
     QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(!QFile::exists(m_mountPoint + QStringLiteral("/Quenlow.conf")));
+    QVERIFY(!QFile::exists(mountPoint + QStringLiteral("/Quenlow.conf")));
 }
 
 // Values a person typed into the file, or the field, read and write back
@@ -283,21 +262,21 @@ void TestSettingsStore::handWrittenValuesComeBackVerbatim()
     QFETCH(QString, value);
     writeUserStore({{key, value}});
     const bool file = TestSettings::storeIsAFile();
-    const QByteArray before = file ? fileBytes(TestSettings::userSettingsFile()) : QByteArray();
+    const QByteArray before = file ? TestFiles::read(TestSettings::userSettingsFile()) : QByteArray();
 
     FormFixture f;
     QLineEdit *field = key == countKey ? f.Text1() : f.Text2();
     QCOMPARE(field->text(), value);
     QCOMPARE(storedOnDisk(key), value);
     if (file)
-        QVERIFY(fileBytes(TestSettings::userSettingsFile()).contains(before.mid(10))); // the line itself, unchanged
+        QVERIFY(TestFiles::read(TestSettings::userSettingsFile()).contains(before.mid(10))); // the line itself, unchanged
 
     // An edit writes the whole value back as it stands, in a file any INI
     // reader understands.
     field->setText(value + u'x');
     QCOMPARE(storedOnDisk(key), value + u'x');
     if (file) {
-        QVERIFY(fileBytes(TestSettings::userSettingsFile()).startsWith("[Velmora]\n"));
+        QVERIFY(TestFiles::read(TestSettings::userSettingsFile()).startsWith("[Velmora]\n"));
         SettingsStore later(TestSettings::userSettingsFile());
         QCOMPARE(later.get(key, QStringLiteral("missing")), value + u'x');
     }
@@ -367,12 +346,12 @@ void TestSettingsStore::settingsFileNotSafeToUse()
     } else if (kind == QLatin1String("fifo")) {
         QVERIFY(PosixFiles::makeFifo(made));
     } else if (kind == QLatin1String("big")) {
-        QVERIFY(writeBytes(made, "[Velmora]\nNumber Of Cards=9\n;" + QByteArray(IniFormat::maximumFileSize, 'x')));
+        QVERIFY(TestFiles::write(made, "[Velmora]\nNumber Of Cards=9\n;" + QByteArray(IniFormat::maximumFileSize, 'x')));
     } else {
         QVERIFY(QDir().mkpath(made));
     }
     // Only a regular file is read: opening a FIFO would wait here.
-    const auto content = [&] { return QFileInfo(file).isFile() ? fileBytes(file) : QByteArray(); };
+    const auto content = [&] { return QFileInfo(file).isFile() ? TestFiles::read(file) : QByteArray(); };
     const QByteArray before = content();
     const auto cleanUp = qScopeGuard([&] {
         QFile::remove(made);
@@ -411,7 +390,7 @@ void TestSettingsStore::linkToRegularFileIsFollowed()
     const QString file = TestSettings::userSettingsFile();
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("Quenlow.conf"));
-    QVERIFY(writeBytes(target, "[Velmora]\nNumber Of Cards=9\n"));
+    QVERIFY(TestFiles::write(target, "[Velmora]\nNumber Of Cards=9\n"));
     QVERIFY(QFile::link(target, file));
     const auto cleanUp = qScopeGuard([&] { QFile::remove(file); });
 
@@ -421,7 +400,7 @@ void TestSettingsStore::linkToRegularFileIsFollowed()
         QVERIFY(store.set(countKey, QStringLiteral("17")));
     }
     QVERIFY(QFileInfo(file).isSymLink());
-    QVERIFY(fileBytes(target).contains("Number Of Cards=17"));
+    QVERIFY(TestFiles::read(target).contains("Number Of Cards=17"));
 }
 
 // Two copies running: the one that writes last leaves its value, also when
@@ -442,21 +421,13 @@ void TestSettingsStore::lastCopyToWriteWins()
     QCOMPARE(PosixFiles::inode(file), written);
 
     // The other copy closes: its own placement and a count of its own.
-    QVERIFY(writeBytes(file, "[Velmora]\nLeft=30000\nTop=300\nNumber Of Cards=9\n"));
+    QVERIFY(TestFiles::write(file, "[Velmora]\nLeft=30000\nTop=300\nNumber Of Cards=9\n"));
     QVERIFY(mine.set(QStringLiteral("Left"), QStringLiteral("1500")));
     QCOMPARE(storedOnDisk(QStringLiteral("Left")), QStringLiteral("1500"));
     // What the other copy wrote and this one did not change stays.
     QCOMPARE(storedOnDisk(countKey), QStringLiteral("9"));
     QCOMPARE(storedOnDisk(QStringLiteral("Top")), QStringLiteral("300"));
     QVERIFY(!mine.hasWriteFailed());
-}
-
-void TestSettingsStore::cleanup()
-{
-    if (!m_mountPoint.isEmpty()) {
-        QProcess::execute(QStringLiteral("umount"), {m_mountPoint});
-        m_mountPoint.clear();
-    }
 }
 
 QTEST_MAIN(TestSettingsStore)

@@ -6,8 +6,9 @@
 #include "core/SettingsStore.h"
 #include "app/SkinFramework.h"
 #include "tests/support/PosixFiles.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 #include "ui_Form1.h"
 
 #include <QApplication>
@@ -44,12 +45,6 @@ QList<QColor> backgrounds(Form1 &form)
     return colours;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 const QByteArray simpleSheet = "QPushButton#PushButton2 { color: rgb(10, 120, 200); }\n";
 
 // Builds a folder from lines such as "dir x", "file x/o.cjs", "link x/o.cjs
@@ -63,7 +58,7 @@ bool build(const QString &root, const QStringList &entries)
         if (words.at(0) == QLatin1String("dir"))
             ok = QDir().mkpath(path);
         else if (words.at(0) == QLatin1String("file"))
-            ok = writeFile(path, simpleSheet);
+            ok = TestFiles::write(path, simpleSheet);
         else if (words.at(0) == QLatin1String("link"))
             ok = QFile::link(words.at(2), path);
         else if (words.at(0) == QLatin1String("fifo"))
@@ -256,7 +251,7 @@ void TestSkin::textSkinIsPutOnTheWindow()
 {
     QTemporaryDir folder;
     QVERIFY(build(folder.path(), {"dir x"}));
-    QVERIFY(writeFile(folder.filePath("x/o.cjs"),
+    QVERIFY(TestFiles::write(folder.filePath("x/o.cjs"),
                       "QPushButton#PushButton2 { color: rgb(10, 120, 200); }\n"
                       "QGroupBox { background: rgb(250, 240, 220); }\n"));
     auto window = start(folder.path());
@@ -296,7 +291,7 @@ void TestSkin::brokenSkinStillStartsAWorkingWindow()
     QFETCH(bool, usable);
     QTemporaryDir folder;
     QVERIFY(build(folder.path(), {"dir x"}));
-    QVERIFY(writeFile(folder.filePath("x/o.cjs"), bytes));
+    QVERIFY(TestFiles::write(folder.filePath("x/o.cjs"), bytes));
 
     auto window = start(folder.path());
     QVERIFY(window);
@@ -385,7 +380,7 @@ void TestSkin::skinNamingNoRegularFileIsSetAside()
     url.replace("%1", folder.path());
     reached.replace("%1", folder.path());
     const QByteArray sheet = "QPushButton { background-image: " + url.toUtf8() + "; }\n";
-    QVERIFY(writeFile(folder.filePath("x/o.cjs"), sheet));
+    QVERIFY(TestFiles::write(folder.filePath("x/o.cjs"), sheet));
 
     auto window = start(folder.path());
     QVERIFY(window);

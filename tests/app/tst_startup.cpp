@@ -1,7 +1,7 @@
 // The small shared routines of start-up: the home-page roll, the file test and
 // where the window is placed.
 #include "tests/support/FakePlatform.h"
-#include "app/Startup.h"
+#include "app/MainModule.h"
 #include "core/RandomSource.h"
 
 #include <QDir>

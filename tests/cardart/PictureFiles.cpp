@@ -1,7 +1,6 @@
 #include "tests/cardart/PictureFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace PictureFiles {
 
@@ -25,14 +24,6 @@ bool hasTransparentGround(const QString &file)
 {
     return file == QLatin1String("mark_o.gif") || file == QLatin1String("mark_x.gif")
         || file == QLatin1String("back01.gif");
-}
-
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
 }
 
 } // namespace PictureFiles

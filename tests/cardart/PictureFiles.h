@@ -2,6 +2,7 @@
 
 #include "cardface/PictureNames.h"
 #include "core/LittleEndian.h"
+#include "tests/support/TestFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,6 +31,6 @@ QStringList cardSized();
 // as opposed to only the pixels that round off the corners.
 bool hasTransparentGround(const QString &file);
 
-QByteArray read(const QString &path);
+using TestFiles::read;
 
 } // namespace PictureFiles

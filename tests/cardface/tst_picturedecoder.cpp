@@ -4,6 +4,7 @@
 #include "cardface/CardImageSet.h"
 #include "cardface/PictureNames.h"
 #include "cardface/PictureDecoder.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -20,9 +21,7 @@ private slots:
     // 32-pixel picture, whose corners then come out black.
     void decodesTheIconAsItsPngsShowIt()
     {
-        QFile f(QStringLiteral(VELMORA_ICONS "/velmora.ico"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QList<QImage> ours = PictureDecoder::decodeIconFile(f.readAll());
+        const QList<QImage> ours = PictureDecoder::decodeIconFile(TestFiles::read(VELMORA_ICONS "/velmora.ico"));
         const QList<int> sizes{32, 48, 128, 256};
         QCOMPARE(ours.size(), sizes.size());
         for (int i = 0; i < sizes.size(); ++i) {
@@ -51,11 +50,10 @@ private slots:
 
     void decodesTheCursorAsQtDoes()
     {
-        QFile f(QStringLiteral(VELMORA_ICONS "/HAND-M.CUR"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QList<QImage> ours = PictureDecoder::decodeIconFile(f.readAll());
+        const QString path = QStringLiteral(VELMORA_ICONS "/HAND-M.CUR");
+        const QList<QImage> ours = PictureDecoder::decodeIconFile(TestFiles::read(path));
         QCOMPARE(ours.size(), 1);
-        QImageReader reader(f.fileName(), "cur");
+        QImageReader reader(path, "cur");
         const QImage qt = reader.read();
         QVERIFY2(!qt.isNull(), qPrintable(reader.errorString()));
         expectSamePixels(ours.first(), qt);
@@ -76,7 +74,8 @@ private slots:
     void damagedDataIsRefusedOrRead()
     {
         QFETCH(QString, name);
-        const QByteArray whole = bytesOf(name);
+        const QByteArray whole = TestFiles::read(CardImageSet::resourcePath(name));
+        QVERIFY(!whole.isEmpty());
         const bool bitmap = PictureNames::isBitmap(name);
         const auto decode = [bitmap](const QByteArray &d) {
             return bitmap ? PictureDecoder::decodeBmp(d) : PictureDecoder::decodeGif(d);
@@ -126,14 +125,6 @@ private:
         for (int y = 0; y < a.height(); ++y)
             QVERIFY2(memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) == 0,
                      qPrintable(QStringLiteral("row %1 differs").arg(y)));
-    }
-
-    static QByteArray bytesOf(const QString &name)
-    {
-        QFile file(CardImageSet::resourcePath(name));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot open %s", qPrintable(file.fileName()));
-        return file.readAll();
     }
 };
 

@@ -3,7 +3,7 @@
 #include "tests/support/FormFixture.h"
 #include "core/Guard.h"
 #include "tests/support/TestSettings.h"
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -210,19 +210,17 @@ void TestCardDraw::countWithoutLoopBoundListsNothing()
 void TestCardDraw::countAboveTheDeckStopsWhenEveryCardIsListed_data()
 {
     QTest::addColumn<QString>("count");
-    QTest::addColumn<int>("progressReports");
 
-    QTest::addRow("60: 52 cards, then one report") << "60" << 0;
+    QTest::addRow("60: 52 cards, then one report") << "60";
     // The progress value reads the count as the loop does, so a count beyond
     // 16 bits costs no report per card.
-    QTest::addRow("1e9: 52 cards, then one report") << "1e9" << 0;
-    QTest::addRow("40000: 52 cards, then one report") << "40000" << 0;
+    QTest::addRow("1e9: 52 cards, then one report") << "1e9";
+    QTest::addRow("40000: 52 cards, then one report") << "40000";
 }
 
 void TestCardDraw::countAboveTheDeckStopsWhenEveryCardIsListed()
 {
     QFETCH(QString, count);
-    QFETCH(int, progressReports);
 
     FormFixture f;
     f.Text1()->setText(count);
@@ -232,19 +230,9 @@ void TestCardDraw::countAboveTheDeckStopsWhenEveryCardIsListed()
     QCOMPARE(listed.size(), 52);
     QVERIFY(allDistinct(listed));
 
-    int noCardLeft = 0;
-    int at104 = 0;
-    for (const auto &m : std::as_const(f.platform.messages)) {
-        if (m.text.contains(QStringLiteral("No card left"))) {
-            ++noCardLeft;
-            QCOMPARE(reportLine(m.text), 108);
-        } else {
-            QCOMPARE(reportLine(m.text), 104);
-            ++at104;
-        }
-    }
-    QCOMPARE(noCardLeft, 1);
-    QCOMPARE(at104, progressReports);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.platform.messages[0].text.contains(QStringLiteral("No card left")));
+    QCOMPARE(reportLine(f.platform.messages[0].text), 108);
     QCOMPARE(f.List1()->currentRow(), 0);
     QCOMPARE(f.ProgressBar1()->value(), 0);
 }

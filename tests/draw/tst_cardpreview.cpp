@@ -4,7 +4,7 @@
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "tests/support/FormFixture.h"
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 #include "tests/support/TestSettings.h"
 
 #include <QLabel>
@@ -125,6 +125,7 @@ private slots:
         QTest::addRow("one word") << QStringLiteral("Card");
         QTest::addRow("a second word that is no number") << QStringLiteral("Card x");
         QTest::addRow("a number beyond 16 bits") << QStringLiteral("Card 99999");
+        QTest::addRow("a number that is no card of the deck") << QStringLiteral("Card 53");
     }
 
     void anEntryThatIsNoCardIsIgnored()

@@ -58,29 +58,15 @@ void TestCountEntry::checkedWhenFocusMovesAway_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
 
+    // What is a number at all is tst_numbertext's table; these rows take each
+    // outcome of the field's check once, and its edges.
     QTest::addRow("empty is not numeric") << "" << notNumeric << notNumericTitle;
-    QTest::addRow("blanks only are not numeric") << "   " << notNumeric << notNumericTitle;
-    QTest::addRow("12abc is not numeric") << "12abc" << notNumeric << notNumericTitle;
     QTest::addRow("53 is above the limit") << "53" << aboveLimit << appTitle;
     QTest::addRow("52.6 rounds to 53, above the limit") << "52.6" << aboveLimit << appTitle;
-    QTest::addRow("100000 is above the limit, not an overflow") << "100000" << aboveLimit << appTitle;
-    QTest::addRow("1e3 is above the limit") << "1e3" << aboveLimit << appTitle;
-    QTest::addRow("1e30 beyond any integer is above the limit") << "1e30" << aboveLimit << appTitle;
-    QTest::addRow("1e400 beyond double is above the limit") << "1e400" << aboveLimit << appTitle;
+    QTest::addRow("1e400 beyond double is above the limit, not an overflow") << "1e400" << aboveLimit << appTitle;
     QTest::addRow("52.5 rounds to 52 and is accepted") << "52.5" << "" << "";
-    QTest::addRow("52 is accepted") << "52" << "" << "";
     QTest::addRow("0 is accepted") << "0" << "" << "";
-    QTest::addRow("-5 is accepted") << "-5" << "" << "";
     QTest::addRow("-1e400 far below zero is accepted") << "-1e400" << "" << "";
-    QTest::addRow("1e1 is accepted") << "1e1" << "" << "";
-    QTest::addRow("blanks around 7 are accepted") << " 7 " << "" << "";
-    QTest::addRow("NaN is not numeric") << "NaN" << notNumeric << notNumericTitle;
-    QTest::addRow("inf is not numeric") << "inf" << notNumeric << notNumericTitle;
-    QTest::addRow("--5 is not numeric") << "--5" << notNumeric << notNumericTitle;
-    QTest::addRow("0x10 is not numeric") << "0x10" << notNumeric << notNumericTitle;
-    QTest::addRow("Arabic-Indic digit is not numeric") << QStringLiteral("\u0663") << notNumeric << notNumericTitle;
-    QTest::addRow("control character is not numeric") << QStringLiteral("5\u0007") << notNumeric << notNumericTitle;
-    QTest::addRow("30000 nines are above the limit") << QString(30000, u'9') << aboveLimit << appTitle;
 }
 
 void TestCountEntry::checkedWhenFocusMovesAway()

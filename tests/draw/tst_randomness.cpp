@@ -1,13 +1,12 @@
 #include "draw/CardDraw.h"
 #include "tests/support/FormFixture.h"
 #include "core/RandomSource.h"
+#include "tests/support/FakePlatform.h"
 #include "tests/support/TestSettings.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <array>
-#include <cmath>
 #include <vector>
 
 // Chi-square tests of the draw. Thresholds sit near a tail probability of
@@ -44,7 +43,7 @@ private slots:
     void initTestCase();
     void fixedStateGivesKnownOutput();
     void reseedIsAPureFunctionOfStateAndValue();
-    void frozenClockStillGivesWholeIndexesBelowTheBound();
+    void knownStateGivesKnownDraw();
     void statisticRejectsBrokenDraws();
     void oneCardDrawIsUniform_data();
     void oneCardDrawIsUniform();
@@ -97,19 +96,26 @@ void TestRandomness::reseedIsAPureFunctionOfStateAndValue()
     QVERIFY(second != first);
 }
 
-// With the clock frozen every call reseeds with the same value. The index must
-// still be a whole number below its bound, also for a bound that uses every
-// bit of the single-precision value; that such calls never restart the
-// sequence is what the frozen-clock rows of the uniformity tests show.
-void TestRandomness::frozenClockStillGivesWholeIndexesBelowTheBound()
+// As a shuffle is checked against known output: a known generator state and
+// clock give a known draw, the same through the window's button as without a
+// window, since both take the one draw rule.
+void TestRandomness::knownStateGivesKnownDraw()
 {
+    const QList<qint16> expected{34, 8,  1,  38, 14, 7,  6,  13, 31, 5,  46, 40, 21, 11, 28, 29, 16, 4,
+                                 20, 50, 48, 24, 44, 35, 47, 23, 19, 49, 3,  43, 51, 30, 10, 18, 15, 36,
+                                 22, 27, 12, 17, 39, 41, 42, 9,  45, 2,  52, 25, 32, 26, 33, 37};
     FormFixture f;
     f.platform.clock = 1234.5f;
-    const qint32 n = 1 << 24;
-    for (int i = 0; i < 2000; ++i) {
-        const double index = f.form().draw().RandomIndex(n);
-        QVERIFY(index >= 0 && index < n && index == std::floor(index));
-    }
+    f.random = RandomSource({1, 2, 3, 4});
+    f.Text1()->setText(QStringLiteral("52"));
+    f.form().draw().PushButton2_Click();
+    QList<qint16> listed;
+    for (int i = 0; i < f.List1()->count(); ++i)
+        listed.append(qint16(cardOf(f.List1()->item(i)->text())));
+    QCOMPARE(listed, expected);
+
+    RandomSource again({1, 2, 3, 4});
+    QCOMPARE(CardDraw::drawCardNumbers(again, deck), expected);
 }
 
 // The statistic itself must be able to fail: draws that repeat, leave out a
@@ -154,6 +160,7 @@ void TestRandomness::oneCardDrawIsUniform()
 
     FormFixture f;
     f.platform.processEvents = false;
+    f.platform.clockStep = frozenClock ? 0 : 1.0f / 64;
     f.Text1()->setText(QStringLiteral("1"));
     const int draws = 52 * 2000;
 
@@ -163,8 +170,6 @@ void TestRandomness::oneCardDrawIsUniform()
     std::vector<int> pairs(deck * deck, 0);
     int previous = -1;
     for (int i = 0; i < draws; ++i) {
-        if (!frozenClock)
-            f.platform.clock += 1.0f / 64;
         f.form().draw().PushButton2_Click();
         QCOMPARE(f.List1()->count(), 1);
         const int card = cardOf(f.List1()->item(0)->text()) - 1;
@@ -190,35 +195,26 @@ void TestRandomness::everyPositionOfAFullDrawIsUniform_data()
     QTest::addRow("clock advancing") << false;
 }
 
-// Full draws with the handler's own rule (draw with RandomIndex until a card
-// not yet listed comes up), each card's position counted: every card must be
-// equally likely at every position. The list itself is left out because its
-// text scans would make enough shuffles take minutes.
+// Full draws by the program's own rule, each card's position counted: every
+// card must be equally likely at every position. The draw without a list, as
+// the list's text scans would make enough shuffles take minutes.
 void TestRandomness::everyPositionOfAFullDrawIsUniform()
 {
     QFETCH(bool, frozenClock);
 
-    FormFixture f;
-    CardDraw &draw = f.form().draw();
+    FakePlatform platform;
+    platform.clockStep = frozenClock ? 0 : 1.0f / 64;
+    RandomSource random;
     const int shuffles = 40000;
 
     QElapsedTimer timer;
     timer.start();
     std::vector<int> atPosition(deck * deck, 0);
     for (int s = 0; s < shuffles; ++s) {
-        std::array<bool, deck> listed{};
+        const QList<qint16> order = CardDraw::drawCardNumbers(random, deck);
         for (int position = 0; position < deck; ++position) {
-            int card = 0;
-            int tries = 0;
-            do {
-                if (!frozenClock)
-                    f.platform.clock += 1.0f / 64;
-                card = int(draw.RandomIndex(deck));
-                // A fair draw needs 52 tries on average for the last card.
-                if (++tries > 100000)
-                    QFAIL("the generator never reached a free card");
-            } while (listed[card]);
-            listed[card] = true;
+            const int card = order.at(position) - 1;
+            QVERIFY(card >= 0 && card < deck);
             ++atPosition[card * deck + position];
         }
     }

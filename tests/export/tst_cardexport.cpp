@@ -9,6 +9,7 @@
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "export/OutputFolder.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
 
@@ -59,36 +60,6 @@ bool holdsFace(const QString &path, int cardIndex, QString *why)
     }
     return true;
 }
-
-// A folder nobody may write to, even root: a small read-only tmpfs. Holds one
-// earlier file "Card 1.bmp" so a failed save can be seen to leave it intact.
-class ReadOnlyFolder
-{
-public:
-    explicit ReadOnlyFolder(const QString &path) : m_path(path)
-    {
-        QDir().mkpath(path);
-        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path}) != 0)
-            return;
-        m_mounted = true;
-        QFile earlier(path + QStringLiteral("/Card 1.bmp"));
-        if (earlier.open(QIODevice::WriteOnly))
-            earlier.write("earlier file");
-        earlier.close();
-        m_ready = QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", path}) == 0;
-    }
-    ~ReadOnlyFolder()
-    {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_path});
-    }
-    bool ready() const { return m_ready; }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-    bool m_ready = false;
-};
 
 } // namespace
 
@@ -363,9 +334,11 @@ private slots:
 
     void readOnlyFolderKeepsEarlierFile()
     {
+        // A folder nobody may write to, even root, holding an earlier file
+        // that a failed save must leave intact.
         const QString folder = m_out.filePath(QStringLiteral("ro"));
-        ReadOnlyFolder readOnly(folder);
-        if (!readOnly.ready())
+        const TestFiles::SmallDisk disk(folder);
+        if (!TestFiles::write(folder + QStringLiteral("/Card 1.bmp"), "earlier file") || !disk.makeReadOnly())
             QSKIP("mounting a read-only tmpfs is not permitted here");
         draw(QStringLiteral("52"));
         ui().Text2->setText(folder + QDir::separator());
@@ -374,9 +347,7 @@ private slots:
         m_form->exporter().PushButton3_Click();
 
         expectFailedSaves(52);
-        QFile earlier(folder + QStringLiteral("/Card 1.bmp"));
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier file"));
+        QCOMPARE(TestFiles::read(folder + QStringLiteral("/Card 1.bmp")), QByteArray("earlier file"));
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 

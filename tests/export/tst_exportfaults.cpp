@@ -8,6 +8,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/PosixFiles.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
 #include <QDir>
@@ -53,29 +54,6 @@ bool holdsFace(const QString &path, int cardIndex, QString *why)
     return true;
 }
 
-// A small tmpfs: a disk that really fills up, also for root. Unmounted on
-// destruction, whatever the test's outcome.
-class SmallDisk
-{
-public:
-    SmallDisk(const QString &path, const QString &size, const QString &more = QString()) : m_path(path)
-    {
-        QDir().mkpath(path);
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {"-t", "tmpfs", "-o", "size=" + size + more, "tmpfs", path}) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            QProcess::execute(QStringLiteral("umount"), {m_path});
-    }
-    bool mounted() const { return m_mounted; }
-
-private:
-    QString m_path;
-    bool m_mounted = false;
-};
-
 QList<FakePlatform::Message> reportsAtLine(const QList<FakePlatform::Message> &messages, int line)
 {
     QList<FakePlatform::Message> found;
@@ -84,19 +62,6 @@ QList<FakePlatform::Message> reportsAtLine(const QList<FakePlatform::Message> &m
             found.append(m);
     return found;
 }
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 
 } // namespace
 
@@ -108,6 +73,7 @@ private slots:
     void initTestCase() { TestSettings::redirectUserConfig(); }
 
     void fullDiskKeepsWhatFitsAndSaysHowMany();
+    void fullDiskFoundOnlyByTheFlush();
     void folderGoneHalfWay_data();
     void folderGoneHalfWay();
     void cardNameTakenByAnotherKindOfEntry_data();
@@ -131,16 +97,12 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("full"));
     // Room for a few 20 kB bitmaps and their temporary twins, not for twelve.
-    SmallDisk disk(folder, QStringLiteral("100k"));
+    TestFiles::SmallDisk disk(folder, QStringLiteral("size=100k"));
     if (!disk.mounted())
         QSKIP("cannot mount a small tmpfs here (needs root and mount permission)");
 
     const QByteArray earlierBytes("an earlier Card 1.bmp that must survive");
-    {
-        QFile earlier(folder + QStringLiteral("/Card 1.bmp"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        QCOMPARE(earlier.write(earlierBytes), qint64(earlierBytes.size()));
-    }
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/Card 1.bmp"), earlierBytes));
 
     FormFixture f;
     // Card 1 last: by then the disk is full, and its earlier file is in the way.
@@ -175,9 +137,7 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
     expected.sort();
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
 
-    QFile earlier(folder + QStringLiteral("/Card 1.bmp"));
-    QVERIFY(earlier.open(QIODevice::ReadOnly));
-    QCOMPARE(earlier.readAll(), earlierBytes);
+    QCOMPARE(TestFiles::read(folder + QStringLiteral("/Card 1.bmp")), earlierBytes);
 
     // One report per failed file, each naming its own file, all at line 114.
     const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
@@ -196,6 +156,53 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
     QVERIFY2(closing.text.contains(QStringLiteral("Saved %1 of %2").arg(saved.size()).arg(numbers.size())),
              qPrintable(closing.text));
     QVERIFY(!closing.text.contains(QStringLiteral("Done.")));
+}
+
+// A file system that takes every file while the disk under it is full (an
+// image on a small tmpfs): only the batch's flush finds out, for the files'
+// blocks and for their inodes alike. No card may then take its name (it could
+// lead to an inode never written), each says so, and the disk, read afresh,
+// holds what it held.
+void TstExportFaults::fullDiskFoundOnlyByTheFlush()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("loop-mounted disk images are Linux's");
+#else
+    QTemporaryDir base;
+    const QString image = base.filePath(QStringLiteral("under/image"));
+    const QString folder = base.filePath(QStringLiteral("cards"));
+    const QStringList loop{"-t", "ext2", "-o", "loop", image};
+    // 44 kB of file system and room for a few cards, in an image of 16 MB.
+    TestFiles::SmallDisk under(base.filePath(QStringLiteral("under")), QStringLiteral("size=160k"));
+    std::optional<TestFiles::SmallDisk> disk;
+    QFile imageFile(image);
+    if (!under.mounted() || !imageFile.open(QIODevice::WriteOnly) || !imageFile.resize(16 << 20)
+        || QProcess::execute("mkfs.ext2", {"-q", "-b", "4096", "-N", "64", "-E", "lazy_itable_init=0,nodiscard", image})
+        || !disk.emplace(folder, loop).mounted())
+        QSKIP("needs root, mkfs.ext2 and a loop device");
+    const QByteArray earlierBytes("an earlier Card 1.bmp that must survive");
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/Card 1.bmp"), earlierBytes));
+    QCOMPARE(QProcess::execute("sync", {folder + QStringLiteral("/Card 1.bmp")}), 0);
+
+    FormFixture f;
+    const QList<int> numbers{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1};
+    listCards(f, numbers);
+    f.Text2()->setText(folder);
+    f.platform.messages.clear();
+    f.form().exporter().PushButton1_Click();
+
+    const QList<FakePlatform::Message> reports = reportsAtLine(f.platform.messages, 114);
+    QCOMPARE(reports.size(), numbers.size());
+    for (int i = 0; i < numbers.size(); ++i)
+        QVERIFY2(reports[i].text.contains(QStringLiteral("Card %1.bmp: ").arg(numbers[i])), qPrintable(reports[i].text));
+    QCOMPARE(f.platform.messages.size(), numbers.size() + 1);
+    QVERIFY(f.platform.messages.last().text.startsWith(QStringLiteral("Saved 0 of 12 cards.")));
+
+    disk.reset();
+    QVERIFY(disk.emplace(folder, loop).mounted());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Card 1.bmp"});
+    QCOMPARE(TestFiles::read(folder + QStringLiteral("/Card 1.bmp")), earlierBytes);
+#endif
 }
 
 void TstExportFaults::folderGoneHalfWay_data()
@@ -296,7 +303,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
 
     quint64 before = 0;
     if (kind == QLatin1String("link")) {
-        QVERIFY(writeBytes(target, important));
+        QVERIFY(TestFiles::write(target, important));
         QVERIFY(QFile::link(QStringLiteral("../elsewhere/important.txt"), card));
     } else if (kind == QLatin1String("dangling")) {
         QVERIFY(QFile::link(target, card));
@@ -305,10 +312,10 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     } else if (kind == QLatin1String("fifo")) {
         QVERIFY(PosixFiles::makeFifo(card));
     } else if (kind == QLatin1String("file")) {
-        QVERIFY(writeBytes(card, important));
+        QVERIFY(TestFiles::write(card, important));
         before = PosixFiles::inode(card);
     } else {
-        QVERIFY(kind.contains(QLatin1String("folder")) ? QDir().mkpath(twin) : writeBytes(twin, important));
+        QVERIFY(kind.contains(QLatin1String("folder")) ? QDir().mkpath(twin) : TestFiles::write(twin, important));
         std::filesystem::last_write_time(QFile::encodeName(twin).toStdString(),
                                          std::filesystem::file_time_type::clock::now()
                                              - std::chrono::minutes(kind.contains(QLatin1String("9 minutes")) ? 9 : 11));
@@ -332,7 +339,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
     QString why;
     QVERIFY2(holdsFace(card, 0, &why), qPrintable(why));
     if (kind == QLatin1String("link"))
-        QCOMPARE(contents(target), important);
+        QCOMPARE(TestFiles::read(target), important);
     if (kind == QLatin1String("dangling"))
         QVERIFY(!QFileInfo::exists(target));
     if (kind == QLatin1String("device"))
@@ -457,13 +464,13 @@ void TstExportFaults::userFilesNeverLost()
     // Larger than a card where it is rewritten, smaller where it would grow.
     const QByteArray own(situation == QLatin1String("full") ? 100 : 30000, 'x');
     // The 52 files leave 8 kB and no inode on this disk.
-    std::optional<SmallDisk> disk;
-    if (situation == QLatin1String("full") && !disk.emplace(folder, QStringLiteral("216k,nr_inodes=53")).mounted())
+    std::optional<TestFiles::SmallDisk> disk;
+    if (situation == QLatin1String("full") && !disk.emplace(folder, QStringLiteral("size=216k,nr_inodes=53")).mounted())
         QSKIP("cannot mount a small tmpfs here");
-    QVERIFY(QDir().mkpath(folder) && writeBytes(outside, own) && ::chmod(QFile::encodeName(base.path()), 0755) == 0);
+    QVERIFY(QDir().mkpath(folder) && TestFiles::write(outside, own) && ::chmod(QFile::encodeName(base.path()), 0755) == 0);
     for (int n = 1; n <= 52; ++n) {
         const QByteArray card = QFile::encodeName(folder + QStringLiteral("/Card %1.bmp").arg(n));
-        QVERIFY(situation.endsWith(QLatin1String("linked")) ? ::link(outside, card) == 0 : writeBytes(card, own));
+        QVERIFY(situation.endsWith(QLatin1String("linked")) ? ::link(outside, card) == 0 : TestFiles::write(card, own));
         QVERIFY(::chown(card, uid, gid) == 0 && ::chmod(card, situation == QLatin1String("read-only") ? 0444 : 0644) == 0);
     }
     QVERIFY(::chown(QFile::encodeName(folder), uid, gid) == 0
@@ -482,8 +489,8 @@ void TstExportFaults::userFilesNeverLost()
     if (!refusal.isEmpty()) {
         QVERIFY(QString::fromLocal8Bit(velmora.readAllStandardError()).contains(".bmp: " + refusal));
         for (int n = 1; n <= 52; ++n)
-            QCOMPARE(contents(folder + QStringLiteral("/Card %1.bmp").arg(n)), own);
-        QCOMPARE(contents(outside), own);
+            QCOMPARE(TestFiles::read(folder + QStringLiteral("/Card %1.bmp").arg(n)), own);
+        QCOMPARE(TestFiles::read(outside), own);
     } else {
         QString why;
         QVERIFY2(holdsFace(card, 4, &why), qPrintable(why));

@@ -35,6 +35,10 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
 done
 # The layout is measured in an Arial-metric face.
 grep -q "fonts-liberation | fonts-liberation2" <<<"$depends" || fail "Depends lacks the Liberation fonts: '$depends'"
+recommends=$(field Recommends)
+for pkg in xdg-utils qt6-wayland; do
+  grep -q "\b$pkg\b" <<<"$recommends" || fail "Recommends lacks $pkg: '$recommends'"
+done
 metainfo_release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
   "$source_dir/packaging/velmora.metainfo.xml" | head -n 1)
 [ "$(field Version)" = "$metainfo_release" ] ||

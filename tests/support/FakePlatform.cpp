@@ -1,6 +1,8 @@
 #include "tests/support/FakePlatform.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QPdfWriter>
 
 FakePlatform::FakePlatform()
 {
@@ -39,13 +41,48 @@ QString FakePlatform::saveFileName(QWidget *, const QString &, const QString &su
     return path;
 }
 
-void FakePlatform::openUrl(const QUrl &url)
+namespace {
+
+// Counts the pages as the printer would see them start.
+class CountingPdfWriter : public QPdfWriter
+{
+public:
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override
+    {
+        ++pages;
+        return QPdfWriter::newPage();
+    }
+    int pages = 1;
+};
+
+} // namespace
+
+bool FakePlatform::print(QWidget *, const QString &title, const std::function<void(QPagedPaintDevice &device)> &paint)
+{
+    printTitles.append(title);
+    if (!printAnswer)
+        return false;
+    printed.clear();
+    QBuffer buffer(&printed);
+    buffer.open(QIODevice::WriteOnly);
+    CountingPdfWriter printer(&buffer);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageRanges(printRanges);
+    paint(printer);
+    printedPages = printer.pages;
+    return true;
+}
+
+bool FakePlatform::openUrl(const QUrl &url)
 {
     openedUrls.append(url);
+    return opensUrls;
 }
 
 float FakePlatform::secondsSinceMidnight()
 {
+    clock += clockStep;
     return clock;
 }
 

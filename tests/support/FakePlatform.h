@@ -3,6 +3,7 @@
 #include "core/Platform.h"
 
 #include <QList>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -29,14 +30,17 @@ public:
         return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
     }
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
+    bool print(QWidget *owner, const QString &title,
+               const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 
     QList<Message> messages;
     QList<QUrl> openedUrls;
+    bool opensUrls = true; // false: as a desktop without a file manager
     QStringList questions;
     QList<bool> questionAnswers; // one per question; none left: No
     QStringList browsePrompts;
@@ -49,7 +53,16 @@ public:
     QStringList saveSuggestions;
     QStringList saveFilters;
     QList<QPair<QString, QString>> saveAnswers;
+    // The print dialog: its titles, and whether it "prints"; when it does, the
+    // pages (those of printRanges, if any are chosen) go to a PDF on A4
+    // (printed) of printedPages pages.
+    QStringList printTitles;
+    bool printAnswer = true;
+    QPageRanges printRanges;
+    QByteArray printed;
+    int printedPages = 0;
     float clock = 43200.0f;
+    float clockStep = 0; // added to the clock before each reading: time passing
     // Runs inside each yield (after the real event queue turn when processEvents is set).
     std::function<void()> onYield;
     // Runs inside each message, before it returns (the user "reading" the box).

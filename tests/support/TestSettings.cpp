@@ -1,5 +1,7 @@
 #include "tests/support/TestSettings.h"
 
+#include "tests/support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -67,11 +69,8 @@ QString TestSettings::readUserValue(const QString &key, bool *present)
 #else
     // Read as any plain INI reader would: the line "key=value" under
     // "[Velmora]", the value to the end of the line.
-    QFile file(userSettingsFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
     bool inSection = false;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = TestFiles::read(userSettingsFile()).split('\n');
     for (const QByteArray &bytes : lines) {
         const QString line = QString::fromUtf8(bytes);
         if (line.startsWith(u'[')) {
@@ -100,7 +99,6 @@ bool TestSettings::writeUserValues(const QMap<QString, QString> &values)
     QByteArray text("[Velmora]\n");
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
-    QFile file(userSettingsFile());
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    return TestFiles::write(userSettingsFile(), text);
 #endif
 }

@@ -1,8 +1,8 @@
 #include "tools/cardart/AppIconPainter.h"
 
-#include "tools/cardart/Canvas.h"
-#include "tools/cardart/Glyphs.h"
-#include "tools/cardart/SuitPips.h"
+#include "render/Canvas.h"
+#include "render/Glyphs.h"
+#include "render/SuitPips.h"
 
 #include <QPainterPath>
 

@@ -2,10 +2,9 @@
 
 #include "cardface/PictureNames.h"
 #include "tools/cardart/AppIconPainter.h"
-#include "tools/cardart/BackPainter.h"
 #include "tools/cardart/BmpWriter.h"
-#include "tools/cardart/DetailPainter.h"
-#include "tools/cardart/FacePainter.h"
+#include "render/CardRenderer.h"
+#include "render/DetailPainter.h"
 #include "tools/cardart/GifWriter.h"
 #include "tools/cardart/IconWriter.h"
 #include "tools/cardart/Quantizer.h"
@@ -44,15 +43,15 @@ QImage PictureSet::render(const QString &fileName)
 {
     const QString base = fileName.section(QLatin1Char('.'), 0, 0);
     if (base.startsWith(QLatin1String("card")))
-        return FacePainter::face(base.mid(4).toInt());
+        return CardRenderer::picture(CardArt::face(base.mid(4).toInt()));
     if (base == QLatin1String("joker1") || base == QLatin1String("joker2"))
-        return FacePainter::joker(base.endsWith(QLatin1Char('1')));
+        return CardRenderer::picture(CardArt::joker(base.endsWith(QLatin1Char('1'))));
     if (base == QLatin1String("mark_o"))
-        return FacePainter::ringMark();
+        return CardRenderer::picture(CardArt::ringMark());
     if (base == QLatin1String("mark_x"))
-        return FacePainter::crossMark();
+        return CardRenderer::picture(CardArt::crossMark());
     if (base.startsWith(QLatin1String("back")))
-        return BackPainter::back(base.mid(4).toInt());
+        return CardRenderer::picture(CardArt::back(base.mid(4).toInt()));
     if (base == QLatin1String("icon"))
         return DetailPainter::controlIcon();
     return DetailPainter::detail(base);

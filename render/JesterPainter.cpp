@@ -1,16 +1,18 @@
-#include "tools/cardart/JesterPainter.h"
+#include "render/JesterPainter.h"
+
+#include "render/PathOps.h"
 
 #include <QPainterPath>
 
 namespace {
 
-const QColor Ink(20, 20, 20);
-const QColor Skin(255, 222, 188);
-const QColor Gold(246, 200, 34);
+const QColor Outline(20, 20, 20);
+const QColor Flesh(255, 222, 188);
+const QColor Gilt(246, 200, 34);
 
 void fill(QPainter &p, const QPainterPath &path, const QColor &c, qreal pen = 0.55)
 {
-    p.setPen(QPen(Ink, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(Outline, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(c);
     p.drawPath(path);
 }
@@ -22,7 +24,7 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     // The jester wears the joker's own ink, with gold as the second colour,
     // so the two jokers tell apart at a glance even without the word.
     const QColor main = red ? QColor(204, 20, 30) : QColor(30, 30, 30);
-    const QColor second = Gold;
+    const QColor second = Gilt;
     p.save();
     p.translate(box.center().x(), box.top());
     const qreal s = box.height() / 56.0;
@@ -75,10 +77,10 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     fill(p, arms, main);
     p.setPen(QPen(QColor(120, 70, 30), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(11, 38), QPointF(15, 18));
-    fill(p, QPainterPath().united([] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }()),
+    fill(p, PathOps::united(QPainterPath(), [] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }()),
          second);
-    p.setBrush(Skin);
-    p.setPen(QPen(Ink, 0.5));
+    p.setBrush(Flesh);
+    p.setPen(QPen(Outline, 0.5));
     p.drawEllipse(QPointF(-12, 39.5), 1.8, 1.8);
     p.drawEllipse(QPointF(11.5, 37), 1.8, 1.8);
     // Ruff collar of alternating points.
@@ -97,14 +99,14 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     // Face.
     QPainterPath face;
     face.addEllipse(QPointF(0, 17), 5.5, 6);
-    fill(p, face, Skin);
+    fill(p, face, Flesh);
     p.setPen(Qt::NoPen);
-    p.setBrush(Ink);
+    p.setBrush(Outline);
     p.drawEllipse(QPointF(-2.1, 16), 0.7, 0.8);
     p.drawEllipse(QPointF(2.1, 16), 0.7, 0.8);
     p.setBrush(QColor(230, 40, 40));
     p.drawEllipse(QPointF(0, 18.2), 1.1, 1.1);
-    p.setPen(QPen(Ink, 0.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Outline, 0.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(-3.2, 17, 6.4, 4.2), 200 * 16, 140 * 16);
     // Three-pointed cap with bells.
@@ -120,7 +122,7 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     QPainterPath band;
     band.addRoundedRect(QRectF(-6.5, 11, 13, 3), 1.2, 1.2);
     fill(p, band, second);
-    p.setPen(QPen(Ink, 0.45));
+    p.setPen(QPen(Outline, 0.45));
     p.setBrush(second);
     for (const QPointF &t : tips)
         p.drawEllipse(t, 1.6, 1.6);

@@ -1,4 +1,4 @@
-#include "tools/cardart/CardShape.h"
+#include "render/CardShape.h"
 
 bool CardShape::isCornerPixel(int x, int y)
 {
@@ -32,4 +32,22 @@ void CardShape::cutCorners(QImage &image)
         for (int x = 0; x < image.width(); ++x)
             if (isCornerPixel(x, y))
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
+}
+
+QPainterPath CardShape::outline()
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, Width, Height), CornerRadius, CornerRadius);
+    return path;
+}
+
+void CardShape::strokeEdge(QPainter &p, const QColor &ink)
+{
+    p.save();
+    p.setPen(QPen(ink, EdgeWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const qreal half = EdgeWidth / 2;
+    p.drawRoundedRect(QRectF(half, half, Width - EdgeWidth, Height - EdgeWidth), CornerRadius - half,
+                      CornerRadius - half);
+    p.restore();
 }

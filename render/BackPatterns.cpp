@@ -1,6 +1,7 @@
-#include "tools/cardart/BackPatterns.h"
+#include "render/BackPatterns.h"
 
-#include "tools/cardart/CardShape.h"
+#include "render/CardShape.h"
+#include "render/PathOps.h"
 
 #include <QPainterPath>
 #include <cmath>
@@ -60,6 +61,20 @@ void leafWithBerries(QPainter &p, QPointF c, qreal angle, qreal size)
     p.restore();
 }
 
+// The frame round a clipped pattern, one unit wide inside its edge. Drawn
+// large, it reaches a little over the edge too: renderers smooth the clip's
+// edge and the frame's edge apart, and the pattern would show as a fringe
+// between them.
+void frame(QPainter &p, const QRectF &inner, const QColor &colour)
+{
+    const bool large = PathOps::Fine::active();
+    const qreal over = large ? 0.3 : 0.0;
+    p.setPen(large ? QPen(colour, 1 + over, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : QPen(colour, 1));
+    p.setBrush(Qt::NoBrush);
+    const qreal in = 0.5 - over / 2;
+    p.drawRect(inner.adjusted(in, in, -in, -in));
+}
+
 } // namespace
 
 QRectF BackPatterns::whiteBorder(QPainter &p, qreal margin)
@@ -96,9 +111,7 @@ void BackPatterns::lattice(QPainter &p)
             if ((i + j) % 2 == 0)
                 strip(j * step - band / 2 - 0.6, i * step - band / 2, band + 1.2, band, red);
     p.restore();
-    p.setPen(QPen(QColor(20, 30, 110), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+    frame(p, inner, QColor(20, 30, 110));
 }
 
 void BackPatterns::dots(QPainter &p)
@@ -147,9 +160,7 @@ void BackPatterns::basket(QPainter &p)
             }
         }
     p.restore();
-    p.setPen(QPen(edge, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+    frame(p, inner, edge);
 }
 
 void BackPatterns::berries(QPainter &p)

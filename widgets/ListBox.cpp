@@ -1,24 +1,8 @@
-#include "core/ListBox.h"
+#include "widgets/ListBox.h"
 
 #include "core/CardEntry.h"
-#include "core/Failure.h"
-#include "core/NumberText.h"
 
 #include <QPainter>
-
-namespace {
-
-// The card an entry names, in words; nothing for an entry that names no card.
-QString describe(const QString &entry)
-{
-    try {
-        return CardEntry::cardName(CardEntry::cardNumber(NumberText::splitAtBlanks(entry)));
-    } catch (const Failure &) {
-        return QString();
-    }
-}
-
-} // namespace
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
@@ -64,7 +48,9 @@ void ListBox::describeRows(int first, int last)
         QListWidgetItem *entry = item(row);
         if (!entry)
             continue;
-        const QString description = describe(entry->text());
+        // An entry that names no card has no name to give.
+        const std::optional<int> card = CardEntry::cardOf(entry->text());
+        const QString description = card ? CardEntry::cardName(*card) : QString();
         // Writing the same value again would raise dataChanged for nothing.
         // The card's name is also the entry's tooltip: "Card 17" alone does
         // not say which card it is.

@@ -1,9 +1,9 @@
-#include "tools/cardart/CourtPainter.h"
+#include "render/CourtPainter.h"
 
-#include "tools/cardart/SuitPips.h"
+#include "render/PathOps.h"
+#include "render/SuitPips.h"
 
 #include <QPainterPath>
-#include <QPainterPathStroker>
 
 #include <cmath>
 
@@ -56,11 +56,7 @@ QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
 
 QPainterPath thick(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap)
 {
-    QPainterPathStroker s;
-    s.setWidth(width);
-    s.setCapStyle(cap);
-    s.setJoinStyle(Qt::RoundJoin);
-    return s.createStroke(centre).simplified();
+    return PathOps::simplified(PathOps::stroke(centre, width, cap, Qt::RoundJoin));
 }
 
 QPainterPath segment(QPointF a, QPointF b)
@@ -246,7 +242,7 @@ void king(QPainter &p, const QColor &a, const QColor &b)
     for (int side = -1; side <= 1; side += 2)
         hair.addEllipse(QPointF(Mid + side * 6.8, 18.5), 2.2, 2.2);
     hair.setFillRule(Qt::WindingFill);
-    shape(p, hair.simplified(), Hair);
+    shape(p, PathOps::simplified(hair), Hair);
     face(p, false, false);
     // Beard and moustache: the quickest tell of a king.
     QPainterPath beard;
@@ -426,7 +422,7 @@ void jack(QPainter &p, const QColor &a, const QColor &b)
         for (int i = 0; i < 3; ++i)
             hair.addEllipse(QPointF(Mid + side * 6, 12.5 + i * 2.6), 1.8, 1.6);
     hair.setFillRule(Qt::WindingFill);
-    shape(p, hair.simplified(), Hair, 0.7);
+    shape(p, PathOps::simplified(hair), Hair, 0.7);
     face(p, false, true);
 
     // Flat cap with a gold band; the plume stands up and curls back over it,

@@ -1,6 +1,7 @@
-#include "tools/cardart/Glyphs.h"
+#include "render/Glyphs.h"
 
-#include <QPainterPathStroker>
+#include "render/PathOps.h"
+
 #include <QTransform>
 
 namespace {
@@ -8,7 +9,7 @@ namespace {
 // Grid height of every capital and digit; lower-case letters use 4..14.
 constexpr qreal GridHeight = 14.0;
 
-QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
+QPainterPath oval(qreal cx, qreal cy, qreal rx, qreal ry)
 {
     QPainterPath p;
     p.addEllipse(QPointF(cx, cy), rx, ry);
@@ -54,7 +55,7 @@ QPainterPath Glyphs::skeleton(QChar c)
         p.moveTo(2.2, 9.2); p.lineTo(7.8, 9.2);
         break;
     case '0':
-        p = ellipse(5, 7, 4.3, 7);
+        p = oval(5, 7, 4.3, 7);
         break;
     case '1':
         p.moveTo(0.3, 3.2); p.lineTo(3.6, 0); p.lineTo(3.6, 14);
@@ -91,7 +92,7 @@ QPainterPath Glyphs::skeleton(QChar c)
         p.moveTo(0, 0); p.lineTo(10, 0); p.lineTo(3.6, 14);
         break;
     case '8':
-        p = ellipse(5, 3.5, 3.7, 3.5);
+        p = oval(5, 3.5, 3.7, 3.5);
         p.addEllipse(QPointF(5, 10.2), 4.5, 3.8);
         break;
     case '9':
@@ -105,7 +106,7 @@ QPainterPath Glyphs::skeleton(QChar c)
         p.cubicTo(6.4, 14.8, 0.6, 14.8, 0.2, 10.6);
         break;
     case 'Q':
-        p = ellipse(5, 6.6, 4.6, 6.6);
+        p = oval(5, 6.6, 4.6, 6.6);
         p.moveTo(5.6, 9.8); p.lineTo(10, 14.6);
         break;
     case 'K':
@@ -114,10 +115,10 @@ QPainterPath Glyphs::skeleton(QChar c)
         p.moveTo(4, 5.6); p.lineTo(10, 14);
         break;
     case 'O':
-        p = ellipse(5, 7, 4.6, 7);
+        p = oval(5, 7, 4.6, 7);
         break;
     case 'o':
-        p = ellipse(3.6, 9.6, 3.4, 4.4);
+        p = oval(3.6, 9.6, 3.4, 4.4);
         break;
     case 'k':
         p.moveTo(0.8, 0); p.lineTo(0.8, 14);
@@ -143,17 +144,11 @@ QPainterPath Glyphs::skeleton(QChar c)
 
 QPainterPath Glyphs::text(const QString &text, qreal height, qreal weight, qreal spacing)
 {
-    QPainterPathStroker stroker;
-    stroker.setWidth(weight);
-    stroker.setCapStyle(Qt::FlatCap);
-    stroker.setJoinStyle(Qt::MiterJoin);
-    stroker.setMiterLimit(3.0);
-
     QPainterPath all;
     all.setFillRule(Qt::WindingFill);
     qreal x = 0;
     for (const QChar c : text) {
-        QPainterPath outline = stroker.createStroke(skeleton(c));
+        QPainterPath outline = PathOps::stroke(skeleton(c), weight, Qt::FlatCap, Qt::MiterJoin, 3.0);
         all.addPath(outline.translated(x, 0));
         x += advance(c) + spacing;
     }

@@ -1,4 +1,4 @@
-#include "core/WindowPointer.h"
+#include "widgets/WindowPointer.h"
 
 #include <QChildEvent>
 #include <QEvent>

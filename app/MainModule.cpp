@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/MainModule.h"
 
 #include "core/Platform.h"
 #include "core/RandomSource.h"
@@ -112,14 +112,19 @@ void SaveFormPosition(QWidget *form, SettingsStore &store)
         return !(form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     };
     const QRect frame = form->frameGeometry();
+    // A Wayland client is never told where its window is (Qt answers 0,0):
+    // the last known position stays rather than a made-up one.
+    const bool positionKnown = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     const struct {
         const char *key;
         int pixels;
+        bool known;
     } values[] = {
-        {"Left", frame.x()}, {"Top", frame.y()}, {"Width", frame.width()}, {"Height", frame.height()},
+        {"Left", frame.x(), positionKnown}, {"Top", frame.y(), positionKnown},
+        {"Width", frame.width(), true},     {"Height", frame.height(), true},
     };
     for (const auto &value : values) {
-        if (isNormal())
+        if (isNormal() && value.known)
             store.set(QLatin1String(value.key), QString::number(value.pixels * twipsPerPixel));
     }
 }

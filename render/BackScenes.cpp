@@ -1,7 +1,7 @@
-#include "tools/cardart/BackScenes.h"
+#include "render/BackScenes.h"
 
-#include "tools/cardart/CardShape.h"
-#include "tools/cardart/SuitPips.h"
+#include "render/CardShape.h"
+#include "render/SuitPips.h"
 
 #include <QPainterPath>
 #include <cmath>

@@ -1,14 +1,10 @@
-#include "tools/cardart/BackPainter.h"
+#include "render/BackPainter.h"
 
-#include "tools/cardart/BackPatterns.h"
-#include "tools/cardart/BackScenes.h"
-#include "tools/cardart/Canvas.h"
-#include "tools/cardart/CardShape.h"
+#include "render/BackPatterns.h"
+#include "render/BackScenes.h"
 
-QImage BackPainter::back(int index)
+void BackPainter::paintBack(QPainter &p, int index)
 {
-    Canvas canvas(CardShape::Width, CardShape::Height);
-    QPainter &p = canvas.painter();
     p.save();
     switch (index) {
     case 0: BackPatterns::lattice(p); break;
@@ -25,8 +21,4 @@ QImage BackPainter::back(int index)
     default: BackScenes::castle(p); break;
     }
     p.restore();
-    CardShape::paintEdge(p);
-    QImage image = canvas.finish();
-    CardShape::cutCorners(image);
-    return image;
 }

@@ -1,4 +1,6 @@
-#include "tools/cardart/SuitPips.h"
+#include "render/SuitPips.h"
+
+#include "render/PathOps.h"
 
 #include <QTransform>
 
@@ -40,7 +42,7 @@ QPainterPath spade()
     p.cubicTo(-0.34, 0.38, -0.46, 0.3, -0.46, 0.12);
     p.cubicTo(-0.46, -0.12, -0.12, -0.3, 0, -0.5);
     p.closeSubpath();
-    return p.united(stem());
+    return PathOps::united(p, stem());
 }
 
 QPainterPath diamond()
@@ -63,7 +65,7 @@ QPainterPath club()
     p.addEllipse(QPointF(0.26, 0.08), 0.22, 0.22);
     p.addEllipse(QPointF(0, 0.02), 0.14, 0.14);
     p.setFillRule(Qt::WindingFill);
-    return p.simplified().united(stem());
+    return PathOps::united(PathOps::simplified(p), stem());
 }
 
 } // namespace

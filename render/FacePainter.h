@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QImage>
 #include <QPainter>
 
 // The white faces: number cards, aces, the two jokers and the O and X marks.
-// Court cards hand their middle over to CourtPainter.
+// Court cards hand their middle over to CourtPainter. Everything is drawn in
+// card units (0..71, 0..96) onto whatever the painter is set up for; the edge
+// is CardShape's, drawn by the caller for the size at hand.
 class FacePainter
 {
 public:
     // cardIndex 0..51: suit = index / 13 (spades, diamonds, clubs, hearts),
     // rank = index % 13 + 1 (ace first, king last).
-    static QImage face(int cardIndex);
-    static QImage joker(bool red);
-    static QImage ringMark();
-    static QImage crossMark();
+    static void paintFace(QPainter &p, int cardIndex);
+    static void paintJoker(QPainter &p, bool red);
+    // The marks have no card shape: only the sign, on a transparent ground.
+    static void paintRingMark(QPainter &p);
+    static void paintCrossMark(QPainter &p);
 
     // Rank above suit sign in the top-left corner, and the same pair turned
     // half a turn in the bottom-right.

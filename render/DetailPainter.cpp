@@ -1,12 +1,14 @@
-#include "tools/cardart/DetailPainter.h"
+#include "render/DetailPainter.h"
 
-#include "tools/cardart/Canvas.h"
-#include "tools/cardart/Glyphs.h"
-#include "tools/cardart/SuitPips.h"
+#include "render/Canvas.h"
+#include "render/Glyphs.h"
+#include "render/SuitPips.h"
 
 #include <QPainter>
 
-namespace {
+// A named namespace of their own: the plain colour names below would clash
+// with other drawings' when the library is built as one unit.
+namespace pixelart {
 
 // The classic sixteen colours by name, so the drawings below read as colours.
 const QColor Black(0, 0, 0), Navy(0, 0, 128), Silver(192, 192, 192), Grey(128, 128, 128),
@@ -146,17 +148,17 @@ QImage gauge(int state)
     return image;
 }
 
-} // namespace
+} // namespace pixelart
 
 QImage DetailPainter::detail(const QString &name)
 {
-    if (name == QLatin1String("ani_ace1")) return cuff(1);
-    if (name == QLatin1String("ani_ace2")) return cuff(2);
-    if (name == QLatin1String("ani_bats")) return bats();
-    if (name == QLatin1String("ani_face1")) return sunFace(1);
-    if (name == QLatin1String("ani_face2")) return sunFace(2);
-    if (name == QLatin1String("ani_robot1")) return gauge(1);
-    if (name == QLatin1String("ani_robot2")) return gauge(2);
+    if (name == QLatin1String("ani_ace1")) return pixelart::cuff(1);
+    if (name == QLatin1String("ani_ace2")) return pixelart::cuff(2);
+    if (name == QLatin1String("ani_bats")) return pixelart::bats();
+    if (name == QLatin1String("ani_face1")) return pixelart::sunFace(1);
+    if (name == QLatin1String("ani_face2")) return pixelart::sunFace(2);
+    if (name == QLatin1String("ani_robot1")) return pixelart::gauge(1);
+    if (name == QLatin1String("ani_robot2")) return pixelart::gauge(2);
     return {};
 }
 
@@ -165,18 +167,18 @@ QImage DetailPainter::controlIcon()
     Canvas canvas(32, 39);
     QPainter &p = canvas.painter();
     // Raised tile: light edges top-left, dark bottom-right, like a button.
-    p.fillRect(QRectF(0, 0, 32, 39), Silver);
-    p.fillRect(QRectF(0, 0, 31, 1), White);
-    p.fillRect(QRectF(0, 0, 1, 38), White);
-    p.fillRect(QRectF(0, 38, 32, 1), Black);
-    p.fillRect(QRectF(31, 0, 1, 39), Black);
-    p.fillRect(QRectF(1, 37, 30, 1), Grey);
-    p.fillRect(QRectF(30, 1, 1, 37), Grey);
+    p.fillRect(QRectF(0, 0, 32, 39), pixelart::Silver);
+    p.fillRect(QRectF(0, 0, 31, 1), pixelart::White);
+    p.fillRect(QRectF(0, 0, 1, 38), pixelart::White);
+    p.fillRect(QRectF(0, 38, 32, 1), pixelart::Black);
+    p.fillRect(QRectF(31, 0, 1, 39), pixelart::Black);
+    p.fillRect(QRectF(1, 37, 30, 1), pixelart::Grey);
+    p.fillRect(QRectF(30, 1, 1, 37), pixelart::Grey);
     // A small deck: two cards behind, the two of hearts in front.
-    p.setPen(QPen(Black, 0.75));
+    p.setPen(QPen(pixelart::Black, 0.75));
     for (int i = 2; i >= 0; --i) {
         const QRectF card(7 + i * 2, 8 - i * 1.5, 15, 22);
-        p.setBrush(i == 0 ? White : QColor(40, 80, 200));
+        p.setBrush(i == 0 ? pixelart::White : QColor(40, 80, 200));
         p.drawRoundedRect(card, 1.5, 1.5);
     }
     const QPainterPath two = Glyphs::text(QStringLiteral("2"), 9, 3.0);
@@ -184,7 +186,7 @@ QImage DetailPainter::controlIcon()
     p.fillPath(SuitPips::placed(SuitPips::Hearts, 14.5, 25, 5), QColor(220, 0, 0));
     QImage image = canvas.finish();
     QImage opaqueImage(image.size(), QImage::Format_RGB32);
-    opaqueImage.fill(Silver);
+    opaqueImage.fill(pixelart::Silver);
     QPainter flatten(&opaqueImage);
     flatten.drawImage(0, 0, image);
     flatten.end();

@@ -1,6 +1,6 @@
 // The preview image on a screen scaled by two: every picture pixel a sharp
 // 2 x 2 block of the same colour, not a smoothed enlargement.
-#include "core/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QTest>

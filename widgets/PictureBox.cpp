@@ -1,4 +1,4 @@
-#include "core/PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tools/cardart/Canvas.h"
+#include "render/Canvas.h"
 
 Canvas::Canvas(int width, int height)
     : m_width(width)

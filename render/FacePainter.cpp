@@ -1,11 +1,10 @@
-#include "tools/cardart/FacePainter.h"
+#include "render/FacePainter.h"
 
-#include "tools/cardart/Canvas.h"
-#include "tools/cardart/CardShape.h"
-#include "tools/cardart/CourtPainter.h"
-#include "tools/cardart/Glyphs.h"
-#include "tools/cardart/JesterPainter.h"
-#include "tools/cardart/SuitPips.h"
+#include "render/CardShape.h"
+#include "render/CourtPainter.h"
+#include "render/Glyphs.h"
+#include "render/JesterPainter.h"
+#include "render/SuitPips.h"
 
 #include <array>
 #include <vector>
@@ -58,13 +57,6 @@ std::vector<Pip> layout(int rank)
     default: break;
     }
     return pips;
-}
-
-QImage finishCard(Canvas &canvas)
-{
-    QImage image = canvas.finish();
-    CardShape::cutCorners(image);
-    return image;
 }
 
 } // namespace
@@ -131,12 +123,10 @@ void FacePainter::paintAceOfSpades(QPainter &p)
     p.restore();
 }
 
-QImage FacePainter::face(int cardIndex)
+void FacePainter::paintFace(QPainter &p, int cardIndex)
 {
     const int suit = cardIndex / 13;
     const int rank = cardIndex % 13 + 1;
-    Canvas canvas(CardShape::Width, CardShape::Height);
-    QPainter &p = canvas.painter();
     CardShape::paintBlank(p, Qt::white);
     if (rank >= 11) {
         CourtPainter::paint(p, suit, rank);
@@ -148,15 +138,11 @@ QImage FacePainter::face(int cardIndex)
         paintPips(p, suit, rank);
     }
     paintIndex(p, suit, rank);
-    CardShape::paintEdge(p);
-    return finishCard(canvas);
 }
 
-QImage FacePainter::joker(bool red)
+void FacePainter::paintJoker(QPainter &p, bool red)
 {
     const QColor ink = red ? QColor(204, 0, 0) : QColor(0, 0, 0);
-    Canvas canvas(CardShape::Width, CardShape::Height);
-    QPainter &p = canvas.painter();
     CardShape::paintBlank(p, Qt::white);
     const QString word = QStringLiteral("Joker");
     const QPainterPath text = Glyphs::text(word, 11, 2.6, 2.8);
@@ -172,26 +158,22 @@ QImage FacePainter::joker(bool red)
         p.restore();
     }
     JesterPainter::paint(p, QRectF(12, 20, 47, 56), red);
-    CardShape::paintEdge(p);
-    return finishCard(canvas);
 }
 
-QImage FacePainter::ringMark()
+void FacePainter::paintRingMark(QPainter &p)
 {
-    Canvas canvas(CardShape::Width, CardShape::Height);
-    QPainter &p = canvas.painter();
+    p.save();
     p.setPen(QPen(QColor(0, 168, 0), 7));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(Centre, Middle), 25, 25);
-    return canvas.finish();
+    p.restore();
 }
 
-QImage FacePainter::crossMark()
+void FacePainter::paintCrossMark(QPainter &p)
 {
-    Canvas canvas(CardShape::Width, CardShape::Height);
-    QPainter &p = canvas.painter();
+    p.save();
     p.setPen(QPen(QColor(220, 0, 0), 8, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(QPointF(14, 22), QPointF(57, 74));
     p.drawLine(QPointF(57, 22), QPointF(14, 74));
-    return canvas.finish();
+    p.restore();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QImage>
+#include <QPainter>
 
-// The twelve back designs, in index order.
+// The twelve back designs, in index order, drawn in card units without the
+// edge (see FacePainter).
 class BackPainter
 {
 public:
-    static QImage back(int index);
+    static void paintBack(QPainter &p, int index);
     // Whether the design leaves its ground transparent (only the dotted one).
     static bool hasTransparentGround(int index) { return index == 1; }
 };

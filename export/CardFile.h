@@ -1,0 +1,62 @@
+#pragma once
+
+#include "render/CardSheet.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+class QPixmap;
+namespace FileReplacer {
+class Batch;
+}
+
+// A drawn card as a file in each form people take cards away in: the stored
+// picture as a bitmap or PNG exactly as the save buttons write it, or drawn
+// by the renderer at any size (PNG), as a drawing (SVG) or for print (PDF).
+// Every file is written through the safe writer: an earlier file of that name
+// survives any failure.
+namespace CardFile {
+
+enum class Format { Bmp, Png, Svg, Pdf };
+
+QString extension(Format format);
+// Whether this build writes SVG (it needs Qt SVG when it is built).
+bool svgAvailable();
+// "bmp", "png", "svg", "pdf" in any case (svg only where available);
+// nothing for anything else.
+std::optional<Format> formatNamed(const QString &name);
+
+// PNG widths: the picture's own, and the bounds of a drawn one.
+constexpr int PictureWidth = CardRenderer::PictureWidth;
+constexpr int MinWidth = 16;
+constexpr int MaxWidth = 4096;
+// The width of a card 63 mm wide printed at the given resolution.
+int widthAtDpi(int dpi);
+
+// The card's file in a folder: "<folder>/Card 17.svg", by the output folder's
+// rules (throws Failure for an unusable folder text).
+QString path(const QString &folderText, const QString &entryText, Format format);
+
+// Writes one face. storedFace is the face as the card face control holds it,
+// used for a bitmap and for a PNG at the picture's own width; faceIndex
+// (0..51) is the card the renderer draws for every other form; pngWidth is
+// only for PNG. A PDF holds the card on a page of its own size. title names
+// the card in an SVG or PDF. Throws Failure naming the path and the reason.
+// With a batch the file takes its name only at the batch's commit.
+void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format,
+          int pngWidth = PictureWidth, const QString &title = QString(), FileReplacer::Batch *batch = nullptr);
+
+// The faces in order as one PDF document, on sheets of the given paper or one
+// card per page.
+QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,
+               const QString &title);
+void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layout layout,
+             const QPageSize &paper, const QString &title);
+
+// The face as an SVG drawing 63 mm wide.
+QByteArray svg(int faceIndex, const QString &title);
+
+} // namespace CardFile

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+
+class QPainter;
+
+// What a card-sized picture shows: one of the 52 faces (index 0..51, suit =
+// index / 13: spades, diamonds, clubs, hearts; rank = index % 13 + 1), the red
+// or black joker, the O or X mark, or one of the 12 backs.
+struct CardArt
+{
+    enum class Kind { Face, Joker, Mark, Back };
+    Kind kind = Kind::Face;
+    int index = 0;
+
+    static CardArt face(int index) { return {Kind::Face, index}; }
+    static CardArt joker(bool red) { return {Kind::Joker, red ? 0 : 1}; }
+    static CardArt ringMark() { return {Kind::Mark, 0}; }
+    static CardArt crossMark() { return {Kind::Mark, 1}; }
+    static CardArt back(int index) { return {Kind::Back, index}; }
+
+    // The marks are signs laid over a card, not cards: no paper, no outline.
+    bool hasCardShape() const { return kind != Kind::Mark; }
+};
+
+// One renderer for every card picture, at any size and on any paint device.
+//
+// At the pictures' own 71 x 96 it draws exactly what the committed picture set
+// holds before its palette is reduced (the picture generator writes those
+// files from picture()). At any other size it paints the same shapes scaled,
+// with the outline and corners as shapes of their own, so a printed or
+// enlarged card is sharp rather than scaled pixels. The program itself shows
+// the stored pictures; this is for saving, printing and sharp screens.
+class CardRenderer
+{
+public:
+    static constexpr int PictureWidth = 71;
+    static constexpr int PictureHeight = 96;
+
+    // The height that keeps a card of the given width in the pictures'
+    // proportion, rounded to whole pixels.
+    static int heightForWidth(int width);
+    static QSize sizeForWidth(int width) { return {width, heightForWidth(width)}; }
+
+    // The 71 x 96 picture, pixel for pixel as the picture set draws it, in
+    // non-premultiplied ARGB32 with transparent corners.
+    static QImage picture(CardArt art);
+
+    // Draws the card filling target as shapes: any painter, any size, any
+    // device (image, PDF, printer, SVG). The painter's state is left as it was.
+    static void paint(QPainter &p, const QRectF &target, CardArt art);
+
+    // The card as an image of the given width and the card's proportion:
+    // picture() at 71, drawn shapes at any other width. Transparent outside
+    // the outline, in ARGB32.
+    static QImage image(CardArt art, int width);
+
+private:
+    // Everything but the edge, in card units.
+    static void paintArt(QPainter &p, CardArt art);
+};
