@@ -71,7 +71,7 @@ private slots:
         QTest::addColumn<QPoint>("placed");
         QTest::addRow("centred on what the taskbar leaves, its offset included")
             << QRect(48, 0, 1872, 1080) << QSize(540, 510) << QPoint(714, 285);
-        QTest::addRow("taller than the area (200% on 1080 lines): the title bar at its top")
+        QTest::addRow("taller than the area (double scale on 1080 lines): the title bar at its top")
             << QRect(0, 0, 960, 516) << QSize(540, 540) << QPoint(210, 0);
         QTest::addRow("wider than the area: the left edge at its left")
             << QRect(0, 30, 400, 600) << QSize(540, 510) << QPoint(0, 75);
