@@ -297,3 +297,5 @@ void CardTransfer::startDrag()
     drag->setHotSpot(QPoint(m_deck->Picture().width() / 2, m_deck->Picture().height() / 2));
     drag->exec(Qt::CopyAction);
 }
+
+#include "moc_CardTransfer.cpp"

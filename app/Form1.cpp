@@ -160,3 +160,5 @@ void Form1::closeEvent(QCloseEvent *event)
     Form_Unload();
     event->accept();
 }
+
+#include "moc_Form1.cpp"

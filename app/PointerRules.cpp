@@ -68,3 +68,5 @@ bool PointerRules::eventFilter(QObject *watched, QEvent *event)
     // The widgets still get their moves: buttons track hover and presses.
     return false;
 }
+
+#include "moc_PointerRules.cpp"

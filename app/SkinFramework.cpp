@@ -179,3 +179,5 @@ void SkinFramework::ApplyWindow(QWidget *window)
     if (window && m_loaded)
         window->setStyleSheet(m_sheet);
 }
+
+#include "moc_SkinFramework.cpp"

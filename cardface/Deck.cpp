@@ -258,3 +258,5 @@ void Deck::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_icon);
 }
+
+#include "moc_Deck.cpp"

@@ -7,6 +7,17 @@ set(CMAKE_UNITY_BUILD_BATCH_SIZE 16)
 # A library's objects need only the headers of the ones below it, not their
 # archives: let them compile side by side.
 set(CMAKE_OPTIMIZE_DEPENDENCIES ON)
+# By default a library's moc step waits for every library it links, which
+# chains the libraries one after another although no moc run reads another
+# library's generated files.
+set(CMAKE_AUTOGEN_ORIGIN_DEPENDS OFF)
+# Each class's moc output is included at the end of its own source file
+# (#include "moc_X.cpp"), so it compiles inside its library's unit, where the
+# headers are already parsed, instead of in a unit of its own.
+
+# -O2, as distributions build: -O3 costs a tenth more compiling, and nothing
+# here spends its time in our own loops.
+string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 
 set(VELMORA_PCH_HEADERS
     <QApplication> <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QHash> <QImage> <QLabel>

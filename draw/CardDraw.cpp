@@ -172,3 +172,5 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
     guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });
     return Outcome::Finished;
 }
+
+#include "moc_CardDraw.cpp"

@@ -89,3 +89,5 @@ void CardPreview::List1_Click()
         m_sharp->prepare(scale);
     describe(CardEntry::cardName(*card));
 }
+
+#include "moc_CardPreview.cpp"

@@ -106,3 +106,5 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+#include "moc_CountEntry.cpp"

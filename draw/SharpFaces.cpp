@@ -81,3 +81,5 @@ QPixmap SharpFaces::face(int index, qreal scale) const
         return QPixmap();
     return m_faces[index];
 }
+
+#include "moc_SharpFaces.cpp"

@@ -204,3 +204,5 @@ void CardExport::PushButton3_Click()
             Platform::current().message(QStringLiteral("Done."), applicationTitle(), Platform::Icon::None);
         });
 }
+
+#include "moc_CardExport.cpp"

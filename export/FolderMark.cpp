@@ -94,3 +94,5 @@ void FolderMark::show(bool missing)
         m_field->setAccessibleDescription(m_description);
     }
 }
+
+#include "moc_FolderMark.cpp"

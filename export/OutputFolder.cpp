@@ -42,3 +42,5 @@ void OutputFolder::PushButton9_Click()
     else
         guard(108, [&] { m_field->setText(chosen); });
 }
+
+#include "moc_OutputFolder.cpp"

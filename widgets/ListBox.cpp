@@ -73,3 +73,5 @@ void ListBox::paintEvent(QPaintEvent *event)
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }
+
+#include "moc_ListBox.cpp"

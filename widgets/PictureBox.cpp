@@ -17,3 +17,5 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != std::floor(scale));
     painter.drawPixmap(QPointF(0, 0), picture);
 }
+
+#include "moc_PictureBox.cpp"

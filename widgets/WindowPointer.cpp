@@ -92,3 +92,5 @@ bool WindowPointer::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+#include "moc_WindowPointer.cpp"
