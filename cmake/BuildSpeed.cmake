@@ -35,4 +35,9 @@ target_precompile_headers(velmora_pch PRIVATE ${VELMORA_PCH_HEADERS})
 
 function(velmora_use_pch target)
     target_precompile_headers(${target} REUSE_FROM velmora_pch)
+    # With the moc output included by the sources, this generated unit is
+    # empty; loading the precompiled header would be its whole cost.
+    get_target_property(binary_dir ${target} BINARY_DIR)
+    set_source_files_properties("${binary_dir}/${target}_autogen/mocs_compilation.cpp"
+        PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
 endfunction()
