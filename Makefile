@@ -20,8 +20,11 @@ dev-deps:
 
 # Release: debug information would double the first build for someone who
 # only runs the program; the sanitizer pass in CI keeps a build with it.
+# Ninja keeps both cores busy where make's per-target recursion idles one; a
+# build folder made earlier keeps the generator it was made with.
+GENERATOR = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-G Ninja)
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 # The program and the hand cursor the build puts beside it.
 program:
@@ -29,12 +32,12 @@ program:
 		echo "First run: installing what is missing and building Velmora (about 5 minutes on 2 cores)..."; \
 	fi
 	@$(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j $(JOBS) --target velmora -- --no-print-directory
+	@cmake --build $(BUILD) -j $(JOBS) --target velmora
 
 # Everything: the program, the picture generator and the tests.
 build: dev-deps
 	@$(MAKE) --no-print-directory configure
-	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory
+	@cmake --build $(BUILD) -j $(JOBS)
 
 run: program
 	./$(BUILD)/velmora

@@ -18,6 +18,12 @@ set(CMAKE_AUTOGEN_ORIGIN_DEPENDS OFF)
 # -O2, as distributions build: -O3 costs a tenth more compiling, and nothing
 # here spends its time in our own loops.
 string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
+# GCC collects its garbage as soon as its heap grows by a third; at Qt's header
+# sizes that is up to a tenth of a unit's compile time. A larger heap (about 40 MB
+# more per compiler) collects less often.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    add_compile_options(--param=ggc-min-expand=200 --param=ggc-min-heapsize=262144)
+endif()
 
 set(VELMORA_PCH_HEADERS
     <QApplication> <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QHash> <QImage> <QLabel>
