@@ -6,7 +6,7 @@ PREFIX ?= /usr/local
 # Rounds of the build-time row of make bench (each builds the program once).
 BUILD_ROUNDS ?= 3
 
-.PHONY: all deps dev-deps configure program build run test bench install package windows test-windows clean
+.PHONY: all deps dev-deps configure program build run test bench install package windows test-windows print-check clean
 
 all: build
 
@@ -69,6 +69,13 @@ windows:
 
 test-windows:
 	@bash scripts/windows test
+
+# Twelve drawn cards printed from the window (context menu, preview, Qt's print
+# dialog) under Xvfb to a CUPS queue of its own that writes PDF, and the
+# printout checked: pages, paper, rows of cards. Needs root; results in
+# $(BUILD)/print-check.
+print-check: program
+	@BUILD=$(BUILD) bash scripts/print-check $(BUILD)/velmora
 
 clean:
 	rm -rf $(BUILD) build-bench build-windows
