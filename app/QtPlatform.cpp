@@ -3,10 +3,12 @@
 #include "app/TitleFit.h"
 #include "render/CardSheet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -71,6 +73,16 @@ bool QtPlatform::print(QWidget *owner, const QString &title,
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter *target) { paint(*target); });
+    // The preview's toolbar buttons take no focus and its Print has no key, so
+    // a keyboard user could not print from it: give it the platform's Print key.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() == printText && action->shortcut().isEmpty()) {
+            action->setShortcut(QKeySequence::Print);
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(printText,
+                QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

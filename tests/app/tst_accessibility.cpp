@@ -304,6 +304,50 @@ private slots:
         QTRY_VERIFY(marked());
     }
 
+    // The preview's toolbar buttons take no focus: its Print has a key.
+    void printPreviewPrintsFromTheKeyboard()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the print dialog there is the system's own, which a test cannot close");
+#endif
+        QtPlatform real;
+        Platform *previous = Platform::install(&real);
+        QWidget *preview = nullptr, *next = nullptr;
+        bool sent = false;
+        int ticks = 0;
+        // Printing opens the print dialog, or the file dialog of a PDF where
+        // there is no printer: either is a new modal window, closed on sight.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!preview)
+                preview = modal;
+            if (!modal || ++ticks > 200) {
+                if (modal)
+                    modal->close();
+            } else if (modal != preview) {
+                next = modal;
+                next->close();
+            } else if (next) {
+                preview->close();
+            } else if (!sent) {
+                // From a timer of its own: the key's dialog blocks it, and a
+                // timer does not fire again while its slot runs.
+                sent = true;
+                QTimer::singleShot(0, preview, [preview] {
+                    preview->activateWindow();
+                    if (QTest::qWaitForWindowActive(preview))
+                        QTest::keySequence(preview, QKeySequence::Print);
+                });
+            }
+        });
+        poll.start(50);
+        real.print(nullptr, QStringLiteral("Print Drawn Cards"), [](QPagedPaintDevice &) {});
+        Platform::install(previous);
+        QVERIFY2(preview, "no preview came up");
+        QVERIFY2(next && next != preview, "the Print key opened nothing");
+    }
+
     void windowOffersNoMaximiseAndNoResize()
     {
         FormFixture f;
