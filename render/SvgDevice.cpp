@@ -43,11 +43,12 @@ int decimalsFor(const QTransform &transform)
     return scale > 0 ? qBound(0, 3 + int(std::lround(std::log10(scale))), 9) : 3;
 }
 
-// Numbers in a list, a space between them except where a minus sign parts them.
+// Path data and transforms: a space between numbers except where a minus
+// sign or a command parts them.
 void append(QByteArray &out, qreal value, int decimals)
 {
     const QByteArray text = number(value, decimals);
-    if (!out.isEmpty() && !text.startsWith('-') && !std::isalpha(uchar(out.back())))
+    if (!out.isEmpty() && !text.startsWith('-') && !std::isalpha(uchar(out.back())) && !out.endsWith('('))
         out += ' ';
     out += text;
 }
@@ -280,8 +281,10 @@ public:
         QByteArray list;
         QPainterPath path(points[0]);
         for (int i = 0; i < count; ++i) {
-            append(list, points[i].x(), decimals);
-            list += ',' + number(points[i].y(), decimals);
+            // A point list needs its spaces: librsvg reads "1,2-3,4" as one point.
+            if (i > 0)
+                list += ' ';
+            list += number(points[i].x(), decimals) + ',' + number(points[i].y(), decimals);
             if (i > 0)
                 path.lineTo(points[i]);
         }
