@@ -1,5 +1,7 @@
 #include "render/SvgDevice.h"
 
+#include "render/SvgText.h"
+
 #include <QBuffer>
 #include <QHash>
 #include <QImage>
@@ -8,149 +10,6 @@
 #include <QPainterPathStroker>
 #include <QPixmap>
 #include <QRegion>
-#include <cctype>
-#include <cmath>
-
-// Built as one unit with the other painters: the helpers live in a namespace
-// of their own rather than an anonymous one that every file of the unit shares.
-namespace SvgText {
-
-// Numbers as short as they can be: no trailing zeros, ".5" for 0.5, never
-// "-0". Qt's own conversion, so every platform writes the same digits.
-QByteArray number(qreal value, int decimals)
-{
-    QByteArray text = QByteArray::number(value, 'f', decimals);
-    if (text.contains('.')) {
-        while (text.endsWith('0'))
-            text.chop(1);
-        if (text.endsWith('.'))
-            text.chop(1);
-    }
-    if (text == "-0")
-        return "0";
-    if (text.startsWith("0."))
-        text.remove(0, 1);
-    else if (text.startsWith("-0."))
-        text.remove(1, 1);
-    return text;
-}
-
-// About a thousandth of a device unit as drawn: more decimals where the
-// transform enlarges the drawing, fewer where it shrinks it.
-int decimalsFor(const QTransform &transform)
-{
-    const qreal scale = qMax(std::hypot(transform.m11(), transform.m12()), std::hypot(transform.m21(), transform.m22()));
-    return scale > 0 ? qBound(0, 3 + int(std::lround(std::log10(scale))), 9) : 3;
-}
-
-// Path data and transforms: a space between numbers except where a minus
-// sign or a command parts them.
-void append(QByteArray &out, qreal value, int decimals)
-{
-    const QByteArray text = number(value, decimals);
-    if (!out.isEmpty() && !text.startsWith('-') && !std::isalpha(uchar(out.back())) && !out.endsWith('('))
-        out += ' ';
-    out += text;
-}
-
-QByteArray attribute(const char *name, const QByteArray &value)
-{
-    return ' ' + QByteArray(name) + "=\"" + value + '"';
-}
-
-QByteArray transform(const QTransform &t)
-{
-    if (t.isIdentity())
-        return QByteArray();
-    QByteArray value;
-    if (t.type() == QTransform::TxTranslate) {
-        value = "translate(";
-        append(value, t.dx(), 3);
-        append(value, t.dy(), 3);
-    } else {
-        // The linear part with more digits: a rotation's sines reach far.
-        value = "matrix(";
-        for (qreal m : {t.m11(), t.m12(), t.m21(), t.m22()})
-            append(value, m, 6);
-        append(value, t.dx(), 3);
-        append(value, t.dy(), 3);
-    }
-    return value + ')';
-}
-
-QByteArray colour(const QColor &c)
-{
-    return '#' + QByteArray::number(c.rgb() & 0xffffff, 16).rightJustified(6, '0');
-}
-
-// SVG's path data. A subpath that ends where it began is closed, as Qt's
-// stroker treats it: its ends meet in a join, not in two caps.
-QByteArray pathData(const QPainterPath &path, int decimals)
-{
-    QByteArray d;
-    char last = 0;
-    QPointF start;
-    const auto command = [&](char c) {
-        if (c != last || c == 'M')
-            d += c;
-        last = c;
-    };
-    const auto point = [&](const QPointF &p) {
-        append(d, p.x(), decimals);
-        append(d, p.y(), decimals);
-    };
-    const int count = path.elementCount();
-    for (int i = 0; i < count; ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.type == QPainterPath::MoveToElement) {
-            command('M');
-            point(e);
-            start = e;
-            continue;
-        }
-        const int end = e.type == QPainterPath::CurveToElement ? i + 2 : i;
-        const bool closes = (end + 1 == count || path.elementAt(end + 1).isMoveTo()) && QPointF(path.elementAt(end)) == start;
-        if (e.type == QPainterPath::CurveToElement) {
-            command('C');
-            for (int k = i; k <= end; ++k)
-                point(path.elementAt(k));
-            i = end;
-        } else if (!closes) {
-            command('L');
-            point(e);
-        }
-        if (closes) {
-            d += 'Z';
-            last = 'Z';
-        }
-    }
-    return d;
-}
-
-// Text with the characters XML escapes escaped, and those it cannot hold at
-// all (most control characters, unpaired surrogates) left out.
-QByteArray xmlText(const QString &text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            kept += c;
-            kept += text.at(++i);
-            continue;
-        }
-        const char16_t u = c.unicode();
-        if (c.isSurrogate() || (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xfffe || u == 0xffff)
-            continue;
-        kept += c;
-    }
-    return kept.toHtmlEscaped().toUtf8();
-}
-
-} // namespace SvgText
-
-using namespace SvgText;
 
 class SvgDevice::Engine : public QPaintEngine
 {
@@ -166,13 +25,18 @@ public:
 
     bool begin(QPaintDevice *) override
     {
+        m_transform = QTransform();
+        m_decimals = 3;
+        m_pen = QPen();
+        m_brush = QBrush();
+        m_brushOrigin = QPointF();
+        m_opacity = 1;
         m_body.clear();
         m_defs.clear();
         m_ids.clear();
         m_clips.clear();
         m_openClips.clear();
         m_openTransform.clear();
-        m_transformOpen = false;
         m_clipEnabled = false;
         m_xlink = false;
         m_device->m_document.clear();
@@ -188,16 +52,17 @@ public:
         QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
         if (m_xlink)
             svg += " xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
-        svg += " version=\"1.1\"" + attribute("width", number(m_device->m_sizeMm.width(), 3) + "mm")
-            + attribute("height", number(m_device->m_sizeMm.height(), 3) + "mm")
-            + attribute("viewBox", "0 0 " + QByteArray::number(m_device->m_units.width()) + ' '
-                                       + QByteArray::number(m_device->m_units.height()))
-            // Qt's defaults where they differ from SVG's, so that only what
-            // differs from them is written on each shape.
+        const QSize units = m_device->m_units;
+        svg += " version=\"1.1\"" + SvgText::attribute("width", SvgText::number(m_device->m_sizeMm.width(), 3) + "mm")
+            + SvgText::attribute("height", SvgText::number(m_device->m_sizeMm.height(), 3) + "mm")
+            + SvgText::attribute("viewBox", "0 0 " + QByteArray::number(units.width()) + ' '
+                                                + QByteArray::number(units.height()))
+            // Qt's defaults where they differ from SVG's, so that each shape
+            // says only how it differs from them.
             + " fill=\"none\" fill-rule=\"evenodd\" clip-rule=\"evenodd\" stroke-linecap=\"square\""
               " stroke-linejoin=\"bevel\" stroke-miterlimit=\"2\">\n";
-        svg += "<title>" + xmlText(m_device->m_title) + "</title>\n";
-        svg += "<desc>" + xmlText(m_device->m_description) + "</desc>\n";
+        svg += "<title>" + SvgText::xmlText(m_device->m_title) + "</title>\n";
+        svg += "<desc>" + SvgText::xmlText(m_device->m_description) + "</desc>\n";
         if (!m_defs.isEmpty())
             svg += "<defs>\n" + m_defs + "</defs>\n";
         m_device->m_document = svg + m_body + "</svg>\n";
@@ -209,8 +74,10 @@ public:
     void updateState(const QPaintEngineState &state) override
     {
         const QPaintEngine::DirtyFlags dirty = state.state();
-        if (dirty & DirtyTransform)
+        if (dirty & DirtyTransform) {
             m_transform = state.transform();
+            m_decimals = SvgText::decimalsFor(m_transform);
+        }
         if (dirty & DirtyPen)
             m_pen = state.pen();
         if (dirty & DirtyBrush)
@@ -238,7 +105,7 @@ public:
 
     void drawPath(const QPainterPath &path) override
     {
-        QByteArray element = "path" + attribute("d", pathData(path, decimalsFor(m_transform)));
+        QByteArray element = "path" + SvgText::attribute("d", SvgText::pathData(path, m_decimals));
         if (path.fillRule() == Qt::WindingFill)
             element += " fill-rule=\"nonzero\"";
         draw(element, path);
@@ -246,28 +113,22 @@ public:
 
     void drawRects(const QRectF *rects, int count) override
     {
-        const int decimals = decimalsFor(m_transform);
         for (int i = 0; i < count; ++i) {
-            const QRectF r = rects[i].normalized();
-            QByteArray element = "rect";
-            element += attribute("x", number(r.x(), decimals)) + attribute("y", number(r.y(), decimals))
-                + attribute("width", number(r.width(), decimals)) + attribute("height", number(r.height(), decimals));
             QPainterPath path;
-            path.addRect(r);
-            draw(element, path);
+            path.addRect(rects[i].normalized());
+            draw("rect" + SvgText::box(rects[i].normalized(), m_decimals), path);
         }
     }
 
     void drawEllipse(const QRectF &rect) override
     {
-        const int decimals = decimalsFor(m_transform);
         const QRectF r = rect.normalized();
         QByteArray element = r.width() == r.height() ? "circle" : "ellipse";
-        element += attribute("cx", number(r.center().x(), decimals)) + attribute("cy", number(r.center().y(), decimals));
+        element += at("cx", r.center().x()) + at("cy", r.center().y());
         if (r.width() == r.height())
-            element += attribute("r", number(r.width() / 2, decimals));
+            element += at("r", r.width() / 2);
         else
-            element += attribute("rx", number(r.width() / 2, decimals)) + attribute("ry", number(r.height() / 2, decimals));
+            element += at("rx", r.width() / 2) + at("ry", r.height() / 2);
         QPainterPath path;
         path.addEllipse(r);
         draw(element, path);
@@ -277,24 +138,23 @@ public:
     {
         if (count < 1)
             return;
-        const int decimals = decimalsFor(m_transform);
         QByteArray list;
         QPainterPath path(points[0]);
         for (int i = 0; i < count; ++i) {
             // A point list needs its spaces: librsvg reads "1,2-3,4" as one point.
             if (i > 0)
                 list += ' ';
-            list += number(points[i].x(), decimals) + ',' + number(points[i].y(), decimals);
+            list += SvgText::number(points[i].x(), m_decimals) + ',' + SvgText::number(points[i].y(), m_decimals);
             if (i > 0)
                 path.lineTo(points[i]);
         }
         if (mode == PolylineMode) {
             // An open line has no inside to fill.
-            draw("polyline" + attribute("points", list), path, false);
+            draw("polyline" + SvgText::attribute("points", list), path, false);
             return;
         }
         path.closeSubpath();
-        QByteArray element = "polygon" + attribute("points", list);
+        QByteArray element = "polygon" + SvgText::attribute("points", list);
         if (mode == WindingMode)
             element += " fill-rule=\"nonzero\"";
         draw(element, path);
@@ -313,18 +173,17 @@ public:
         buffer.open(QIODevice::WriteOnly);
         if (part.isNull() || !part.save(&buffer, "PNG"))
             return;
-        const int decimals = decimalsFor(m_transform);
         enter(m_transform);
         m_xlink = true;
-        m_body += "<image" + attribute("x", number(r.x(), decimals)) + attribute("y", number(r.y(), decimals))
-            + attribute("width", number(r.width(), decimals)) + attribute("height", number(r.height(), decimals))
-            + " preserveAspectRatio=\"none\"";
+        m_body += "<image" + SvgText::box(r, m_decimals) + " preserveAspectRatio=\"none\"";
         if (m_opacity < 1)
-            m_body += attribute("opacity", number(m_opacity, 3));
+            m_body += SvgText::attribute("opacity", m_opacity, 3);
         m_body += " xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
     }
 
 private:
+    QByteArray at(const char *name, qreal value) const { return SvgText::attribute(name, value, m_decimals); }
+
     // One shape with the current brush and pen. A pen SVG strokes otherwise
     // than Qt (dashes, a width in device units) is drawn as Qt's own outline
     // of it.
@@ -335,8 +194,8 @@ private:
         const bool stroke = pen && m_pen.style() == Qt::SolidLine && !m_pen.isCosmetic();
         if (fill || stroke) {
             enter(m_transform);
-            m_body += '<' + element + (fill ? fillOf(m_brush) : QByteArray()) + (stroke ? strokeOf(m_pen) : QByteArray())
-                + "/>\n";
+            m_body += '<' + element + (fill ? fillOf(m_brush) : QByteArray())
+                + (stroke ? strokeOf(m_pen) : QByteArray()) + "/>\n";
         }
         if (pen && !stroke)
             outline(path);
@@ -348,25 +207,26 @@ private:
         // Qt's threshold of a quarter unit is far too coarse for a card
         // 71 units wide.
         stroker.setCurveThreshold(0.001);
-        QTransform at = m_transform;
+        QTransform placed = m_transform;
         QPainterPath shape = path;
         if (m_pen.isCosmetic()) {
             // The width is in device units whatever the transform.
             shape = m_transform.map(path);
-            at = QTransform();
+            placed = QTransform();
             stroker.setWidth(m_pen.widthF() > 0 ? m_pen.widthF() : 1.0);
         }
         const QPainterPath stroke = stroker.createStroke(shape);
-        enter(at);
+        enter(placed);
         const QColor c = m_pen.color();
-        m_body += "<path" + attribute("d", pathData(stroke, decimalsFor(at))) + " fill-rule=\"nonzero\""
-            + attribute("fill", colour(c)) + opacity("fill-opacity", c.alphaF()) + "/>\n";
+        m_body += "<path" + SvgText::attribute("d", SvgText::pathData(stroke, SvgText::decimalsFor(placed)))
+            + " fill-rule=\"nonzero\"" + SvgText::attribute("fill", SvgText::colour(c))
+            + opacity("fill-opacity", c.alphaF()) + "/>\n";
     }
 
     QByteArray opacity(const char *name, qreal alpha) const
     {
         const qreal value = alpha * m_opacity;
-        return value < 1 ? attribute(name, number(value, 3)) : QByteArray();
+        return value < 1 ? SvgText::attribute(name, value, 3) : QByteArray();
     }
 
     QByteArray fillOf(const QBrush &brush)
@@ -374,16 +234,17 @@ private:
         // QPainter hands every other brush to drawImage() as a picture: no
         // other style reaches here.
         if (brush.style() == Qt::LinearGradientPattern || brush.style() == Qt::RadialGradientPattern)
-            return attribute("fill", "url(#" + gradient(brush) + ')') + opacity("fill-opacity", 1);
-        return attribute("fill", colour(brush.color())) + opacity("fill-opacity", brush.color().alphaF());
+            return SvgText::attribute("fill", "url(#" + gradient(brush) + ')') + opacity("fill-opacity", 1);
+        const QColor c = brush.color();
+        return SvgText::attribute("fill", SvgText::colour(c)) + opacity("fill-opacity", c.alphaF());
     }
 
     QByteArray strokeOf(const QPen &pen) const
     {
         const QColor c = pen.color();
-        QByteArray s = attribute("stroke", colour(c)) + opacity("stroke-opacity", c.alphaF());
+        QByteArray s = SvgText::attribute("stroke", SvgText::colour(c)) + opacity("stroke-opacity", c.alphaF());
         if (pen.widthF() != 1)
-            s += attribute("stroke-width", number(pen.widthF(), decimalsFor(m_transform)));
+            s += at("stroke-width", pen.widthF());
         if (pen.capStyle() == Qt::FlatCap)
             s += " stroke-linecap=\"butt\"";
         else if (pen.capStyle() == Qt::RoundCap)
@@ -394,7 +255,7 @@ private:
             s += " stroke-linejoin=\"miter\"";
             // Both measure the miter in widths of the pen; SVG allows no less than one.
             if (pen.miterLimit() != 2)
-                s += attribute("stroke-miterlimit", number(qMax<qreal>(1, pen.miterLimit()), 3));
+                s += SvgText::attribute("stroke-miterlimit", qMax<qreal>(1, pen.miterLimit()), 3);
         }
         return s;
     }
@@ -403,21 +264,17 @@ private:
     QByteArray gradient(const QBrush &brush)
     {
         const QGradient *g = brush.gradient();
-        const int decimals = decimalsFor(m_transform);
-        QByteArray element;
-        if (g->type() == QGradient::LinearGradient) {
-            const auto *linear = static_cast<const QLinearGradient *>(g);
-            element = "linearGradient gradientUnits=\"userSpaceOnUse\"" + attribute("x1", number(linear->start().x(), decimals))
-                + attribute("y1", number(linear->start().y(), decimals))
-                + attribute("x2", number(linear->finalStop().x(), decimals))
-                + attribute("y2", number(linear->finalStop().y(), decimals));
+        const bool linear = g->type() == QGradient::LinearGradient;
+        QByteArray element = linear ? "linearGradient" : "radialGradient";
+        element += " gradientUnits=\"userSpaceOnUse\"";
+        if (linear) {
+            const auto *l = static_cast<const QLinearGradient *>(g);
+            element += at("x1", l->start().x()) + at("y1", l->start().y()) + at("x2", l->finalStop().x())
+                + at("y2", l->finalStop().y());
         } else {
-            const auto *radial = static_cast<const QRadialGradient *>(g);
-            element = "radialGradient gradientUnits=\"userSpaceOnUse\"" + attribute("cx", number(radial->center().x(), decimals))
-                + attribute("cy", number(radial->center().y(), decimals))
-                + attribute("r", number(radial->radius(), decimals))
-                + attribute("fx", number(radial->focalPoint().x(), decimals))
-                + attribute("fy", number(radial->focalPoint().y(), decimals));
+            const auto *r = static_cast<const QRadialGradient *>(g);
+            element += at("cx", r->center().x()) + at("cy", r->center().y()) + at("r", r->radius())
+                + at("fx", r->focalPoint().x()) + at("fy", r->focalPoint().y());
         }
         if (g->spread() == QGradient::ReflectSpread)
             element += " spreadMethod=\"reflect\"";
@@ -425,15 +282,16 @@ private:
             element += " spreadMethod=\"repeat\"";
         const QTransform placed = brush.transform() * QTransform::fromTranslate(m_brushOrigin.x(), m_brushOrigin.y());
         if (!placed.isIdentity())
-            element += attribute("gradientTransform", transform(placed));
+            element += SvgText::attribute("gradientTransform", SvgText::transform(placed));
         element += '>';
         for (const QGradientStop &stop : g->stops()) {
-            element += "<stop" + attribute("offset", number(stop.first, 4)) + attribute("stop-color", colour(stop.second));
+            element += "<stop" + SvgText::attribute("offset", stop.first, 4)
+                + SvgText::attribute("stop-color", SvgText::colour(stop.second));
             if (stop.second.alpha() < 255)
-                element += attribute("stop-opacity", number(stop.second.alphaF(), 3));
+                element += SvgText::attribute("stop-opacity", stop.second.alphaF(), 3);
             element += "/>";
         }
-        element += g->type() == QGradient::LinearGradient ? "</linearGradient>" : "</radialGradient>";
+        element += linear ? "</linearGradient>" : "</radialGradient>";
         return define(element, 'g');
     }
 
@@ -454,12 +312,12 @@ private:
         return id;
     }
 
-    void clip(const QPainterPath &path, Qt::ClipOperation operation, const QTransform &at)
+    void clip(const QPainterPath &path, Qt::ClipOperation operation, const QTransform &placed)
     {
         QByteArray shape = "<path";
-        if (!at.isIdentity())
-            shape += attribute("transform", transform(at));
-        shape += attribute("d", pathData(path, decimalsFor(at)));
+        if (!placed.isIdentity())
+            shape += SvgText::attribute("transform", SvgText::transform(placed));
+        shape += SvgText::attribute("d", SvgText::pathData(path, SvgText::decimalsFor(placed)));
         if (path.fillRule() == Qt::WindingFill)
             shape += " clip-rule=\"nonzero\"";
         shape += "/>";
@@ -473,7 +331,7 @@ private:
 
     // Opens the groups the next shape is drawn in: one per clip in force,
     // the outermost first, then its transform.
-    void enter(const QTransform &at)
+    void enter(const QTransform &placed)
     {
         QList<QByteArray> clips;
         if (m_clipEnabled)
@@ -490,36 +348,35 @@ private:
                 m_body += "<g clip-path=\"url(#" + clips.at(i) + ")\">\n";
             m_openClips = clips;
         }
-        const QByteArray wanted = transform(at);
-        if (m_transformOpen && wanted == m_openTransform)
+        const QByteArray wanted = SvgText::transform(placed);
+        if (wanted == m_openTransform)
             return;
         closeTransform();
-        if (!wanted.isEmpty()) {
-            m_body += "<g" + attribute("transform", wanted) + ">\n";
-            m_openTransform = wanted;
-            m_transformOpen = true;
-        }
+        if (!wanted.isEmpty())
+            m_body += "<g" + SvgText::attribute("transform", wanted) + ">\n";
+        m_openTransform = wanted;
     }
 
     void closeTransform()
     {
-        if (m_transformOpen)
+        if (!m_openTransform.isEmpty())
             m_body += "</g>\n";
-        m_transformOpen = false;
         m_openTransform.clear();
     }
 
     SvgDevice *m_device;
     QTransform m_transform;
+    int m_decimals = 3;
     QPen m_pen;
     QBrush m_brush;
     QPointF m_brushOrigin;
     qreal m_opacity = 1;
+    // Each clip in force as a path element, and whether they apply.
     QList<QByteArray> m_clips;
     bool m_clipEnabled = false;
+    // The groups open in the body: the clips' ids, then a transform.
     QList<QByteArray> m_openClips;
     QByteArray m_openTransform;
-    bool m_transformOpen = false;
     bool m_xlink = false;
     QHash<QByteArray, QByteArray> m_ids;
     QByteArray m_defs;
