@@ -283,8 +283,6 @@ int run(int argc, char **argv)
         return fail(BadArguments, why);
 
     const std::optional<CardFile::Format> fileFormat = CardFile::formatNamed(parser.value(format));
-    if (!fileFormat && !CardFile::svgAvailable() && parser.value(format).compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
-        return fail(BadArguments, QStringLiteral("--format svg: this build writes no SVG (it was built without Qt SVG)"));
     if (!fileFormat)
         return fail(BadArguments,
                     QStringLiteral("--format is bmp, png, svg or pdf, not \"%1\"").arg(parser.value(format)));

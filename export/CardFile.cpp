@@ -4,7 +4,7 @@
 #include "core/Failure.h"
 #include "export/CardExport.h"
 #include "export/FileReplacer.h"
-#include "render/ClipResolvingDevice.h"
+#include "render/SvgDevice.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,9 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
-#ifdef VELMORA_SVG
-#include <QSvgGenerator>
-#endif
 #include <cmath>
 
 namespace {
@@ -55,19 +52,10 @@ QString extension(Format format)
     return QString();
 }
 
-bool svgAvailable()
-{
-#ifdef VELMORA_SVG
-    return true;
-#else
-    return false;
-#endif
-}
-
 std::optional<Format> formatNamed(const QString &name)
 {
     for (Format format : {Format::Bmp, Format::Png, Format::Svg, Format::Pdf})
-        if (name.compare(extension(format), Qt::CaseInsensitive) == 0 && (format != Format::Svg || svgAvailable()))
+        if (name.compare(extension(format), Qt::CaseInsensitive) == 0)
             return format;
     return std::nullopt;
 }
@@ -112,39 +100,18 @@ void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layo
 
 QByteArray svg(int faceIndex, const QString &title)
 {
-#ifdef VELMORA_SVG
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setTitle(title);
-    generator.setDescription(QStringLiteral("A playing card drawn by Velmora"));
-    // The drawing in card units, declared 63 mm wide (the generator states
-    // its size in millimetres from these two).
-    const QSizeF mm = CardSheet::cardSizeMm();
-    generator.setResolution(2540);
-    generator.setSize(QSize(qRound(mm.width() * 100), qRound(mm.height() * 100)));
-    generator.setViewBox(QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight));
-    QPainter target;
-    if (!target.begin(&generator))
+    // The drawing in card units, declared 63 mm wide.
+    SvgDevice device(QSize(CardRenderer::PictureWidth, CardRenderer::PictureHeight), CardSheet::cardSizeMm());
+    device.setTitle(title);
+    device.setDescription(QStringLiteral("A playing card drawn by Velmora"));
+    QPainter painter;
+    if (!painter.begin(&device))
         return QByteArray();
-    {
-        // The generator writes no clip paths: the corners and the clipped
-        // parts of a figure are cut into the shapes before they reach it.
-        ClipResolvingDevice device(&target, QSize(CardRenderer::PictureWidth, CardRenderer::PictureHeight));
-        QPainter painter(&device);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        CardRenderer::paint(painter, QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight),
-                            CardArt::face(faceIndex));
-    }
-    target.end();
-    return bytes;
-#else
-    Q_UNUSED(faceIndex);
-    Q_UNUSED(title);
-    return QByteArray();
-#endif
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    CardRenderer::paint(painter, QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight),
+                        CardArt::face(faceIndex));
+    painter.end();
+    return device.document();
 }
 
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,

@@ -23,10 +23,7 @@ namespace CardFile {
 enum class Format { Bmp, Png, Svg, Pdf };
 
 QString extension(Format format);
-// Whether this build writes SVG (it needs Qt SVG when it is built).
-bool svgAvailable();
-// "bmp", "png", "svg", "pdf" in any case (svg only where available);
-// nothing for anything else.
+// "bmp", "png", "svg", "pdf" in any case; nothing for anything else.
 std::optional<Format> formatNamed(const QString &name);
 
 // PNG widths: the picture's own, and the bounds of a drawn one.

@@ -44,8 +44,7 @@ const QList<SaveChoice> &saveChoices()
         for (int dpi : {300, 600})
             list.append({pngChoice(QStringLiteral("for print at %1 dpi, 63 mm wide, ").arg(dpi), CardFile::widthAtDpi(dpi)),
                          CardFile::Format::Png, CardFile::widthAtDpi(dpi)});
-        if (CardFile::svgAvailable())
-            list.append({QStringLiteral("SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
+        list.append({QStringLiteral("SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
         list.append({QStringLiteral("PDF document, the card at 63 mm (*.pdf)"), CardFile::Format::Pdf, 0});
         list.append({QStringLiteral("Windows bitmap (*.bmp)"), CardFile::Format::Bmp, own});
         return list;

@@ -2,7 +2,6 @@
 // display, its output, its files and its exit status.
 #include "cardface/CardImageSet.h"
 #include "core/CardEntry.h"
-#include "export/CardFile.h"
 #include "export/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
@@ -317,8 +316,7 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn_data()
     QTest::addColumn<int>("count");
     QTest::addRow("--size 710: PNGs of 710 x 960") << QStringList{"png", "--size", "710"} << "" << "" << 5;
     // Every face, so that each clipped shape of the figures is seen.
-    if (CardFile::svgAvailable())
-        QTest::addRow("SVG renders elsewhere as the card") << QStringList{"svg"} << "" << "" << 52;
+    QTest::addRow("SVG renders elsewhere as the card") << QStringList{"svg"} << "" << "" << 52;
     QTest::addRow("PDF on A4 sheets, no pictures in it") << QStringList{"pdf"} << "de_DE.UTF-8" << "(A4)" << 5;
     QTest::addRow("PDF on Letter where the locale prints on it") << QStringList{"pdf"} << "en_US.UTF-8" << "(letter)" << 5;
     QTest::addRow("PDF one card per page, at card size") << QStringList{"pdf", "--pdf-layout", "card"} << ""

@@ -1,0 +1,164 @@
+// The SVG writer: what it writes must be the drawing as QPainter paints it,
+// read back by another program (librsvg), and a document any XML reader
+// takes. The 52 faces are checked through the command line.
+#include "render/CardRenderer.h"
+#include "render/CardSheet.h"
+#include "render/SvgDevice.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <functional>
+
+using Paint = std::function<void(QPainter &)>;
+Q_DECLARE_METATYPE(QList<Paint>)
+
+class tst_SvgDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rendersAsPainted_data();
+    void rendersAsPainted();
+    void documentIsXmlWithItsTitle_data();
+    void documentIsXmlWithItsTitle();
+};
+
+namespace {
+
+constexpr int Scale = 4;
+
+QByteArray svgOf(const Paint &paint, const QString &title = QString())
+{
+    SvgDevice device(QSize(CardRenderer::PictureWidth, CardRenderer::PictureHeight), CardSheet::cardSizeMm());
+    device.setTitle(title);
+    QPainter p(&device);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint(p);
+    p.end();
+    return device.document();
+}
+
+Paint art(CardArt card)
+{
+    return [card](QPainter &p) { CardRenderer::paint(p, QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight), card); };
+}
+
+// The share of pixels (in %) that no pixel next to them in the other image
+// comes near, both on white.
+double percentOff(const QImage &seen, const QImage &expected)
+{
+    const auto flat = [](const QImage &image) {
+        QImage white(image.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QPainter p(&white);
+        p.drawImage(0, 0, image);
+        return white;
+    };
+    const QImage a = flat(seen), b = flat(expected);
+    int off = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            int best = 255;
+            for (int ny = qMax(0, y - 1); ny <= qMin(a.height() - 1, y + 1); ++ny)
+                for (int nx = qMax(0, x - 1); nx <= qMin(a.width() - 1, x + 1); ++nx) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(nx, ny);
+                    best = qMin(best, (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q))) / 3);
+                }
+            off += best > 40;
+        }
+    return 100.0 * off / (a.width() * a.height());
+}
+
+} // namespace
+
+void tst_SvgDevice::rendersAsPainted_data()
+{
+    QTest::addColumn<QList<Paint>>("drawings");
+    QList<Paint> backs;
+    for (int i = 0; i < 12; ++i)
+        backs << art(CardArt::back(i));
+    QTest::addRow("backs: linear gradients, rotated and clipped patterns") << backs;
+    QTest::addRow("jokers: polygons on both sides of the origin, clipped to the tunic")
+        << QList<Paint>{art(CardArt::joker(true)), art(CardArt::joker(false))};
+    QTest::addRow("what SVG has no element for here still appears: dashes, text, a conical fill, a picture")
+        << QList<Paint>{[](QPainter &p) {
+               p.fillRect(QRectF(0, 0, 71, 96), Qt::white);
+               p.setPen(QPen(Qt::blue, 2, Qt::DashLine));
+               p.drawLine(QLineF(5, 8, 66, 8));
+               QConicalGradient cone(52, 32, 0);
+               cone.setColorAt(0, Qt::red);
+               cone.setColorAt(1, Qt::blue);
+               p.fillRect(QRectF(40, 20, 24, 24), cone);
+               QImage picture(4, 4, QImage::Format_RGB32);
+               picture.fill(Qt::darkGreen);
+               p.drawImage(QRectF(6, 20, 20, 24), picture);
+               QFont font;
+               font.setPixelSize(20);
+               p.setFont(font);
+               p.setPen(Qt::black);
+               p.drawText(QPointF(8, 80), QStringLiteral("Ag"));
+           }};
+}
+
+void tst_SvgDevice::rendersAsPainted()
+{
+    QFETCH(QList<Paint>, drawings);
+    if (QStandardPaths::findExecutable(QStringLiteral("rsvg-convert")).isEmpty())
+        QSKIP("rsvg-convert is not installed (librsvg2-bin: scripts/install-deps --dev)");
+    QTemporaryDir dir;
+    for (qsizetype i = 0; i < drawings.size(); ++i) {
+        const QString svg = dir.filePath(QStringLiteral("%1.svg").arg(i));
+        const QString png = dir.filePath(QStringLiteral("%1.png").arg(i));
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(svgOf(drawings.at(i))) > 0);
+        file.close();
+        QCOMPARE(QProcess::execute(QStringLiteral("rsvg-convert"),
+                                   {"-w", QString::number(71 * Scale), "-o", png, svg}), 0);
+        QImage expected(71 * Scale, 96 * Scale, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(Scale, Scale);
+        drawings.at(i)(p);
+        p.end();
+        const QImage seen(png);
+        QCOMPARE(seen.size(), expected.size());
+        const double off = percentOff(seen, expected);
+        QVERIFY2(off < 0.2, qPrintable(QStringLiteral("drawing %1 is %2% off").arg(i).arg(off)));
+    }
+}
+
+void tst_SvgDevice::documentIsXmlWithItsTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("readBack");
+    QTest::addRow("markup characters are escaped") << "<b>Jack & \"Jill\"</b>" << "<b>Jack & \"Jill\"</b>";
+    QTest::addRow("any language is kept") << "Valet de cœur ♥ 紅心" << "Valet de cœur ♥ 紅心";
+    QTest::addRow("characters XML cannot hold are left out") << QStringLiteral("a\u0001b\uffffc") + QChar(0xd800) << "abc";
+}
+
+void tst_SvgDevice::documentIsXmlWithItsTitle()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, readBack);
+    QXmlStreamReader xml(svgOf(art(CardArt::face(50)), title));
+    QString seen;
+    QString width;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("svg"))
+            width = xml.attributes().value(QLatin1String("width")).toString();
+        if (xml.isStartElement() && xml.name() == QLatin1String("title"))
+            seen = xml.readElementText();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(seen, readBack);
+    QCOMPARE(width, QStringLiteral("63mm"));
+}
+
+QTEST_MAIN(tst_SvgDevice)
+#include "tst_svgdevice.moc"
