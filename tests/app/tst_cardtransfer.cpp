@@ -4,6 +4,7 @@
 #include "export/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/ImageCheck.h"
 #include "tests/support/TestSettings.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -274,12 +274,9 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
         QSKIP("pdfinfo is not installed (poppler-utils: scripts/install-deps --dev)");
-    for (const auto &[file, pages] : {std::pair{"sheets.pdf", 2}, std::pair{"pages.pdf", 10}}) {
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {dir.filePath(QLatin1String(file))});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
-    }
+    for (const auto &[file, pages] : {std::pair{"sheets.pdf", 2}, std::pair{"pages.pdf", 10}})
+        QVERIFY(ImageCheck::tool(QStringLiteral("pdfinfo"), {dir.filePath(QLatin1String(file))})
+                    .contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
 }
 
 // The file goes in a folder of ours that exists when the drag starts; where

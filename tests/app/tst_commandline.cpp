@@ -5,6 +5,7 @@
 #include "export/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
+#include "tests/support/ImageCheck.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 
@@ -73,50 +74,17 @@ QList<int> cardsOf(const Run &run)
     return numbers;
 }
 
-// A helper tool's standard output; fails the test when the tool does.
-QString tool(const QString &name, const QStringList &args)
-{
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(name), args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        QTest::qFail(qPrintable(name + QStringLiteral(" failed: ") + QString::fromUtf8(p.readAllStandardError())),
-                     __FILE__, __LINE__);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// How far a picture is from the card the renderer draws into the same place
-// (card rectangle in the picture's pixels), both laid on white: the share of
-// pixels, in percent, that no pixel of the drawn card within one pixel
-// matches. Another renderer's edges fall a pixel either way; another card
-// differs in whole shapes.
+// The picture against the card the renderer draws into the same place (card
+// rectangle in the picture's pixels), in percent off.
 double offCard(const QImage &seen, int faceIndex, const QRectF &card)
 {
-    QImage expected(seen.size(), QImage::Format_RGB32);
-    expected.fill(Qt::white);
+    QImage expected(seen.size(), QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
     QPainter p(&expected);
     p.setRenderHint(QPainter::Antialiasing);
     CardRenderer::paint(p, card, CardArt::face(faceIndex));
     p.end();
-    QImage flat(seen.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    p.begin(&flat);
-    p.drawImage(0, 0, seen);
-    p.end();
-    int off = 0;
-    for (int y = 0; y < flat.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
-        for (int x = 0; x < flat.width(); ++x) {
-            int best = 255;
-            for (int ny = qMax(0, y - 1); ny <= qMin(flat.height() - 1, y + 1); ++ny) {
-                const auto *near = reinterpret_cast<const QRgb *>(expected.constScanLine(ny));
-                for (int nx = qMax(0, x - 1); nx <= qMin(flat.width() - 1, x + 1); ++nx)
-                    best = qMin(best, (qAbs(qRed(line[x]) - qRed(near[nx])) + qAbs(qGreen(line[x]) - qGreen(near[nx]))
-                                       + qAbs(qBlue(line[x]) - qBlue(near[nx]))) / 3);
-            }
-            off += best > 40;
-        }
-    }
-    return 100.0 * off / (flat.width() * flat.height());
+    return ImageCheck::percentOff(seen, expected);
 }
 
 } // namespace
@@ -171,7 +139,6 @@ void TstCommandLine::runs_data()
     bad("a file is no folder", {"--draw", "5", "--save-to", VELMORA_EXE}, "not a folder");
     bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
     bad("a stray argument", {"--draw", "5", "extra"}, "extra");
-    bad("--size above 4096 pixels", {"--draw", "1", "--format", "png", "--size", "4097"}, "16 to 4096");
     bad("--size is a whole number", {"--draw", "1", "--format", "png", "--size", "71.5"}, "not \"71.5\"");
     bad("--size is for PNG only", {"--draw", "1", "--format", "pdf", "--size", "100"}, "png only");
     bad("--pdf-layout is for PDF only", {"--draw", "1", "--pdf-layout", "card"}, "pdf only");
@@ -348,7 +315,7 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
             QImage seen(file, "PNG");
             if (kind == QLatin1String("svg")) {
                 const QString png = out.filePath(QStringLiteral("rendered.png"));
-                tool(QStringLiteral("rsvg-convert"), {"-w", "284", "-o", png, file});
+                ImageCheck::tool(QStringLiteral("rsvg-convert"), {"-w", "284", "-o", png, file});
                 seen = QImage(png);
             }
             QCOMPARE(seen.size(), kind == QLatin1String("png") ? QSize(710, 960) : QSize(284, 384));
@@ -360,14 +327,14 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
 
     const QString pdf = out.filePath(QStringLiteral("Cards.pdf"));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("Cards.pdf")});
-    const QString info = tool(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = ImageCheck::tool(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*") + QRegularExpression::escape(paper))),
              qPrintable(info));
     const bool sheets = format.size() == 1;
     QVERIFY2(info.contains(QRegularExpression(sheets ? QStringLiteral("Pages: +1\n") : QStringLiteral("Pages: +5\n"))),
              qPrintable(info));
     // Only the two heading lines: not one picture anywhere in the document.
-    QCOMPARE(tool(QStringLiteral("pdfimages"), {"-list", pdf}).trimmed().count(u'\n'), 1);
+    QCOMPARE(ImageCheck::tool(QStringLiteral("pdfimages"), {"-list", pdf}).trimmed().count(u'\n'), 1);
 
     // Each card at 300 dpi where the page puts it, in draw order: on sheets a
     // centred grid of 63 mm cards; alone, the card fills its page.
@@ -385,7 +352,7 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
         const QRect crop = card.toRect();
         const QString prefix = out.filePath(QStringLiteral("page%1").arg(i));
         const QString page = QString::number(sheets ? 1 : i + 1);
-        tool(QStringLiteral("pdftoppm"), {"-r", "300", "-f", page, "-l", page, "-x", QString::number(crop.x()), "-y",
+        ImageCheck::tool(QStringLiteral("pdftoppm"), {"-r", "300", "-f", page, "-l", page, "-x", QString::number(crop.x()), "-y",
                                           QString::number(crop.y()), "-W", QString::number(crop.width()), "-H",
                                           QString::number(crop.height()), "-png", "-singlefile", pdf, prefix});
         const QImage seen(prefix + QStringLiteral(".png"));

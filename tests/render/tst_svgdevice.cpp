@@ -4,9 +4,9 @@
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 #include "render/SvgDevice.h"
+#include "tests/support/ImageCheck.h"
 
 #include <QPainter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,32 +45,6 @@ QByteArray svgOf(const Paint &paint, const QString &title = QString())
 Paint art(CardArt card)
 {
     return [card](QPainter &p) { CardRenderer::paint(p, QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight), card); };
-}
-
-// The share of pixels (in %) that no pixel next to them in the other image
-// comes near, both on white.
-double percentOff(const QImage &seen, const QImage &expected)
-{
-    const auto flat = [](const QImage &image) {
-        QImage white(image.size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QPainter p(&white);
-        p.drawImage(0, 0, image);
-        return white;
-    };
-    const QImage a = flat(seen), b = flat(expected);
-    int off = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            int best = 255;
-            for (int ny = qMax(0, y - 1); ny <= qMin(a.height() - 1, y + 1); ++ny)
-                for (int nx = qMax(0, x - 1); nx <= qMin(a.width() - 1, x + 1); ++nx) {
-                    const QRgb p = a.pixel(x, y), q = b.pixel(nx, ny);
-                    best = qMin(best, (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q))) / 3);
-                }
-            off += best > 40;
-        }
-    return 100.0 * off / (a.width() * a.height());
 }
 
 } // namespace
@@ -116,8 +90,7 @@ void tst_SvgDevice::rendersAsPainted()
         QFile file(svg);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(svgOf(drawings.at(i))) > 0);
         file.close();
-        QCOMPARE(QProcess::execute(QStringLiteral("rsvg-convert"),
-                                   {"-w", QString::number(71 * Scale), "-o", png, svg}), 0);
+        ImageCheck::tool(QStringLiteral("rsvg-convert"), {"-w", QString::number(71 * Scale), "-o", png, svg});
         QImage expected(71 * Scale, 96 * Scale, QImage::Format_ARGB32_Premultiplied);
         expected.fill(Qt::transparent);
         QPainter p(&expected);
@@ -127,7 +100,7 @@ void tst_SvgDevice::rendersAsPainted()
         p.end();
         const QImage seen(png);
         QCOMPARE(seen.size(), expected.size());
-        const double off = percentOff(seen, expected);
+        const double off = ImageCheck::percentOff(seen, expected);
         QVERIFY2(off < 0.2, qPrintable(QStringLiteral("drawing %1 is %2% off").arg(i).arg(off)));
     }
 }
