@@ -2,6 +2,7 @@
 #include "ui_Form1.h"
 
 #include "app/CardTransfer.h"
+#include "app/IconFile.h"
 #include "draw/CardDraw.h"
 #include "export/CardExport.h"
 #include "draw/CardPreview.h"
@@ -10,14 +11,12 @@
 #include "app/MainModule.h"
 #include "export/FolderMark.h"
 #include "export/OutputFolder.h"
-#include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "widgets/WindowPointer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -111,14 +110,7 @@ void Form1::applyLook()
 
 QIcon Form1::applicationIcon()
 {
-    QIcon icon;
-    QFile file(QStringLiteral(":/app/velmora.ico"));
-    if (!file.open(QIODevice::ReadOnly))
-        return icon;
-    const auto pictures = PictureDecoder::decodeIconFile(file.readAll());
-    for (const QImage &picture : pictures)
-        icon.addPixmap(QPixmap::fromImage(picture));
-    return icon;
+    return IconFile::load(QStringLiteral(":/app/velmora.ico"));
 }
 
 QString Form1::programFolder()

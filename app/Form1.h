@@ -36,7 +36,7 @@ public:
     CardExport &exporter() { return *m_export; }
     Deck *Deck1() const { return m_deck; }
 
-    // The four sizes of the program's icon.
+    // The four sizes of the program's icon, decoded when a size is first asked for.
     static QIcon applicationIcon();
 
     // The folder the program file lies in; the optional files live there.

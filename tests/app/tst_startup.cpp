@@ -1,11 +1,15 @@
 // The small shared routines of start-up: the home-page roll, the file test and
 // where the window is placed.
 #include "tests/support/FakePlatform.h"
+#include "app/IconFile.h"
 #include "app/MainModule.h"
+#include "cardface/PictureDecoder.h"
 #include "core/RandomSource.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +87,34 @@ private slots:
         QFETCH(QSize, frame);
         QFETCH(QPoint, placed);
         QCOMPARE(Main::CentredFramePosition(available, frame), placed);
+    }
+
+    // The icon is decoded only when first asked for; what it then gives must
+    // be every picture of the file, as decoding it at once would.
+    void iconFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QList<QSize>>("sizes");
+        QTest::addRow("the program's icon") << ":/app/velmora.ico"
+                                            << QList<QSize>{{32, 32}, {48, 48}, {128, 128}, {256, 256}};
+        QTest::addRow("no such file: an icon without pictures") << ":/app/missing.ico" << QList<QSize>{};
+    }
+
+    void iconFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QList<QSize>, sizes);
+        const QIcon icon = IconFile::load(path);
+        QCOMPARE(icon.availableSizes(), sizes);
+        const QImage shown = icon.pixmap(QSize(48, 48)).toImage();
+        QCOMPARE(shown.isNull(), sizes.isEmpty());
+        if (!sizes.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QImage decoded = PictureDecoder::decodeIconFile(file.readAll()).at(1);
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
 };
 
