@@ -15,6 +15,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
+
 namespace {
 
 // One file type of Save Card As: its filter text, format and, for a PNG, width.
@@ -41,9 +43,11 @@ const QList<SaveChoice> &saveChoices()
             {pngChoice(QStringLiteral("twice the size, "), 2 * own), CardFile::Format::Png, 2 * own},
             {pngChoice(QStringLiteral("four times the size, "), 4 * own), CardFile::Format::Png, 4 * own},
         };
-        for (int dpi : {300, 600})
-            list.append({pngChoice(QStringLiteral("for print at %1 dpi, 63 mm wide, ").arg(dpi), CardFile::widthAtDpi(dpi)),
-                         CardFile::Format::Png, CardFile::widthAtDpi(dpi)});
+        for (int dpi : {300, 600}) {
+            const int width = CardFile::widthAtDpi(dpi);
+            list.append({pngChoice(QStringLiteral("for print at %1 dpi, 63 mm wide, ").arg(dpi), width),
+                         CardFile::Format::Png, width});
+        }
         list.append({QStringLiteral("SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
         list.append({QStringLiteral("PDF document, the card at 63 mm (*.pdf)"), CardFile::Format::Pdf, 0});
         list.append({QStringLiteral("Windows bitmap (*.bmp)"), CardFile::Format::Bmp, own});
@@ -66,10 +70,50 @@ bool mayReplace(const QString &path, const QString &caption)
 QString sheetsFilter()
 {
     const bool letter = CardSheet::localePaper().id() == QPageSize::Letter;
-    return QStringLiteral("PDF, %1 sheets with cut marks (*.pdf)").arg(letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
+    return QStringLiteral("PDF, %1 sheets with cut marks (*.pdf)")
+        .arg(letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
 }
 
 const QString cardPagesFilter = QStringLiteral("PDF, one card per page at card size (*.pdf)");
+
+// The name offered first: in the output folder where it is usable, else bare.
+QString suggestedPath(const QString &folderText, const QString &name, CardFile::Format format)
+{
+    return CardExport::folderProblem(folderText).isEmpty() ? CardFile::path(folderText, name, format)
+                                                           : name + u'.' + CardFile::extension(format);
+}
+
+// Asks until the user gives a name or cancels (empty then, as when the window
+// went while a box was open). completed() returns the name to write, given
+// the chosen filter: the same name when it has an extension of its own,
+// whose replacing the dialog has asked about; else with one added, whose
+// replacing is asked here; on No the user chooses again.
+QString askFileName(QWidget *owner, const QString &caption, QString suggested, const QStringList &filters,
+                    QString *filter, const std::function<QString(const QString &)> &completed)
+{
+    const QPointer<QWidget> window(owner);
+    for (;;) {
+        if (!window)
+            return QString();
+        const QString typed = Platform::current().saveFileName(window, caption, suggested,
+                                                               filters.join(QStringLiteral(";;")), filter);
+        if (typed.isEmpty())
+            return QString();
+        const QString path = completed(typed);
+        if (path == typed || mayReplace(path, caption))
+            return path;
+        suggested = path;
+    }
+}
+
+void reportFailure(const std::function<void()> &save)
+{
+    try {
+        save();
+    } catch (const Failure &failure) {
+        Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
+    }
+}
 
 } // namespace
 
@@ -78,85 +122,57 @@ namespace SaveAs {
 void card(QWidget *owner, const QString &folderText, const QString &entry, const QPixmap &face, int faceIndex,
           const QString &title, QString *lastFilter)
 {
-    const QPointer<QWidget> window(owner);
     const QList<SaveChoice> &choices = saveChoices();
     QStringList filters;
     for (const SaveChoice &choice : choices)
         filters.append(choice.filter);
-    auto chosen = std::find_if(choices.begin(), choices.end(),
-                               [lastFilter](const SaveChoice &c) { return c.filter == *lastFilter; });
+    const auto choiceOf = [&choices](const QString &filter) {
+        return std::find_if(choices.begin(), choices.end(),
+                            [&filter](const SaveChoice &c) { return c.filter == filter; });
+    };
+    auto chosen = choiceOf(*lastFilter);
     if (chosen == choices.end())
         chosen = choices.begin();
-    QString suggested = entry + u'.' + CardFile::extension(chosen->format);
-    if (CardExport::folderProblem(folderText).isEmpty())
-        suggested = CardFile::path(folderText, entry, chosen->format);
     QString filter = chosen->filter;
-    QString path;
     CardFile::Format format = CardFile::Format::Png;
-    for (;;) {
-        if (!window)
-            return; // the window went while a box was open
-        path = Platform::current().saveFileName(window, QStringLiteral("Save Card As"), suggested,
-                                                filters.join(QStringLiteral(";;")), &filter);
-        if (path.isEmpty())
-            return;
-        chosen = std::find_if(choices.begin(), choices.end(),
-                              [&filter](const SaveChoice &c) { return c.filter == filter; });
+    const QString suggested = suggestedPath(folderText, entry, chosen->format);
+    const QString path = askFileName(owner, QStringLiteral("Save Card As"), suggested, filters, &filter,
+                                     [&](const QString &typed) {
+        chosen = choiceOf(filter);
         if (chosen != choices.end())
             *lastFilter = chosen->filter;
         // The name's own extension decides the format; without one, the
         // chosen file type does.
-        if (const std::optional<CardFile::Format> named = CardFile::formatNamed(QFileInfo(path).suffix())) {
+        if (const std::optional<CardFile::Format> named = CardFile::formatNamed(QFileInfo(typed).suffix())) {
             format = *named;
-            break; // the dialog has asked about replacing this very name
+            return typed;
         }
         format = chosen != choices.end() ? chosen->format : CardFile::Format::Png;
-        path += u'.' + CardFile::extension(format);
-        if (mayReplace(path, QStringLiteral("Save Card As")))
-            break;
-        suggested = path;
-    }
+        return typed + u'.' + CardFile::extension(format);
+    });
+    if (path.isEmpty())
+        return;
     // A PNG takes the chosen size when a PNG size was chosen.
     const bool pngChosen = chosen != choices.end() && chosen->format == CardFile::Format::Png;
     const int width = format == CardFile::Format::Png && pngChosen ? chosen->width : CardFile::PictureWidth;
-    try {
-        CardFile::save(face, faceIndex, path, format, width, title);
-    } catch (const Failure &failure) {
-        Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
-    }
+    reportFailure([&] { CardFile::save(face, faceIndex, path, format, width, title); });
 }
 
 void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces)
 {
-    const QPointer<QWidget> window(owner);
-    const QString name = QStringLiteral("Cards");
-    QString suggested = name + QStringLiteral(".pdf");
-    if (CardExport::folderProblem(folderText).isEmpty())
-        suggested = CardFile::path(folderText, name, CardFile::Format::Pdf);
     const QPageSize paper = CardSheet::localePaper();
-    const QString caption = QStringLiteral("Export Drawn Cards as PDF");
     QString filter = sheetsFilter();
-    QString path;
-    for (;;) {
-        if (!window)
-            return; // the window went while a box was open
-        path = Platform::current().saveFileName(window, caption, suggested,
-                                                sheetsFilter() + QStringLiteral(";;") + cardPagesFilter, &filter);
-        if (path.isEmpty())
-            return;
-        if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
-            break;
-        path += QStringLiteral(".pdf");
-        if (mayReplace(path, caption))
-            break;
-        suggested = path;
-    }
+    const QString path = askFileName(owner, QStringLiteral("Export Drawn Cards as PDF"),
+                                     suggestedPath(folderText, QStringLiteral("Cards"), CardFile::Format::Pdf),
+                                     {sheetsFilter(), cardPagesFilter}, &filter, [](const QString &typed) {
+        return QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
+            ? typed
+            : typed + QStringLiteral(".pdf");
+    });
+    if (path.isEmpty())
+        return;
     const auto layout = filter == cardPagesFilter ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
-    try {
-        CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards"));
-    } catch (const Failure &failure) {
-        Platform::current().message(failure.description(), applicationTitle(), Platform::Icon::Warning);
-    }
+    reportFailure([&] { CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards")); });
 }
 
 void openOutputFolder(const QString &folderText)

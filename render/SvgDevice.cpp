@@ -176,9 +176,7 @@ public:
         enter(m_transform);
         m_xlink = true;
         m_body += "<image" + SvgText::box(r, m_decimals) + " preserveAspectRatio=\"none\"";
-        if (m_opacity < 1)
-            m_body += SvgText::attribute("opacity", m_opacity, 3);
-        m_body += " xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
+        m_body += opacity("opacity", 1) + " xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
     }
 
 private:
