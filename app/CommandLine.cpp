@@ -1,51 +1,105 @@
+// Reading the command line: what the user asked for, or why it cannot be
+// done. Nothing here writes, draws or needs an application object.
 #include "app/CommandLine.h"
 
 #include "app/Console.h"
-#include "app/QtPlatform.h"
-#include "cardface/CardImageSet.h"
-#include "core/CardEntry.h"
-#include "core/Failure.h"
 #include "core/NumberText.h"
-#include "core/RandomSource.h"
-#include "draw/CardDraw.h"
 #include "draw/CountEntry.h"
-#include "export/CardExport.h"
-#include "export/CardFile.h"
-#include "export/FileReplacer.h"
 #include "export/NativePath.h"
-#include "render/CardSheet.h"
 
-#include <QCommandLineParser>
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QSet>
 
-#include <cstdio>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <optional>
-#include <string_view>
-#include <vector>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#include <shellapi.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace CommandLine {
 
 namespace {
 
-// One line on stderr, prefixed with the program's name as command-line tools do.
-int fail(int code, const QString &why)
+ParseError refused(const QString &why)
 {
-    Console::write(stderr, QStringLiteral("velmora: %1\n").arg(why));
-    return code;
+    return {why, BadArguments};
+}
+
+// Qt's own options, as the QGuiApplication and QApplication constructors and
+// the X11 platform document them, with one dash or two: the window's to read.
+// The first list's take the next argument as their value.
+const QStringList qtOptionsWithValue{"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+                                     "geometry", "title", "icon", "name"};
+const QStringList qtFlags{"reverse", "widgetcount", "sync", "testability", "nograb", "dograb", "qmljsdebugger"};
+
+// How many arguments from i on make one of Qt's options: 0 for none.
+int qtOptionLength(const QStringList &arguments, qsizetype i)
+{
+    const QString &argument = arguments.at(i);
+    if (argument.size() < 2 || !argument.startsWith(u'-'))
+        return 0;
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+    if (qtFlags.contains(name))
+        return 1;
+    if (!qtOptionsWithValue.contains(name))
+        return 0;
+    return argument.contains(u'=') || i + 1 == arguments.size() ? 1 : 2;
+}
+
+// Velmora's own options as given, before any is checked.
+struct Given {
+    bool help = false, version = false;
+    std::optional<QString> draw, saveTo, format, size, pdfLayout;
+
+    std::optional<QString> *valueOf(const QString &name)
+    {
+        for (auto [option, value] : {std::pair{"draw", &draw}, {"save-to", &saveTo}, {"format", &format},
+                                     {"size", &size}, {"pdf-layout", &pdfLayout}})
+            if (name == QLatin1String(option))
+                return value;
+        return nullptr;
+    }
+};
+
+// Sorts the arguments into Given, or refuses the first that is not ours, not
+// Qt's or given twice.
+std::variant<Given, ParseError> sortArguments(const QStringList &arguments)
+{
+    Given given;
+    for (qsizetype i = 0; i < arguments.size();) {
+        if (const int taken = qtOptionLength(arguments, i)) {
+            i += taken; // a value such as the title in -title --draw is Qt's too
+            continue;
+        }
+        const QString &argument = arguments.at(i++);
+        if (QStringList{"-h", "-?", "--help", "--help-all"}.contains(argument)) {
+            given.help = true;
+        } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+            given.version = true;
+        } else if (argument.size() < 2 || !argument.startsWith(u'-')) {
+            return refused(QStringLiteral("unexpected argument \"%1\"; see velmora --help").arg(argument));
+        } else {
+            const QString name = argument.section(u'=', 0, 0);
+            std::optional<QString> *value = name.startsWith(QLatin1String("--")) ? given.valueOf(name.mid(2)) : nullptr;
+            if (!value)
+                return refused(QStringLiteral("unknown option %1; see velmora --help").arg(name));
+            if (value->has_value())
+                return refused(QStringLiteral("%1 is given twice").arg(name));
+            if (argument.contains(u'='))
+                *value = argument.section(u'=', 1);
+            else if (i < arguments.size())
+                *value = arguments.at(i++);
+            else
+                return refused(QStringLiteral("%1 needs a value; see velmora --help").arg(name));
+        }
+    }
+    return given;
 }
 
 std::optional<qint32> cardCount(const QString &text, QString *why)
@@ -68,9 +122,8 @@ std::optional<qint32> cardCount(const QString &text, QString *why)
 std::optional<int> pngWidth(const QString &text, QString *why)
 {
     const QString range = QStringLiteral("from %1 to %2").arg(CardFile::MinWidth).arg(CardFile::MaxWidth);
-    bool digits = !text.isEmpty() && text.size() <= 9;
-    for (const QChar c : text)
-        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    const bool digits = !text.isEmpty() && text.size() <= 9
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     const int width = digits ? text.toInt() : -1;
     if (width < CardFile::MinWidth || width > CardFile::MaxWidth) {
         *why = QStringLiteral("--size needs a width in pixels, a whole number %1, not \"%2\"").arg(range, text);
@@ -79,141 +132,165 @@ std::optional<int> pngWidth(const QString &text, QString *why)
     return width;
 }
 
-// Qt's own options, as QGuiApplication, QApplication and the X11 platform read
-// them, with one dash or two; those marked take the next argument as value.
-struct QtOption {
-    const char *name;
-    bool takesValue;
-};
-constexpr QtOption qtOptions[] = {
-    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"session", true},
-    {"style", true},      {"stylesheet", true},   {"display", true},       {"geometry", true},
-    {"title", true},      {"icon", true},         {"name", true},          {"reverse", false},
-    {"widgetcount", false}, {"sync", false},      {"testability", false},  {"nograb", false},
-    {"dograb", false},    {"qmljsdebugger", false},
-};
-
-// The option's name without its dashes and without "=value".
-std::string_view optionName(const char *arg)
+// The draw's options, each checked against its own rule and the others.
+Parsed drawOptions(const Given &given)
 {
-    std::string_view name(arg);
-    name.remove_prefix(name.starts_with("--") ? 2 : 1);
-    return name.substr(0, name.find('='));
-}
+    for (auto [name, value] : {std::pair{"format", &given.format}, {"size", &given.size},
+                               {"pdf-layout", &given.pdfLayout}})
+        if (value->has_value() && !given.saveTo)
+            return refused(QStringLiteral("--%1 is for the files of --save-to, which is not given").arg(name));
+    Options options;
+    options.action = Options::Action::Draw;
+    QString why;
+    const std::optional<qint32> count = cardCount(*given.draw, &why);
+    if (!count)
+        return refused(why);
+    options.count = *count;
+    if (!given.saveTo)
+        return options;
+    if (given.saveTo->isEmpty())
+        return refused(QStringLiteral("--save-to needs a folder"));
+    options.folder = *given.saveTo;
 
-// How many arguments from argv[i] on make one of Qt's options: 0 for none.
-int qtOptionLength(int argc, char **argv, int i)
-{
-    if (argv[i][0] != '-' || argv[i][1] == '\0')
-        return 0;
-    const std::string_view name = optionName(argv[i]);
-    for (const QtOption &option : qtOptions) {
-        if (name == option.name) {
-            const bool valueAttached = std::strchr(argv[i], '=') != nullptr;
-            return option.takesValue && !valueAttached && i + 1 < argc ? 2 : 1;
-        }
+    const QString formatName = given.format.value_or(QStringLiteral("bmp"));
+    const std::optional<CardFile::Format> format = CardFile::formatNamed(formatName);
+    if (!format)
+        return refused(QStringLiteral("--format is bmp, png, svg or pdf, not \"%1\"").arg(formatName));
+    options.format = *format;
+    if (given.size) {
+        if (*format != CardFile::Format::Png)
+            return refused(QStringLiteral("--size is for --format png only (SVG and PDF are drawings "
+                                          "of any size; a bitmap is the picture's own)"));
+        const std::optional<int> width = pngWidth(*given.size, &why);
+        if (!width)
+            return refused(why);
+        options.width = *width;
     }
-    return 0;
+    if (given.pdfLayout) {
+        const QString layout = given.pdfLayout->toLower();
+        if (*format != CardFile::Format::Pdf)
+            return refused(QStringLiteral("--pdf-layout is for --format pdf only"));
+        if (layout != QLatin1String("sheets") && layout != QLatin1String("card"))
+            return refused(QStringLiteral("--pdf-layout is sheets or card, not \"%1\"").arg(*given.pdfLayout));
+        options.layout = layout == QLatin1String("card") ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
+    }
+    return options;
 }
-
-// The options below; anything else leaves the choice to the window.
-bool isOwnOption(const char *arg)
-{
-    if (std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "-?") == 0 || std::strcmp(arg, "-v") == 0)
-        return true;
-#ifdef Q_OS_WIN
-    if (std::strcmp(arg, "/?") == 0) // how Windows programs are asked for help
-        return true;
-#endif
-    if (std::strncmp(arg, "--", 2) != 0)
-        return false;
-    const std::string_view name = optionName(arg);
-    for (const char *own : {"draw", "save-to", "format", "size", "pdf-layout", "help", "help-all", "version"})
-        if (name == own)
-            return true;
-    return false;
-}
-
-QtMessageHandler g_qtMessages = nullptr;
-
-// Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
-// warns about it on stderr, which a script would take for an error of ours.
-// So would the display platform's own notes (Wine's Windows refuses the DPI
-// awareness Qt asks for, every run): no window is opened here.
-void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
-        || (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0))
-        return;
-    g_qtMessages(type, context, message);
-}
-
-#ifdef Q_OS_WIN
-// A windowed program started from a console writes nowhere until it joins
-// that console. Output already sent to a file or a pipe keeps its handle.
-void joinParentConsole()
-{
-    const auto missing = [](DWORD which) {
-        const HANDLE handle = GetStdHandle(which);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool out = missing(STD_OUTPUT_HANDLE);
-    const bool err = missing(STD_ERROR_HANDLE);
-    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    if (out)
-        std::freopen("CONOUT$", "w", stdout);
-    if (err)
-        std::freopen("CONOUT$", "w", stderr);
-}
-#endif
 
 } // namespace
 
-bool wanted(int argc, char **argv)
+Parsed parse(const QStringList &arguments)
 {
-    for (int i = 1; i < argc;) {
-        if (const int taken = qtOptionLength(argc, argv, i)) {
-            i += taken; // a value such as the title in -title --draw is Qt's too
-            continue;
-        }
-        if (isOwnOption(argv[i]))
-            return true;
-        ++i;
-    }
-    return false;
+    const std::variant<Given, ParseError> sorted = sortArguments(arguments);
+    if (const ParseError *error = std::get_if<ParseError>(&sorted))
+        return *error;
+    const Given &given = std::get<Given>(sorted);
+    Options options;
+    if (given.help)
+        options.action = Options::Action::Help;
+    else if (given.version)
+        options.action = Options::Action::Version;
+    else if (given.draw)
+        return drawOptions(given);
+    else if (given.saveTo || given.format || given.size || given.pdfLayout)
+        return refused(QStringLiteral("--%1 needs --draw")
+                           .arg(given.saveTo ? "save-to" : given.format ? "format" : given.size ? "size" : "pdf-layout"));
+    return options;
 }
 
-int run(int argc, char **argv)
+bool wantsWindow(const Parsed &parsed)
 {
-#ifdef Q_OS_WIN
-    joinParentConsole();
-#else
-    // No display is needed for pictures that never reach the screen.
-    qputenv("QT_QPA_PLATFORM", "minimal");
-#endif
-    g_qtMessages = qInstallMessageHandler(quietAboutRuntimeDir);
-    // Qt's own options are for a window: "-platform xcb" would make Qt look for
-    // a display (and abort without one), "-style" would be an unknown option
-    // here. They are taken out before Qt sees them. Where none is given, Qt
-    // gets the arguments untouched, which keeps Unicode ones whole on Windows.
-    std::vector<char *> kept{argv[0]};
-    for (int i = 1; i < argc;) {
-        if (const int taken = qtOptionLength(argc, argv, i))
-            i += taken;
-        else
-            kept.push_back(argv[i++]);
-    }
-    int keptCount = int(kept.size());
-    kept.push_back(nullptr);
-    const bool stripped = keptCount < argc;
-    QGuiApplication app(stripped ? keptCount : argc, stripped ? kept.data() : argv);
-    QGuiApplication::setApplicationName(QStringLiteral("velmora"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    const Options *options = std::get_if<Options>(&parsed);
+    return options && options->action == Options::Action::Window;
+}
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+QStringList arguments(int argc, char **argv)
+{
+    QStringList given;
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            given << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+    }
+#else
+    for (int i = 0; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+#endif
+    return Console::arguments(given);
+}
+
+std::variant<QString, ParseError> saveFolder(const QString &typed)
+{
+    // Read as the window reads its field, and from where a script runs.
+    const QString folder = NativePath::folder(typed);
+    const QString missing = QStringLiteral("the folder %1 does not exist").arg(folder);
+    const QString tooLong = QStringLiteral("the folder name %1 is longer than the system allows").arg(folder);
+#ifdef Q_OS_WIN
+    if (!QFileInfo::exists(folder)) {
+        const QStringList names = folder.split(u'\\');
+        const bool nameTooLong = std::any_of(names.begin(), names.end(), [](const QString &name) { return name.size() > 255; });
+        return refused(nameTooLong ? tooLong : missing);
+    }
+#else
+    struct stat status;
+    if (::stat(QFile::encodeName(folder).constData(), &status) != 0) {
+        const int error = errno;
+        if (error == ENAMETOOLONG)
+            return refused(tooLong);
+        // Bytes the system's encoding cannot read reach us as U+FFFD: no
+        // file of that name can be found again.
+        if (folder.contains(QChar::ReplacementCharacter))
+            return refused(QStringLiteral("the folder's name is not UTF-8 text, so it cannot be found (it reads as %1)")
+                               .arg(folder));
+        if (error == ENOENT)
+            return refused(missing);
+        if (error != ENOTDIR)
+            return refused(QStringLiteral("cannot reach the folder %1: %2")
+                               .arg(folder, QString::fromLocal8Bit(std::strerror(error))));
+    }
+#endif
+    if (!QFileInfo(folder).isDir())
+        return refused(QStringLiteral("%1 is not a folder").arg(folder));
+    return folder;
+}
+
+std::optional<ParseError> displayMissing(const QStringList &arguments)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The platform Qt would start: the last -platform given, else
+    // QT_QPA_PLATFORM, else its default, the X server or Wayland.
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i)
+        if (arguments.at(i) == QLatin1String("-platform") || arguments.at(i) == QLatin1String("--platform"))
+            platform = arguments.at(i + 1);
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    bool found = platform.isEmpty() && (x11 || wayland);
+    for (const QString &name : platform.split(u';', Qt::SkipEmptyParts)) {
+        const QString plugin = name.section(u':', 0, 0);
+        found = found || (plugin == QLatin1String("xcb") ? x11 : plugin.startsWith(QLatin1String("wayland")) ? wayland : true);
+    }
+    if (!found)
+        return ParseError{noDisplay(), WindowFailed};
+#else
+    Q_UNUSED(arguments);
+#endif
+    return std::nullopt;
+}
+
+QString noDisplay()
+{
+    return QStringLiteral("there is no display to open the window on; --draw works without one (see velmora --help)");
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: velmora [options]\n"
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
         "line, optionally writes their faces, and ends. On a terminal a line reads\n"
@@ -221,174 +298,32 @@ int run(int argc, char **argv)
         "  velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi\n"
         "  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut\n"
         "\n"
-        "Exit status: 0 success, 2 bad arguments, 3 a file could not be written."));
-    parser.addHelpOption();
-#ifndef Q_OS_WIN
-    // Qt knows -? for help only on Windows; people type it everywhere.
-    QCommandLineOption question(QStringLiteral("?"));
-    question.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(question);
-#endif
-    parser.addVersionOption();
-    const QCommandLineOption draw(QStringLiteral("draw"),
-                                  QStringLiteral("Draw <count> distinct cards (1 to 52) and print them."),
-                                  QStringLiteral("count"));
-    const QCommandLineOption saveTo(QStringLiteral("save-to"),
-                                    QStringLiteral("Also write the cards into <folder>: Card N.bmp for each "
-                                                   "(.png, .svg), or one Cards.pdf; an existing file is "
-                                                   "replaced."),
-                                    QStringLiteral("folder"));
-    const QCommandLineOption format(
-        QStringLiteral("format"),
-        QStringLiteral("The files' format: bmp (white corners, default), png (transparent corners), "
-                       "svg (a drawing of any size) or pdf (one file, Cards.pdf, with every card at its "
-                       "real size, 63 mm wide, on A4 or Letter sheets with cut marks)."),
-        QStringLiteral("bmp|png|svg|pdf"), QStringLiteral("bmp"));
-    const QCommandLineOption size(
-        QStringLiteral("size"),
-        QStringLiteral("With --format png: each card <width> pixels wide (%1 to %2), drawn sharp at that size; "
-                       "the height follows the card's proportion. Default: the picture's own 71 x 96.")
-            .arg(CardFile::MinWidth)
-            .arg(CardFile::MaxWidth),
-        QStringLiteral("width"));
-    const QCommandLineOption pdfLayout(
-        QStringLiteral("pdf-layout"),
-        QStringLiteral("With --format pdf: sheets (as many cards as fit a page, default) or card (one card "
-                       "per page of the card's own size, as printing services take them)."),
-        QStringLiteral("sheets|card"), QStringLiteral("sheets"));
-    parser.addOptions({draw, saveTo, format, size, pdfLayout});
-
-    if (!parser.parse(Console::arguments(QGuiApplication::arguments())))
-        return fail(BadArguments, parser.errorText());
-    // Written here rather than by the parser, which would use the ANSI code page.
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
-        || parser.isSet(QStringLiteral("?")))
-        return Console::write(stdout, parser.helpText()) ? Success : WriteFailed;
-    if (parser.isSet(QStringLiteral("version")))
-        return Console::write(stdout, QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION)))
-            ? Success : WriteFailed;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(BadArguments, QStringLiteral("unexpected argument \"%1\"; see velmora --help")
-                                      .arg(parser.positionalArguments().constFirst()));
-    if (!parser.isSet(draw)) {
-        for (const QCommandLineOption *option : {&saveTo, &format, &size, &pdfLayout})
-            if (parser.isSet(*option))
-                return fail(BadArguments, QStringLiteral("--%1 needs --draw").arg(option->names().constFirst()));
-        return fail(BadArguments, QStringLiteral("nothing to do; see velmora --help"));
-    }
-
-    QString why;
-    const std::optional<qint32> count = cardCount(parser.value(draw), &why);
-    if (!count)
-        return fail(BadArguments, why);
-
-    const std::optional<CardFile::Format> fileFormat = CardFile::formatNamed(parser.value(format));
-    if (!fileFormat)
-        return fail(BadArguments,
-                    QStringLiteral("--format is bmp, png, svg or pdf, not \"%1\"").arg(parser.value(format)));
-    int width = CardFile::PictureWidth;
-    if (parser.isSet(size)) {
-        if (*fileFormat != CardFile::Format::Png)
-            return fail(BadArguments, QStringLiteral("--size is for --format png only (SVG and PDF are drawings "
-                                                     "of any size; a bitmap is the picture's own)"));
-        const std::optional<int> chosen = pngWidth(parser.value(size), &why);
-        if (!chosen)
-            return fail(BadArguments, why);
-        width = *chosen;
-    }
-    const QString layoutName = parser.value(pdfLayout).toLower();
-    if (parser.isSet(pdfLayout) && *fileFormat != CardFile::Format::Pdf)
-        return fail(BadArguments, QStringLiteral("--pdf-layout is for --format pdf only"));
-    if (layoutName != QLatin1String("sheets") && layoutName != QLatin1String("card"))
-        return fail(BadArguments,
-                    QStringLiteral("--pdf-layout is sheets or card, not \"%1\"").arg(parser.value(pdfLayout)));
-    const auto layout = layoutName == QLatin1String("card") ? CardSheet::Layout::CardPerPage
-                                                            : CardSheet::Layout::Sheets;
-
-    QString folder;
-    if (parser.isSet(saveTo)) {
-        // Read as the window reads its field, and from where a script runs.
-        folder = NativePath::folder(parser.value(saveTo));
-        const QFileInfo info(folder);
-        if (!info.exists())
-            return fail(BadArguments, QStringLiteral("the folder %1 does not exist").arg(folder));
-        if (!info.isDir())
-            return fail(BadArguments, QStringLiteral("%1 is not a folder").arg(folder));
-    }
-
-    QtPlatform platform; // the clock that reseeds the generator, as in the window
-    Platform *previous = Platform::install(&platform);
-    struct Restore {
-        Platform *previous;
-        ~Restore() { Platform::install(previous); }
-    } restore{previous};
-
-    QList<qint16> cards;
-    try {
-        cards = CardDraw::drawCardNumbers(RandomSource::shared(), *count);
-    } catch (const Failure &failure) {
-        return fail(BadArguments, failure.description());
-    }
-#ifdef Q_OS_WIN
-    const bool forPeople = _isatty(_fileno(stdout));
-#else
-    const bool forPeople = isatty(fileno(stdout));
-#endif
-    // The PDF is one file for the whole draw, written before any line is
-    // printed: a line still stands for a card that is on disk.
-    if (!folder.isEmpty() && *fileFormat == CardFile::Format::Pdf) {
-        QList<int> faces;
-        for (const qint16 number : cards)
-            faces.append(number - 1);
-        try {
-            CardFile::savePdf(faces, CardExport::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
-                              layout, CardSheet::localePaper(), QStringLiteral("Drawn cards"));
-        } catch (const Failure &failure) {
-            return fail(WriteFailed, failure.description());
-        }
-    }
-    // The files take their names together, after one flush of the disk; up
-    // to the first that cannot be written.
-    FileReplacer::Batch batch;
-    QList<QPair<qint16, QString>> added;
-    QString failed;
-    for (const qint16 number : cards) {
-        QString path;
-        if (!folder.isEmpty() && *fileFormat != CardFile::Format::Pdf) {
-            try {
-                path = CardFile::path(folder, CardEntry::text(number), *fileFormat);
-                CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, *fileFormat, width,
-                               CardEntry::cardName(number), &batch);
-            } catch (const Failure &failure) {
-                failed = failure.description();
-                break;
-            }
-        }
-        added.append({number, path});
-    }
-    QSet<QString> unsaved;
-    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
-        if (unsaved.isEmpty()) // an earlier card than the one that stopped the loop
-            failed = CardExport::writeFailure(late.path, late.reason).description();
-        unsaved.insert(late.path);
-    }
-    // A line appears only for a card whose file is there. People read the
-    // clipboard's form; a program reading a pipe or file gets the entry and
-    // the name apart, split by a tab.
-    bool printed = true;
-    for (const auto &[number, path] : std::as_const(added)) {
-        if (unsaved.contains(path))
-            continue;
-        const QString line = forPeople ? CardEntry::textWithName(number)
-                                       : CardEntry::text(number) + u'\t' + CardEntry::cardName(number);
-        printed = Console::write(stdout, line + u'\n') && printed;
-    }
-    if (!failed.isEmpty())
-        return fail(WriteFailed, failed);
-    if (!printed || std::ferror(stdout))
-        return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
-                                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
-    return Success;
+        "Exit status: 0 success, 2 bad arguments, 3 a file could not be written,\n"
+        "4 the window cannot open (no display).\n"
+        "\n"
+        "Options:\n"
+        "  -h, -?, --help           Displays this help.\n"
+        "  -v, --version            Displays version information.\n"
+        "  --draw <count>           Draw <count> distinct cards (1 to 52) and print them.\n"
+        "  --save-to <folder>       Also write the cards into <folder>: Card N.bmp for each\n"
+        "                           (.png, .svg), or one Cards.pdf; an existing file is\n"
+        "                           replaced. A card that cannot be written is named on\n"
+        "                           standard error and the others are still written.\n"
+        "  --format <bmp|png|svg|pdf>  With --save-to, the files' format: bmp (white\n"
+        "                           corners, default), png (transparent corners), svg (a\n"
+        "                           drawing of any size) or pdf (one file, Cards.pdf, with\n"
+        "                           every card at its real size, 63 mm wide, on A4 or Letter\n"
+        "                           sheets with cut marks).\n"
+        "  --size <width>           With --format png: each card <width> pixels wide (%1 to\n"
+        "                           %2), drawn sharp at that size; the height follows the\n"
+        "                           card's proportion. Default: the picture's own 71 x 96.\n"
+        "  --pdf-layout <sheets|card>  With --format pdf: sheets (as many cards as fit a\n"
+        "                           page, default) or card (one card per page of the card's\n"
+        "                           own size, as printing services take them).\n"
+        "\n"
+        "Qt's own options (-platform, -style, -geometry, ...) are for the window.\n")
+        .arg(CardFile::MinWidth)
+        .arg(CardFile::MaxWidth);
 }
 
 } // namespace CommandLine

@@ -55,7 +55,8 @@ int startWindow()
 
 int main(int argc, char *argv[])
 {
-    if (CommandLine::wanted(argc, argv))
-        return CommandLine::run(argc, argv);
+    const CommandLine::Parsed parsed = CommandLine::parse(CommandLine::arguments(argc, argv).mid(1));
+    if (!CommandLine::wantsWindow(parsed))
+        return CommandLine::run(parsed);
     return startWindow();
 }
