@@ -174,8 +174,10 @@ int createNamed(int folder, const QByteArray &name, QByteArray *temporary)
             continue;
         if (fd < 0)
             return -1;
+        // A share that takes no lock leaves the copy to the age rule.
+        (void)lockHeld(fd);
         struct stat mine, named;
-        if (lockHeld(fd) == 0 && ::fstat(fd, &mine) == 0
+        if (::fstat(fd, &mine) == 0
             && ::fstatat(folder, temporary->constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
             && mine.st_ino == named.st_ino && mine.st_dev == named.st_dev)
             return fd;
