@@ -2,8 +2,8 @@
 // one run. Every measure checks its result before its time counts.
 #include "bench/BenchStats.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"

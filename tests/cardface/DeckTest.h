@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "tests/support/FakePlatform.h"
 
 #include <QImage>

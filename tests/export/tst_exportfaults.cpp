@@ -2,8 +2,9 @@
 // disappears half-way, card names taken by links and FIFOs, a folder that
 // takes no new file; what is on disk afterwards, what the user is told, and
 // that nothing outside the folder is touched.
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "export/CardPaths.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FormFixture.h"
@@ -367,8 +368,8 @@ void TstExportFaults::messagesSayWhatHappened_data()
     const QString absolute = QStringLiteral("<absolute>");
     const int plain = int(Platform::Icon::None);
     const int warning = int(Platform::Icon::Warning);
-    const QString noFolder = CardExport::folderProblem(QString());
-    const QString relative = CardExport::folderProblem(QStringLiteral("cards/out"));
+    const QString noFolder = CardPaths::folderProblem(QString());
+    const QString relative = CardPaths::folderProblem(QStringLiteral("cards/out"));
     QTest::addRow("save-selected after Ctrl+click took the selection off: nothing to save")
         << false << absolute << true << "No card selected." << plain;
     QTest::addRow("save-selected with the entry selected saves it")

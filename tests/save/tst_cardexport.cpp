@@ -1,14 +1,15 @@
 // Saving card faces as bitmaps, with real files in temporary folders.
-#include "export/CardExport.h"
+#include "save/CardExport.h"
+#include "export/BitmapFile.h"
 #include "draw/CardDraw.h"
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "app/Form1.h"
 #include "core/Failure.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "export/OutputFolder.h"
+#include "save/OutputFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
@@ -258,7 +259,7 @@ private slots:
             : INVALID_HANDLE_VALUE;
         QString said;
         try {
-            CardExport::saveBitmap(CardImageSet::shared().face(0), path);
+            BitmapFile::save(CardImageSet::shared().face(0), path);
         } catch (const Failure &failure) {
             said = failure.description();
         }
