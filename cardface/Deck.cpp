@@ -1,6 +1,6 @@
 #include "cardface/Deck.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "pictures/CardImageSet.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"

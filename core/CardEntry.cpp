@@ -1,6 +1,6 @@
 #include "core/CardEntry.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/Failure.h"
 #include "core/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "core/DrawRule.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "core/NumberText.h"

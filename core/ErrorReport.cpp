@@ -1,6 +1,6 @@
 #include "core/ErrorReport.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/Platform.h"
 
 namespace ErrorReport {

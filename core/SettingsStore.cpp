@@ -1,6 +1,6 @@
 #include "core/SettingsStore.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/XdgFolder.h"
 #include "core/IniFormat.h"
 #include "core/Platform.h"

@@ -1,6 +1,6 @@
 #include "draw/CardDraw.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/CardEntry.h"
 #include "core/DrawRule.h"
 #include "core/ErrorReport.h"

@@ -1,6 +1,6 @@
 #include "draw/CountEntry.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/CardEntry.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"

@@ -1,6 +1,6 @@
 #include "save/CardExport.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "export/BitmapFile.h"
 #include "export/CardPaths.h"
 #include "export/FileReplacer.h"

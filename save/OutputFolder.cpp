@@ -1,6 +1,6 @@
 #include "save/OutputFolder.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "export/AddFolder.h"
 #include "core/ErrorReport.h"
 #include "core/Guard.h"

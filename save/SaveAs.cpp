@@ -1,6 +1,6 @@
 #include "save/SaveAs.h"
-#include "core/Messages.h"
 
+#include "core/Messages.h"
 #include "core/Failure.h"
 #include "core/Platform.h"
 #include "export/CardPaths.h"

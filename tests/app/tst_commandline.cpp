@@ -5,6 +5,7 @@
 #include "core/CardEntry.h"
 #include "core/Messages.h"
 #include "export/BitmapFile.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"
