@@ -1,13 +1,13 @@
 #include "app/CardTransfer.h"
 
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "widgets/ListBox.h"
 #include "core/Platform.h"
-#include "export/CardExport.h"
-#include "export/SaveAs.h"
+#include "export/BitmapFile.h"
+#include "save/SaveAs.h"
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 
@@ -27,14 +27,6 @@
 #include <QUrl>
 
 namespace {
-
-QList<CardArt> faceArts(const QList<int> &faces)
-{
-    QList<CardArt> arts;
-    for (int face : faces)
-        arts.append(CardArt::face(face));
-    return arts;
-}
 
 // The hand as one picture: the cards side by side at twice their size on
 // white, with a little room between them.
@@ -146,12 +138,12 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
     if (!selectedCard(&entry, &face))
         return nullptr;
     auto *data = new QMimeData;
-    data->setImageData(CardExport::bitmapFace(face));
+    data->setImageData(BitmapFile::opaqueFace(face));
     data->setText(entryWithName(entry));
     if (withFile) {
         try {
             const QString path = dragFilePath(entry + QStringLiteral(".png"));
-            CardExport::saveBitmap(face, path, CardExport::ImageFormat::Png);
+            BitmapFile::save(face, path, CardFile::Format::Png);
             data->setUrls({QUrl::fromLocalFile(path)});
         } catch (const Failure &failure) {
             // The picture and the text still go; only a file manager gets nothing.
@@ -234,7 +226,7 @@ void CardTransfer::exportDrawnCardsAsPdf()
 
 void CardTransfer::printDrawnCards()
 {
-    const QList<CardArt> arts = faceArts(listedFaces());
+    const QList<CardArt> arts = CardArt::faces(listedFaces());
     if (arts.isEmpty())
         return;
     Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {

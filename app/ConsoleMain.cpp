@@ -4,8 +4,8 @@
 // %ERRORLEVEL%. Without options of its own it starts the window, velmora.exe
 // beside it, with the same arguments, and returns at once, as starting a
 // windowed program from cmd does.
-#include "app/CommandLine.h"
-#include "app/Console.h"
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
 
 #include <QString>
 

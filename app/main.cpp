@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
-#include "cardface/CardImageSet.h"
+#include "cli/CommandLine.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 #include "core/RandomSource.h"

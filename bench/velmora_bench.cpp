@@ -1,9 +1,10 @@
 // make bench: Velmora against the floor of each thing it does, side by side in
 // one run. Every measure checks its result before its time counts.
 #include "bench/BenchStats.h"
+#include "core/Messages.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
@@ -436,7 +437,7 @@ int main(int argc, char **argv)
     const auto realSave = [&] {
         platform.messages.clear();
         form.exporter().PushButton1_Click();
-        if (platform.messages != QStringList{QStringLiteral("Done.")})
+        if (platform.messages != QStringList{Messages::done()})
             fail(QStringLiteral("save-all said: %1").arg(platform.messages.join(" | ")));
     };
     realSave();

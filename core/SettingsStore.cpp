@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/Messages.h"
 #include "core/XdgFolder.h"
 #include "core/IniFormat.h"
 #include "core/Platform.h"
@@ -191,9 +192,7 @@ bool SettingsStore::reportFailure(const QString &key, const QString &value, cons
     if (!m_failureReported) {
         m_failureReported = true;
         Platform::current().message(
-            QStringLiteral("Your settings could not be saved to %1.\r\n"
-                           "Velmora keeps working, but this change will be lost when it closes.")
-                .arg(location()),
+            Messages::settingsNotSaved(location()),
             applicationTitle(), Platform::Icon::Warning);
     }
     return false;

@@ -2,7 +2,9 @@
 
 #include "core/CardEntry.h"
 #include "core/Failure.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
+#include "export/CardPaths.h"
 #include "export/FileReplacer.h"
 #include "render/SvgDevice.h"
 
@@ -14,32 +16,14 @@
 #include <QPixmap>
 #include <cmath>
 
-namespace {
+namespace CardFile {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch = nullptr)
+void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch)
 {
     const QString problem = batch ? batch->add(path, bytes) : FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), problem));
+        throw CardPaths::writeFailure(path, problem);
 }
-
-QList<CardArt> faces(const QList<int> &indexes)
-{
-    QList<CardArt> arts;
-    arts.reserve(indexes.size());
-    for (int index : indexes)
-        arts.append(CardArt::face(index));
-    return arts;
-}
-
-} // namespace
-
-namespace CardFile {
 
 QString extension(Format format)
 {
@@ -67,7 +51,7 @@ int widthAtDpi(int dpi)
 
 QString path(const QString &folderText, const QString &entryText, Format format)
 {
-    return CardExport::cardFilePath(folderText, entryText, extension(format));
+    return CardPaths::cardFilePath(folderText, entryText, extension(format));
 }
 
 QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,
@@ -84,7 +68,7 @@ QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QP
     QPainter painter;
     if (!painter.begin(&writer))
         return QByteArray();
-    CardSheet::paint(painter, writer, faces(faceIndexes), layout);
+    CardSheet::paint(painter, writer, CardArt::faces(faceIndexes), layout);
     painter.end();
     return bytes;
 }
@@ -94,7 +78,7 @@ void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layo
 {
     const QByteArray bytes = pdf(faceIndexes, layout, paper, title);
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the document could not be made").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::documentNotMade());
     write(path, bytes);
 }
 
@@ -120,13 +104,11 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
     // The picture's own size is the stored picture, byte for byte what the
     // save buttons have always written.
     if (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth)) {
-        CardExport::saveBitmap(storedFace, path,
-                               format == Format::Bmp ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png,
-                               batch);
+        BitmapFile::save(storedFace, path, format, batch);
         return;
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
-        throw Failure(QStringLiteral("No card face to save as %1").arg(shown(path)));
+        throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
     QByteArray bytes;
     if (format == Format::Png) {
         QBuffer buffer(&bytes);
@@ -139,7 +121,7 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
         bytes = pdf({faceIndex}, CardSheet::Layout::CardPerPage, CardSheet::cardPage(), title);
     }
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::notEncoded());
     write(path, bytes, batch);
 }
 

@@ -46,6 +46,10 @@ QString path(const QString &folderText, const QString &entryText, Format format)
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format,
           int pngWidth = PictureWidth, const QString &title = QString(), FileReplacer::Batch *batch = nullptr);
 
+// The bytes as the file at path through the safe writer, or into the batch.
+// Throws Failure naming the path and the reason.
+void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch = nullptr);
+
 // The faces in order as one PDF document, on sheets of the given paper or one
 // card per page.
 QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,

@@ -1,7 +1,7 @@
 // Copy, the context menu and the drag data of the list and the preview: what
 // another program receives, and what is refused with no card to give.
 #include "app/CardTransfer.h"
-#include "export/CardExport.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"

@@ -1,9 +1,11 @@
 // The command line as a script sees it: the built program run without a
 // display, its output, its files and its exit status.
-#include "app/CommandLine.h"
-#include "cardface/CardImageSet.h"
+#include "cli/CommandLine.h"
+#include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"
@@ -107,8 +109,6 @@ class TstCommandLine : public QObject
 private slots:
     void initTestCase() { TestSettings::redirectUserConfig(); }
 
-    void parseRules_data();
-    void parseRules();
     void folderRules_data();
     void folderRules();
     void runs_data();
@@ -125,75 +125,6 @@ private slots:
     void windowsConsole_data();
     void windowsConsole();
 };
-
-using Action = CommandLine::Options::Action;
-
-void TstCommandLine::parseRules_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode"); // 0: the options, else the error's
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("says");
-    const auto ok = [](const char *name, const QStringList &args, Action action, int count = 0) {
-        QTest::addRow("%s", name) << args << 0 << action << count << QString();
-    };
-    const auto draw = [&](const char *name, const QString &count, int cards) {
-        ok(name, {"--draw", count}, Action::Draw, cards);
-    };
-    const auto bad = [](const char *name, const QStringList &args, const QString &says) {
-        QTest::addRow("%s", name) << args << 2 << Action::Window << 0 << says;
-    };
-    draw("one card", "1", 1);
-    draw("52.5 rounds to even, 52", "52.5", 52);
-    draw("2.5 rounds to even, 2", "2.5", 2);
-    draw("3.5 rounds to even, 4", "3.5", 4);
-    draw("blanks around the number are fine", " 7 ", 7);
-    bad("53 cards are more than a deck", {"--draw", "53"}, "1 to 52");
-    bad("52.6 rounds to 53", {"--draw", "52.6"}, "1 to 52");
-    bad("0.5 rounds to even, 0: nothing to draw", {"--draw=0.5"}, "1 to 52");
-    bad("beyond 32 bits", {"--draw", "1e300"}, "1 to 52");
-    bad("not a number", {"--draw", "five"}, "not \"five\"");
-    bad("a number followed by letters", {"--draw", "12abc"}, "12abc");
-    bad("an unknown option alone is named, not left to the window", {"--bogus"}, "unknown option --bogus");
-    bad("an option of ours with one dash is unknown, named as typed", {"-draw", "5"}, "unknown option -draw");
-    bad("--draw given twice", {"--draw", "5", "--draw=6"}, "--draw is given twice");
-    bad("a file option without --save-to", {"--draw", "5", "--format", "png"}, "--format");
-    bad("unknown format", {"--draw", "5", "--save-to", "/", "--format", "gif"}, "gif");
-    bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
-    bad("a stray argument", {"--draw", "5", "extra"}, "extra");
-    bad("--size is a whole number", {"--draw", "1", "--save-to", "/", "--format", "png", "--size", "71.5"},
-        "not \"71.5\"");
-    bad("--size is for PNG only", {"--draw", "1", "--save-to", "/", "--format", "pdf", "--size", "100"}, "png only");
-    bad("--pdf-layout is for PDF only", {"--draw", "1", "--save-to", "/", "--pdf-layout", "card"}, "pdf only");
-    ok("Qt's options beside --draw change nothing, even a platform that cannot start",
-       {"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"}, Action::Draw, 3);
-    ok("Qt's options alone are the window's", {"-platform", "offscreen", "--style", "fusion", "-geometry", "300x300"},
-       Action::Window);
-    ok("no option is the window", {}, Action::Window);
-    ok("--help", {"--help"}, Action::Help);
-    ok("-? is help too", {"-?"}, Action::Help);
-    ok("--version", {"-v"}, Action::Version);
-}
-
-void TstCommandLine::parseRules()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(Action, action);
-    QFETCH(int, count);
-    QFETCH(QString, says);
-    const CommandLine::Parsed parsed = CommandLine::parse(args);
-    if (const auto *error = std::get_if<CommandLine::ParseError>(&parsed)) {
-        QVERIFY2(error->message.contains(says) && !error->message.contains(u'\n'), qPrintable(error->message));
-        QCOMPARE(error->exitCode, exitCode);
-        return;
-    }
-    QCOMPARE(exitCode, 0);
-    const auto &options = std::get<CommandLine::Options>(parsed);
-    QCOMPARE(options.action, action);
-    QCOMPARE(options.count, count);
-}
 
 void TstCommandLine::folderRules_data()
 {
@@ -238,9 +169,9 @@ void TstCommandLine::runs_data()
         << QStringList{"--bogus"} << QStringList{"QT_QPA_PLATFORM=offscreen", "VELMORA_EXIT_WHEN_SHOWN=1"} << 2 << 0
         << "--bogus";
     QTest::addRow("the window without a display says so, not an abort")
-        << QStringList{} << QStringList{} << 4 << 0 << CommandLine::noDisplay();
+        << QStringList{} << QStringList{} << 4 << 0 << Messages::noDisplay();
     QTest::addRow("the window on a display that cannot be reached says so, not an abort")
-        << QStringList{} << QStringList{"DISPLAY=:2147"} << 4 << 0 << CommandLine::noDisplay();
+        << QStringList{} << QStringList{"DISPLAY=:2147"} << 4 << 0 << Messages::noDisplay();
     QTest::addRow("--help") << QStringList{"--help"} << QStringList{} << 0 << -1 << CommandLine::helpText();
 }
 
@@ -380,7 +311,7 @@ void TstCommandLine::saveToWritesWhatSaveAllWrites()
         } else {
             const QImage png = QImage::fromData(written, "PNG");
             QCOMPARE(qAlpha(png.pixel(0, 0)), 0); // the corner stays clear; on white it is the bitmap
-            QCOMPARE(CardExport::bitmapFace(QPixmap::fromImage(png)),
+            QCOMPARE(BitmapFile::opaqueFace(QPixmap::fromImage(png)),
                      QImage(window.filePath(CardEntry::text(n) + QStringLiteral(".bmp"))).convertToFormat(QImage::Format_RGB32));
         }
     }
@@ -396,7 +327,7 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
     const Run run = velmora({"--draw", "52", "--save-to", folder});
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     // Every face makes a bitmap of the same size: the size of a whole file.
-    CardExport::saveBitmap(CardImageSet::shared().face(0), base.filePath(QStringLiteral("whole.bmp")));
+    BitmapFile::save(CardImageSet::shared().face(0), base.filePath(QStringLiteral("whole.bmp")));
     QStringList whole;
     for (const QString &name : files)
         if (QFileInfo(folder + u'/' + name).size() == QFileInfo(base.filePath(QStringLiteral("whole.bmp"))).size())

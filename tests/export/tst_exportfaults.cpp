@@ -2,8 +2,10 @@
 // disappears half-way, card names taken by links and FIFOs, a folder that
 // takes no new file; what is on disk afterwards, what the user is told, and
 // that nothing outside the folder is touched.
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "export/CardPaths.h"
+#include "core/Messages.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FormFixture.h"
@@ -38,7 +40,7 @@
 
 namespace {
 
-const QString reportTitle = QStringLiteral("Application Error");
+const QString reportTitle = Messages::applicationError();
 
 // Opaque pixels are the face's own, transparent ones white: the whole file,
 // not just its header, made it to the disk.
@@ -164,9 +166,9 @@ void TstExportFaults::fullDiskKeepsWhatFitsAndSaysHowMany()
 
     const FakePlatform::Message closing = f.platform.messages.last();
     QCOMPARE(closing.icon, Platform::Icon::Warning);
-    QVERIFY2(closing.text.contains(QStringLiteral("Saved %1 of %2").arg(saved.size()).arg(numbers.size())),
+    QVERIFY2(closing.text.contains(Messages::savedSome(saved.size(), numbers.size())),
              qPrintable(closing.text));
-    QVERIFY(!closing.text.contains(QStringLiteral("Done.")));
+    QVERIFY(!closing.text.contains(Messages::done()));
 }
 
 // A file system that takes every file while the disk under it is full (an
@@ -207,7 +209,7 @@ void TstExportFaults::fullDiskFoundOnlyByTheFlush()
     for (int i = 0; i < numbers.size(); ++i)
         QVERIFY2(reports[i].text.contains(QStringLiteral("Card %1.bmp: ").arg(numbers[i])), qPrintable(reports[i].text));
     QCOMPARE(f.platform.messages.size(), numbers.size() + 1);
-    QVERIFY(f.platform.messages.last().text.startsWith(QStringLiteral("Saved 0 of 12 cards.")));
+    QVERIFY(f.platform.messages.last().text.startsWith(Messages::savedSome(0, 12)));
 
     disk.reset();
     QVERIFY(disk.emplace(folder, loop).mounted());
@@ -272,7 +274,7 @@ void TstExportFaults::folderGoneHalfWay()
     QCOMPARE(f.platform.messages.size(), 12);
     const FakePlatform::Message closing = f.platform.messages.last();
     QCOMPARE(closing.icon, Platform::Icon::Warning);
-    QVERIFY2(closing.text.contains(QStringLiteral("Saved 9 of 20")), qPrintable(closing.text));
+    QVERIFY2(closing.text.contains(Messages::savedSome(9, 20)), qPrintable(closing.text));
 }
 
 // Whatever already carries a card's name, the save replaces that entry in the
@@ -345,7 +347,7 @@ void TstExportFaults::cardNameTakenByAnotherKindOfEntry()
         f.form().exporter().PushButton3_Click();
 
     QCOMPARE(f.platform.messages.size(), 1);
-    QCOMPARE(f.platform.messages[0].text, QStringLiteral("Done."));
+    QCOMPARE(f.platform.messages[0].text, Messages::done());
     const QFileInfo saved(card);
     QVERIFY(!saved.isSymLink());
     QVERIFY(saved.isFile());
@@ -380,12 +382,12 @@ void TstExportFaults::messagesSayWhatHappened_data()
     const QString absolute = QStringLiteral("<absolute>");
     const int plain = int(Platform::Icon::None);
     const int warning = int(Platform::Icon::Warning);
-    const QString noFolder = CardExport::folderProblem(QString());
-    const QString relative = CardExport::folderProblem(QStringLiteral("cards/out"));
+    const QString noFolder = CardPaths::folderProblem(QString());
+    const QString relative = CardPaths::folderProblem(QStringLiteral("cards/out"));
     QTest::addRow("save-selected after Ctrl+click took the selection off: nothing to save")
-        << false << absolute << true << "No card selected." << plain;
+        << false << absolute << true << Messages::noCardSelected() << plain;
     QTest::addRow("save-selected with the entry selected saves it")
-        << false << absolute << false << "Done." << plain;
+        << false << absolute << false << Messages::done() << plain;
     QTest::addRow("save-selected with an empty folder text: a plain warning")
         << false << QString() << false << noFolder << warning;
     QTest::addRow("save-all with an empty folder text: the same warning")
@@ -433,7 +435,7 @@ void TstExportFaults::messagesSayWhatHappened()
     QCOMPARE(int(f.platform.messages[0].icon), icon);
     QCOMPARE(f.platform.messages[0].title, QStringLiteral("Velmora"));
     const QStringList written = QDir(folder.path()).entryList(QDir::Files);
-    QCOMPARE(written, says == QLatin1String("Done.") ? QStringList{"Card 48.bmp"} : QStringList{});
+    QCOMPARE(written, says == Messages::done() ? QStringList{"Card 48.bmp"} : QStringList{});
     QCOMPARE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
     // Save-all gives back the selection the user left, none included.
     QCOMPARE(list->selectedItems().isEmpty(), deselect);

@@ -1,10 +1,11 @@
 // Reading the command line: what the user asked for, or why it cannot be
 // done. Nothing here writes, draws or needs an application object.
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "app/Console.h"
+#include "cli/Console.h"
+#include "core/Messages.h"
 #include "core/NumberText.h"
-#include "draw/CountEntry.h"
+#include "core/DrawRule.h"
 #include "export/NativePath.h"
 
 #include <QFile>
@@ -83,20 +84,20 @@ std::variant<Given, ParseError> sortArguments(const QStringList &arguments)
         } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
             given.version = true;
         } else if (argument.size() < 2 || !argument.startsWith(u'-')) {
-            return refused(QStringLiteral("unexpected argument \"%1\"; see velmora --help").arg(argument));
+            return refused(Messages::unexpectedArgument(argument));
         } else {
             const QString name = argument.section(u'=', 0, 0);
             std::optional<QString> *value = name.startsWith(QLatin1String("--")) ? given.valueOf(name.mid(2)) : nullptr;
             if (!value)
-                return refused(QStringLiteral("unknown option %1; see velmora --help").arg(name));
+                return refused(Messages::unknownOption(name));
             if (value->has_value())
-                return refused(QStringLiteral("%1 is given twice").arg(name));
+                return refused(Messages::givenTwice(name));
             if (argument.contains(u'='))
                 *value = argument.section(u'=', 1);
             else if (i < arguments.size())
                 *value = arguments.at(i++);
             else
-                return refused(QStringLiteral("%1 needs a value; see velmora --help").arg(name));
+                return refused(Messages::needsValue(name));
         }
     }
     return given;
@@ -105,14 +106,14 @@ std::variant<Given, ParseError> sortArguments(const QStringList &arguments)
 std::optional<qint32> cardCount(const QString &text, QString *why)
 {
     // The count field's rule, and one more: a command line has no use for 0 cards.
-    const CountEntry::Verdict verdict = CountEntry::check(text);
-    if (verdict == CountEntry::Verdict::NotNumeric) {
-        *why = QStringLiteral("--draw needs a number of cards from 1 to 52, not \"%1\"").arg(text);
+    const DrawRule::CountVerdict verdict = DrawRule::checkCount(text);
+    if (verdict == DrawRule::CountVerdict::NotNumeric) {
+        *why = Messages::countNotNumber(text);
         return std::nullopt;
     }
     const double count = NumberText::roundHalfEven(*NumberText::value(text));
-    if (verdict == CountEntry::Verdict::AboveLimit || count < 1) {
-        *why = QStringLiteral("--draw needs a number of cards from 1 to 52; \"%1\" is out of range").arg(text);
+    if (verdict == DrawRule::CountVerdict::AboveLimit || count < 1) {
+        *why = Messages::countOutOfRange(text);
         return std::nullopt;
     }
     return qint32(count);
@@ -121,12 +122,11 @@ std::optional<qint32> cardCount(const QString &text, QString *why)
 // A PNG's width in pixels: a whole number, nothing else, within bounds.
 std::optional<int> pngWidth(const QString &text, QString *why)
 {
-    const QString range = QStringLiteral("from %1 to %2").arg(CardFile::MinWidth).arg(CardFile::MaxWidth);
     const bool digits = !text.isEmpty() && text.size() <= 9
         && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     const int width = digits ? text.toInt() : -1;
     if (width < CardFile::MinWidth || width > CardFile::MaxWidth) {
-        *why = QStringLiteral("--size needs a width in pixels, a whole number %1, not \"%2\"").arg(range, text);
+        *why = Messages::sizeRefused(CardFile::MinWidth, CardFile::MaxWidth, text);
         return std::nullopt;
     }
     return width;
@@ -138,7 +138,7 @@ Parsed drawOptions(const Given &given)
     for (auto [name, value] : {std::pair{"format", &given.format}, {"size", &given.size},
                                {"pdf-layout", &given.pdfLayout}})
         if (value->has_value() && !given.saveTo)
-            return refused(QStringLiteral("--%1 is for the files of --save-to, which is not given").arg(name));
+            return refused(Messages::needsSaveTo(QLatin1String(name)));
     Options options;
     options.action = Options::Action::Draw;
     QString why;
@@ -149,18 +149,17 @@ Parsed drawOptions(const Given &given)
     if (!given.saveTo)
         return options;
     if (given.saveTo->isEmpty())
-        return refused(QStringLiteral("--save-to needs a folder"));
+        return refused(Messages::saveToNeedsFolder());
     options.folder = *given.saveTo;
 
     const QString formatName = given.format.value_or(QStringLiteral("bmp"));
     const std::optional<CardFile::Format> format = CardFile::formatNamed(formatName);
     if (!format)
-        return refused(QStringLiteral("--format is bmp, png, svg or pdf, not \"%1\"").arg(formatName));
+        return refused(Messages::formatRefused(formatName));
     options.format = *format;
     if (given.size) {
         if (*format != CardFile::Format::Png)
-            return refused(QStringLiteral("--size is for --format png only (SVG and PDF are drawings "
-                                          "of any size; a bitmap is the picture's own)"));
+            return refused(Messages::sizeForPngOnly());
         const std::optional<int> width = pngWidth(*given.size, &why);
         if (!width)
             return refused(why);
@@ -169,9 +168,9 @@ Parsed drawOptions(const Given &given)
     if (given.pdfLayout) {
         const QString layout = given.pdfLayout->toLower();
         if (*format != CardFile::Format::Pdf)
-            return refused(QStringLiteral("--pdf-layout is for --format pdf only"));
+            return refused(Messages::pdfLayoutForPdfOnly());
         if (layout != QLatin1String("sheets") && layout != QLatin1String("card"))
-            return refused(QStringLiteral("--pdf-layout is sheets or card, not \"%1\"").arg(*given.pdfLayout));
+            return refused(Messages::pdfLayoutRefused(*given.pdfLayout));
         options.layout = layout == QLatin1String("card") ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
     }
     return options;
@@ -193,8 +192,7 @@ Parsed parse(const QStringList &arguments)
     else if (given.draw)
         return drawOptions(given);
     else if (given.saveTo || given.format || given.size || given.pdfLayout)
-        return refused(QStringLiteral("--%1 needs --draw")
-                           .arg(given.saveTo ? "save-to" : given.format ? "format" : given.size ? "size" : "pdf-layout"));
+        return refused(Messages::needsDraw(QLatin1String(given.saveTo ? "save-to" : given.format ? "format" : given.size ? "size" : "pdf-layout")));
     return options;
 }
 
@@ -227,8 +225,8 @@ std::variant<QString, ParseError> saveFolder(const QString &typed)
 {
     // Read as the window reads its field, and from where a script runs.
     const QString folder = NativePath::folder(typed);
-    const QString missing = QStringLiteral("the folder %1 does not exist").arg(folder);
-    const QString tooLong = QStringLiteral("the folder name %1 is longer than the system allows").arg(folder);
+    const QString missing = Messages::folderNotThere(folder);
+    const QString tooLong = Messages::folderNameTooLong(folder);
 #ifdef Q_OS_WIN
     if (!QFileInfo::exists(folder)) {
         const QStringList names = folder.split(u'\\');
@@ -244,17 +242,15 @@ std::variant<QString, ParseError> saveFolder(const QString &typed)
         // Bytes the system's encoding cannot read reach us as U+FFFD: no
         // file of that name can be found again.
         if (folder.contains(QChar::ReplacementCharacter))
-            return refused(QStringLiteral("the folder's name is not UTF-8 text, so it cannot be found (it reads as %1)")
-                               .arg(folder));
+            return refused(Messages::folderNameNotText(folder));
         if (error == ENOENT)
             return refused(missing);
         if (error != ENOTDIR)
-            return refused(QStringLiteral("cannot reach the folder %1: %2")
-                               .arg(folder, QString::fromLocal8Bit(std::strerror(error))));
+            return refused(Messages::folderUnreachable(folder, QString::fromLocal8Bit(std::strerror(error))));
     }
 #endif
     if (!QFileInfo(folder).isDir())
-        return refused(QStringLiteral("%1 is not a folder").arg(folder));
+        return refused(Messages::notAFolder(folder));
     return folder;
 }
 
@@ -275,16 +271,11 @@ std::optional<ParseError> displayMissing(const QStringList &arguments)
         found = found || (plugin == QLatin1String("xcb") ? x11 : plugin.startsWith(QLatin1String("wayland")) ? wayland : true);
     }
     if (!found)
-        return ParseError{noDisplay(), WindowFailed};
+        return ParseError{Messages::noDisplay(), WindowFailed};
 #else
     Q_UNUSED(arguments);
 #endif
     return std::nullopt;
-}
-
-QString noDisplay()
-{
-    return QStringLiteral("there is no display to open the window on; --draw works without one (see velmora --help)");
 }
 
 QString helpText()

@@ -64,7 +64,6 @@ std::variant<QString, ParseError> saveFolder(const QString &typed);
 // would start (the arguments' -platform, else the environment's) needs a
 // display and none is set. Nothing when it can try.
 std::optional<ParseError> displayMissing(const QStringList &arguments);
-QString noDisplay();
 
 // Around the window's QApplication: a display that is set but cannot be
 // reached makes Qt abort; this says so in one line and exits with

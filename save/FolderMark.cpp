@@ -1,4 +1,4 @@
-#include "export/FolderMark.h"
+#include "save/FolderMark.h"
 
 #include "export/NativePath.h"
 

@@ -1,14 +1,15 @@
 // Doing what the command line asked: the draw, the files and the lines.
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "app/Console.h"
-#include "cardface/CardImageSet.h"
+#include "cli/Console.h"
+#include "core/Messages.h"
+#include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
-#include "draw/CardDraw.h"
-#include "export/CardExport.h"
+#include "core/DrawRule.h"
+#include "export/CardPaths.h"
 #include "export/FileReplacer.h"
 
 #include <QGuiApplication>
@@ -84,9 +85,8 @@ void duringWindowStart(QtMsgType type, const QMessageLogContext &context, const 
     }
     if (type != QtFatalMsg)
         return g_qtMessages(type, context, message);
-    fail(WindowFailed, g_displayUnreachable ? noDisplay()
-                                            : QStringLiteral("the window cannot open: %1; --draw works without it")
-                                                  .arg(message.section(u'\n', 0, 0)));
+    fail(WindowFailed, g_displayUnreachable ? Messages::noDisplay()
+                                            : Messages::windowCannotOpen(message.section(u'\n', 0, 0)));
     std::_Exit(WindowFailed);
 }
 
@@ -140,7 +140,7 @@ QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const
     // The files take their names together, after one flush of the disk.
     QSet<QString> unsaved;
     for (const FileReplacer::Batch::Failed &late : batch.commit()) {
-        fail(WriteFailed, CardExport::writeFailure(late.path, late.reason).description());
+        fail(WriteFailed, CardPaths::writeFailure(late.path, late.reason).description());
         unsaved.insert(late.path);
     }
     QList<qint16> written;
@@ -157,7 +157,7 @@ QList<qint16> writePdf(const QList<qint16> &cards, const QString &folder, const 
     for (const qint16 number : cards)
         faces.append(number - 1);
     try {
-        CardFile::savePdf(faces, CardExport::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
+        CardFile::savePdf(faces, CardPaths::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
                           options.layout, CardSheet::localePaper(), QStringLiteral("Drawn cards"));
     } catch (const Failure &failure) {
         fail(WriteFailed, failure.description());
@@ -180,8 +180,7 @@ int print(const QList<qint16> &cards)
                                        : CardEntry::text(number) + u'\t' + CardEntry::cardName(number);
         if (!Console::write(stdout, line + u'\n')) {
             const int error = errno;
-            return fail(WriteFailed, QStringLiteral("cannot write to standard output: %1")
-                                         .arg(QString::fromLocal8Bit(std::strerror(error))));
+            return fail(WriteFailed, Messages::stdoutUnwritable(QString::fromLocal8Bit(std::strerror(error))));
         }
     }
     return Success;
@@ -218,7 +217,7 @@ int draw(const Options &options)
     } restore{previous};
     QList<qint16> cards;
     try {
-        cards = CardDraw::drawCardNumbers(RandomSource::shared(), options.count);
+        cards = DrawRule::drawCardNumbers(RandomSource::shared(), options.count);
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
@@ -240,7 +239,7 @@ int run(const Parsed &parsed)
     if (const ParseError *error = std::get_if<ParseError>(&parsed))
         return fail(error->exitCode, error->message);
     if (outputClosed())
-        return fail(WriteFailed, QStringLiteral("standard output is closed; nothing was done"));
+        return fail(WriteFailed, Messages::stdoutClosed());
     const Options &options = std::get<Options>(parsed);
     switch (options.action) {
     case Options::Action::Help:
@@ -254,7 +253,7 @@ int run(const Parsed &parsed)
     case Options::Action::Window:
         break;
     }
-    return fail(BadArguments, QStringLiteral("nothing to do; see velmora --help"));
+    return fail(BadArguments, Messages::nothingToDo());
 }
 
 void guardWindowStart(bool on)
