@@ -327,12 +327,10 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
     if (!withFile)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dragged card goes without its file")));
     QVERIFY(f.showActive());
-    QWidget *entries = f.List1()->viewport();
     const QPoint at = f.List1()->visualItemRect(f.List1()->item(0)).center();
-    QTest::mousePress(entries, Qt::LeftButton, {}, at);
-    QMouseEvent move(QEvent::MouseMove, at + QPoint(40, 0), entries->mapToGlobal(at + QPoint(40, 0)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(entries, &move);
+    QTest::mousePress(f.List1()->viewport(), Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, at + QPoint(40, 0), at, Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(f.List1()->viewport(), &move);
     QTRY_COMPARE(f.platform.messages.size(), withFile ? 0 : 1);
 }
 

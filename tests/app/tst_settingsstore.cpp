@@ -438,11 +438,10 @@ void TestSettingsStore::lastCopyToWriteWins()
     QVERIFY(!mine.hasWriteFailed());
 }
 
-// QSettings waits on its lock file without end when a program that ended left
-// it in a folder that does not let it be removed, and for half a minute while
-// another running program holds it. The keystroke stays in the field and in
-// memory, one warning tells of it, and the next change that can take the lock
-// writes it.
+// A lock QSettings waits on for ever (left by a program that ended, in a
+// folder that does not let it be removed) or for half a minute (held by
+// another running program): the key stays, one warning, and the next change
+// that can take the lock writes it.
 void TestSettingsStore::lockNeverFreezesTheWindow_data()
 {
     QTest::addColumn<bool>("held");
@@ -454,32 +453,23 @@ void TestSettingsStore::lockNeverFreezesTheWindow()
 {
     QFETCH(bool, held);
     QTemporaryDir base;
-    const QString folder = held ? TestSettings::configHome() : base.filePath(QStringLiteral("readonly"));
-    const QString lock = folder + QStringLiteral("/Quenlow.conf.lock");
+    const QString file = (held ? TestSettings::configHome() : base.filePath("ro")) + "/Quenlow.conf";
     QProcess holder;
     holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
     QVERIFY(holder.waitForStarted());
-    const QByteArray owner = QByteArray::number(holder.processId()) + "\nsleep\n" + QSysInfo::machineHostName().toUtf8();
-    const auto cleanUp = qScopeGuard([&] { holder.kill(); holder.waitForFinished(); QFile::remove(lock); });
-    std::optional<TestFiles::SmallDisk> disk, writableFile;
+    const auto cleanUp = qScopeGuard([&] { holder.kill(); holder.waitForFinished(); QFile::remove(file + ".lock"); });
+    std::optional<TestFiles::SmallDisk> disk, bound;
+    if (!held && !disk.emplace(QFileInfo(file).path()).mounted())
+        QSKIP("cannot mount a tmpfs here (needs root and mount permission)");
+    QVERIFY(TestFiles::write(file, {}) && TestFiles::write(file + ".lock", QByteArray::number(holder.processId())
+                                + "\nsleep\n" + QSysInfo::machineHostName().toUtf8()));
     if (!held) {
-        holder.kill();
-        holder.waitForFinished();
-        disk.emplace(folder);
-        if (!disk->mounted())
-            QSKIP("cannot mount a tmpfs here (needs root and mount permission)");
-        QVERIFY(TestFiles::write(lock, owner) && TestFiles::write(folder + QStringLiteral("/Quenlow.conf"), {}));
-        QVERIFY(disk->makeReadOnly());
-        QVERIFY(TestFiles::write(base.filePath(QStringLiteral("Quenlow.conf")), {}));
-        writableFile.emplace(folder + QStringLiteral("/Quenlow.conf"),
-                             QStringList{QStringLiteral("--bind"), base.filePath(QStringLiteral("Quenlow.conf"))});
-        QVERIFY(writableFile->mounted());
-    } else {
-        QVERIFY(TestFiles::write(lock, owner));
+        holder.kill(), holder.waitForFinished();
+        QVERIFY(disk->makeReadOnly() && TestFiles::write(base.filePath("rw"), {}));
+        QVERIFY(bound.emplace(file, QStringList{"--bind", base.filePath("rw")}).mounted());
     }
-
     FakePlatform platform;
-    SettingsStore store(folder + QStringLiteral("/Quenlow.conf"));
+    SettingsStore store(file);
     RandomSource random;
     Form1 form(store, random);
     form.Form_Load();
@@ -488,9 +478,8 @@ void TestSettingsStore::lockNeverFreezesTheWindow()
     QTest::keyClicks(count, QStringLiteral("7"));
     QCOMPARE(count->text(), QStringLiteral("7"));
     QTRY_COMPARE(platform.messages.size(), 1);
-    QVERIFY(!TestFiles::read(folder + QStringLiteral("/Quenlow.conf")).contains("Number Of Cards"));
-    if (held) {
-        QVERIFY(QFile::remove(lock));
+    QVERIFY(!TestFiles::read(file).contains("Number Of Cards"));
+    if (held && QFile::remove(file + ".lock")) {
         QTest::keyClicks(count, QStringLiteral("1"));
         QCOMPARE(storedOnDisk(countKey), QStringLiteral("71"));
         QCOMPARE(storedOnDisk(folderKey), AddFolder::DesktopFolder());
@@ -498,50 +487,42 @@ void TestSettingsStore::lockNeverFreezesTheWindow()
     QCOMPARE(platform.messages.size(), 1);
 }
 
-// The user types "12" at a human pace into whatever holds the keyboard, the
-// store failing from the first key: the warning must not take the "2".
+// "12" typed at a human pace into whatever holds the keyboard, the store
+// failing from the first key: the warning must not take the "2".
 void TestSettingsStore::warningTakesNoKeystroke()
 {
     writeUserStore({{countKey, QStringLiteral("52")}, {folderKey, AddFolder::DesktopFolder()}});
-    const QString lock = TestSettings::userSettingsFile() + QStringLiteral(".lock");
-    QVERIFY(PosixFiles::makeFifo(lock));
-    const auto removeLock = qScopeGuard([&] { QFile::remove(lock); });
+    QVERIFY(PosixFiles::makeFifo(TestSettings::userSettingsFile() + ".lock"));
+    const auto removeLock = qScopeGuard([&] { QFile::remove(TestSettings::userSettingsFile() + ".lock"); });
     FormFixture f;
     QVERIFY(f.showActive());
     QtPlatform real;
-    Platform *fake = Platform::install(&real);
-    const auto restore = qScopeGuard([&] { Platform::install(fake); });
+    const auto restore = qScopeGuard([fake = Platform::install(&real)] { Platform::install(fake); });
     f.Text1()->setFocus();
     f.Text1()->selectAll();
-
-    const QString keys = QStringLiteral("12");
     int typed = 0;
     QStringList seen;
     std::function<void()> user = [&] {
-        if (!seen.isEmpty())
-            return;
-        QTimer::singleShot(50, user);
-        if (typed < keys.size()) {
-            QTest::keyClicks(QApplication::focusWidget(), keys.mid(typed++, 1));
-        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen << box->text();
-            box->accept();
-        }
+        if (seen.isEmpty())
+            QTimer::singleShot(50, user);
+        if (typed < 2)
+            QTest::keyClicks(QApplication::focusWidget(), QString::number(++typed));
+        else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && seen.isEmpty())
+            seen << box->text(), box->accept();
     };
     user();
     QTRY_COMPARE(seen.size(), 1);
-    QCOMPARE(f.Text1()->text(), keys);
+    QCOMPARE(f.Text1()->text(), QStringLiteral("12"));
 }
 
 // HOME=/nonexistent is how system users are kept from having one.
 void TestSettingsStore::missingHomeIsNotMade()
 {
     QTemporaryDir base;
-    const QString home = base.filePath(QStringLiteral("nonexistent"));
     FakePlatform platform;
-    SettingsStore store(home + QStringLiteral("/.config/Quenlow.conf"));
+    SettingsStore store(base.filePath("nonexistent/.config/Quenlow.conf"));
     QVERIFY(!store.set(countKey, QStringLiteral("5")));
-    QVERIFY(!QFileInfo::exists(home));
+    QVERIFY(!QFileInfo::exists(base.filePath("nonexistent")));
 }
 
 QTEST_MAIN(TestSettingsStore)
