@@ -4,6 +4,7 @@
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
+#include "core/XdgFolder.h"
 #include "widgets/ListBox.h"
 #include "core/Platform.h"
 #include "export/BitmapFile.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -148,9 +150,35 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
         } catch (const Failure &failure) {
             // The picture and the text still go; only a file manager gets nothing.
             qWarning("Velmora: the dragged card goes without its file: %s", qUtf8Printable(failure.description()));
+            m_dragFileProblem = failure.description();
         }
     }
     return data;
+}
+
+QString CardTransfer::dragFolderBase()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The shared temporary folder is anyone's, and TMPDIR may name the root
+    // or nothing at all: the file goes to the session's private folder, else
+    // to the user's cache.
+    const QString runtime = xdgRuntimeFolder();
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = xdgUserFolder("XDG_CACHE_HOME", ".cache", QStandardPaths::GenericCacheLocation);
+    if (!makeUserFolder(cache))
+        throw Failure(QStringLiteral("the cache folder %1 does not exist and cannot be made")
+                          .arg(QDir::toNativeSeparators(cache)));
+    return cache;
+#else
+    // Elsewhere the temporary folder is the user's own. One that does not
+    // exist gives an empty path, and a folder made from that would land in
+    // the root.
+    const QString temp = QDir::tempPath();
+    if (temp.isEmpty())
+        throw Failure(QStringLiteral("the temporary folder does not exist"));
+    return temp;
+#endif
 }
 
 QString CardTransfer::dragFilePath(const QString &fileName)
@@ -160,15 +188,11 @@ QString CardTransfer::dragFilePath(const QString &fileName)
     if (m_dragFolder && !QFileInfo(m_dragFolder->path()).isDir())
         m_dragFolder.reset();
     if (!m_dragFolder) {
-        // A TMPDIR that does not exist gives an empty path, and a folder made
-        // from that would land in the root.
-        const QString temp = QDir::tempPath();
-        if (temp.isEmpty())
-            throw Failure(QStringLiteral("the temporary folder does not exist"));
-        auto folder = std::make_unique<QTemporaryDir>(temp + QStringLiteral("/velmora-XXXXXX"));
+        const QString base = dragFolderBase();
+        auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/velmora-drag-XXXXXX"));
         if (!folder->isValid())
             throw Failure(QStringLiteral("no folder can be made in %1: %2")
-                              .arg(QDir::toNativeSeparators(temp), folder->errorString()));
+                              .arg(QDir::toNativeSeparators(base), folder->errorString()));
         m_dragFolder = std::move(folder);
     }
     return m_dragFolder->filePath(fileName);
@@ -280,6 +304,7 @@ bool CardTransfer::eventFilter(QObject *watched, QEvent *event)
 
 void CardTransfer::startDrag()
 {
+    m_dragFileProblem.clear();
     QMimeData *data = selectedCardData(true);
     if (!data)
         return;
@@ -288,6 +313,12 @@ void CardTransfer::startDrag()
     drag->setPixmap(m_deck->Picture());
     drag->setHotSpot(QPoint(m_deck->Picture().width() / 2, m_deck->Picture().height() / 2));
     drag->exec(Qt::CopyAction);
+    // Told once the drop is over: a box in the middle of the drag would end it.
+    if (!m_dragFileProblem.isEmpty())
+        Platform::current().message(QStringLiteral("The dragged card went without its file, so a file manager "
+                                                   "received nothing: %1.")
+                                        .arg(m_dragFileProblem),
+                                    applicationTitle(), Platform::Icon::Warning);
 }
 
 #include "moc_CardTransfer.cpp"
