@@ -4,6 +4,7 @@
 #include "tests/support/FormFixture.h"
 #include "app/MainModule.h"
 #include "core/IniFormat.h"
+#include "core/Messages.h"
 #include "core/SettingsStore.h"
 #include "tests/support/PosixFiles.h"
 #include "tests/support/TestFiles.h"
@@ -376,9 +377,7 @@ void TestSettingsStore::settingsFileNotSafeToUse()
 
     QTRY_COMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Warning);
-    QVERIFY2(f.platform.messages[0].text.startsWith(QStringLiteral("Your settings could not be saved to ")
-                                                    + QDir::toNativeSeparators(file)),
-             qPrintable(f.platform.messages[0].text));
+    QCOMPARE(f.platform.messages[0].text, Messages::settingsNotSaved(QDir::toNativeSeparators(file)));
     const QFileInfo entry(made);
     QCOMPARE(entry.isSymLink(), kind == QLatin1String("device") || kind == QLatin1String("dangling"));
     QCOMPARE(entry.isDir(), kind == QLatin1String("folder"));
