@@ -213,8 +213,7 @@ void CardTransfer::saveCardAs()
     QPixmap face;
     int faceIndex = -1;
     if (selectedCard(&entry, &face, &faceIndex))
-        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex,
-                     entryWithName(entry), &m_saveFilter);
+        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex, &m_saveFilter);
 }
 
 void CardTransfer::exportDrawnCardsAsPdf()
