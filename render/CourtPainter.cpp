@@ -74,9 +74,8 @@ bool hasCorner(const QPainterPath &centre)
         if (started && turn > 1 && turn < 359)
             return true;
         const bool curve = e.isCurveTo();
-        const int endAt = curve ? i + 2 : i;
-        last = curve ? QPointF(centre.elementAt(i + 1)) : QPointF(e);
-        previous = centre.elementAt(endAt);
+        last = curve ? QPointF(centre.elementAt(i + 1)) : previous;
+        previous = centre.elementAt(curve ? i + 2 : i);
         started = true;
     }
     return false;

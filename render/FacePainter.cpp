@@ -115,7 +115,7 @@ void FacePainter::paintAceOfSpades(QPainter &p, PathOps::Detail detail)
     p.save();
     p.setPen(QPen(Qt::white, 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(inner);
+    p.drawPath(PathOps::outlined(inner, detail));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     for (int i = 0; i < 3; ++i)

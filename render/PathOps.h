@@ -29,6 +29,10 @@ QPainterPath united(const QPainterPath &a, const QPainterPath &b, Detail detail)
 // enough not to show at any print size.
 QPainterPath simplified(const QPainterPath &path, Detail detail);
 
+// A shape from united() made fit for a pen to draw round: the picture's
+// union is one outline already, a smooth one is merged now, on pieces.
+QPainterPath outlined(const QPainterPath &united, Detail detail);
+
 // The outline of a centre line drawn with the given width: it may cross
 // itself, and is filled nonzero.
 QPainterPath stroke(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
