@@ -1,10 +1,7 @@
-// A card saved from the window (Save Card As...) and from the command line
-// is one file, byte for byte, and a PNG says the resolution that gives the
-// card its size.
+// A card saved from the window (Save Card As...) and from the command line is
+// one file, byte for byte; a PNG says the resolution that gives it its size.
 #include "app/CardTransfer.h"
-#include "core/CardEntry.h"
 #include "export/CardFile.h"
-#include "render/CardSheet.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/TestSettings.h"
 

@@ -144,20 +144,16 @@ void tst_SvgDevice::facesStaySmall()
 
 void tst_SvgDevice::facesHaveNoHolesInLibreOffice()
 {
-    // LibreOffice takes a clip rule the shape inherits for its fill: a shape
-    // filled nonzero (the crossing strokes of the index letters) came out
-    // with holes.
+    // LibreOffice took an inherited clip rule for a shape's fill: the index
+    // letters' crossing strokes, filled nonzero, came out with holes.
     const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (office.isEmpty())
         QSKIP("LibreOffice is not installed (libreoffice-draw-nogui)");
     QTemporaryDir dir;
+    const QString size = QStringLiteral("{\"type\":\"long\",\"value\":\"%1\"}");
     QStringList args{"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("profile")).toString(), "--headless",
-                     "--convert-to",
-                     QStringLiteral("png:draw_png_Export:{\"PixelWidth\":{\"type\":\"long\",\"value\":\"%1\"},"
-                                    "\"PixelHeight\":{\"type\":\"long\",\"value\":\"%2\"}}")
-                         .arg(71 * Scale)
-                         .arg(96 * Scale),
-                     "--outdir", dir.path()};
+                     "--convert-to", QStringLiteral("png:draw_png_Export:{\"PixelWidth\":%1,\"PixelHeight\":%2}")
+                                         .arg(size.arg(71 * Scale), size.arg(96 * Scale)), "--outdir", dir.path()};
     for (int face = 0; face < 52; ++face) {
         QFile file(dir.filePath(QStringLiteral("%1.svg").arg(face)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(svgOf(art(CardArt::face(face)))) > 0);
