@@ -48,8 +48,7 @@ int holes(const QImage &seen, const QImage &expected)
             for (int ny = y - 2; deep && ny <= y + 2; ++ny)
                 for (int nx = x - 2; deep && nx <= x + 2; ++nx)
                     deep = dark(expected.pixel(nx, ny));
-            const QRgb c = seen.pixel(x, y);
-            count += deep && qAlpha(c) > 64 && qGray(c) > 160;
+            count += deep && qAlpha(seen.pixel(x, y)) > 64 && qGray(seen.pixel(x, y)) > 160;
         }
     return count;
 }
