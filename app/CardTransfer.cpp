@@ -40,9 +40,10 @@ QImage handImage(const QList<int> &faces)
     QImage image(int(faces.size()) * (width + gap) - gap, card.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Each card's own picture, as a PNG of that width holds it: curves drawn
+    // in place would round a pixel's edge differently at each offset.
     for (int i = 0; i < faces.size(); ++i)
-        CardRenderer::paint(painter, QRectF(QPointF(i * (width + gap), 0), card), CardArt::face(faces.at(i)));
+        painter.drawImage(i * (width + gap), 0, CardRenderer::image(CardArt::face(faces.at(i)), width));
     return image;
 }
 
@@ -237,8 +238,7 @@ void CardTransfer::saveCardAs()
     QPixmap face;
     int faceIndex = -1;
     if (selectedCard(&entry, &face, &faceIndex))
-        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex,
-                     entryWithName(entry), &m_saveFilter);
+        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex, &m_saveFilter);
 }
 
 void CardTransfer::exportDrawnCardsAsPdf()

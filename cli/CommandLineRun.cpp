@@ -131,7 +131,7 @@ QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const
         try {
             const QString path = CardFile::path(folder, CardEntry::text(number), options.format);
             CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, options.format, options.width,
-                           CardEntry::cardName(number), &batch);
+                           &batch);
             added.append({number, path});
         } catch (const Failure &failure) {
             fail(WriteFailed, failure.description());

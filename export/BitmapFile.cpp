@@ -35,7 +35,11 @@ void save(const QPixmap &face, const QString &path, CardFile::Format format, Fil
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!(png ? face.toImage() : opaqueFace(face)).save(&buffer, png ? "PNG" : "BMP"))
+        QImage image = png ? face.toImage() : opaqueFace(face);
+        // The screen's resolution, which a new image takes, is no part of the file.
+        image.setDotsPerMeterX(CardFile::dotsPerMeter(CardFile::PictureWidth));
+        image.setDotsPerMeterY(CardFile::dotsPerMeter(CardFile::PictureWidth));
+        if (!image.save(&buffer, png ? "PNG" : "BMP"))
             throw CardPaths::writeFailure(path, Messages::notEncoded());
     }
     CardFile::write(path, bytes, batch);

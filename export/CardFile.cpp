@@ -98,22 +98,34 @@ QByteArray svg(int faceIndex, const QString &title)
     return device.document();
 }
 
+int dotsPerMeter(int pngWidth)
+{
+    const double dpi = pngWidth == PictureWidth ? 96 : std::round(pngWidth * 25.4 / CardSheet::CardWidthMm);
+    return int(std::lround(dpi / 0.0254));
+}
+
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,
-          const QString &title, FileReplacer::Batch *batch)
+          FileReplacer::Batch *batch)
 {
     // The picture's own size is the stored picture, byte for byte what the
-    // save buttons have always written.
+    // save buttons write.
     if (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth)) {
         BitmapFile::save(storedFace, path, format, batch);
         return;
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
         throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
+    // Named inside by the card alone, whichever way it is saved.
+    const QString title = CardEntry::cardName(faceIndex + 1);
     QByteArray bytes;
     if (format == Format::Png) {
+        QImage image = CardRenderer::image(CardArt::face(faceIndex), pngWidth);
+        // A new image takes the screen's resolution, which the file must not.
+        image.setDotsPerMeterX(dotsPerMeter(pngWidth));
+        image.setDotsPerMeterY(dotsPerMeter(pngWidth));
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!CardRenderer::image(CardArt::face(faceIndex), pngWidth).save(&buffer, "PNG"))
+        if (!image.save(&buffer, "PNG"))
             bytes.clear();
     } else if (format == Format::Svg) {
         bytes = svg(faceIndex, title);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CardShape.h"
+#include "render/PathOps.h"
 
 #include <QImage>
 #include <QList>
@@ -71,5 +72,5 @@ public:
 
 private:
     // Everything but the edge, in card units.
-    static void paintArt(QPainter &p, CardArt art);
+    static void paintArt(QPainter &p, CardArt art, PathOps::Detail detail);
 };

@@ -121,7 +121,7 @@ void reportFailure(const std::function<void()> &save)
 namespace SaveAs {
 
 void card(QWidget *owner, const QString &folderText, const QString &entry, const QPixmap &face, int faceIndex,
-          const QString &title, QString *lastFilter)
+          QString *lastFilter)
 {
     const QList<SaveChoice> &choices = saveChoices();
     QStringList filters;
@@ -156,7 +156,7 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
     // A PNG takes the chosen size when a PNG size was chosen.
     const bool pngChosen = chosen != choices.end() && chosen->format == CardFile::Format::Png;
     const int width = format == CardFile::Format::Png && pngChosen ? chosen->width : CardFile::PictureWidth;
-    reportFailure([&] { CardFile::save(face, faceIndex, path, format, width, title); });
+    reportFailure([&] { CardFile::save(face, faceIndex, path, format, width); });
 }
 
 void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces)
