@@ -92,7 +92,10 @@ bool QtPlatform::print(QWidget *owner, const QString &title,
                      [&paint](QPrinter *target) { paint(*target); });
     // The preview's toolbar buttons take no focus and its Print has no key, so
     // a keyboard user could not print from it: give it the platform's Print key.
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // Qt's own word, from Qt's catalogue: the context is named apart so that
+    // our catalogues do not take it over.
+    static const char previewContext[] = "QPrintPreviewDialog";
+    const QString printText = QCoreApplication::translate(previewContext, "Print");
     for (QAction *action : dialog.findChildren<QAction *>()) {
         if (action->text() == printText && action->shortcut().isEmpty()) {
             action->setShortcut(QKeySequence::Print);

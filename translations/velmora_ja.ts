@@ -322,10 +322,6 @@ Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 <context>
     <name>Form1</name>
     <message>
-        <source>Form1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Progress Bar</source>
         <translation type="unfinished"></translation>
     </message>
@@ -335,10 +331,6 @@ Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
     </message>
     <message>
         <source>Number To Generate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>200</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -355,10 +347,6 @@ Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
     </message>
     <message>
         <source>Save Selected Card As Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -630,13 +618,6 @@ Velmora keeps working, but this change will be lost when it closes.</source>
     </message>
     <message>
         <source>nothing to do; see velmora --help</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QPrintPreviewDialog</name>
-    <message>
-        <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
