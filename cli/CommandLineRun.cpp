@@ -124,6 +124,10 @@ bool outputClosed()
 #endif
 }
 
+// Read before main() runs: the application object that words the parse's
+// refusals opens files, and one would take a closed output's number.
+const bool outputClosedAtStart = outputClosed();
+
 // Writes each card's file; a card that cannot be written is named on stderr
 // and the others are still written. Returns the cards whose files are there.
 QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const Options &options)
@@ -244,6 +248,7 @@ int run(const Parsed &parsed)
 #endif
     if (const ParseError *error = std::get_if<ParseError>(&parsed))
         return fail(error->exitCode, error->message);
+    const bool closed = outputClosedAtStart;
     const Options &options = std::get<Options>(parsed);
     // The help and the refusals below are in the user's language, which needs
     // an application object; the draw makes its own, with pictures.
@@ -255,7 +260,7 @@ int run(const Parsed &parsed)
         texts.emplace(argc, argv);
         Language::install();
     }
-    if (outputClosed())
+    if (closed)
         return fail(WriteFailed, Messages::stdoutClosed());
     switch (options.action) {
     case Options::Action::Help:

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -71,7 +72,8 @@ void install(const QLocale &locale)
                 QCoreApplication::installTranslator(now.ours.get());
                 if (now.qts)
                     QCoreApplication::installTranslator(now.qts.get());
-                now.language = name;
+                // The catalogue found, not the name asked for ("de_Latn_DE" finds velmora_de).
+                now.language = QFileInfo(now.ours->filePath()).completeBaseName().section(u'_', 1);
                 return;
             }
         }
