@@ -174,7 +174,6 @@ void TstCommandLine::runs_data()
     QTest::addRow("the window on a display that cannot be reached says so, not an abort")
         << QStringList{} << QStringList{"DISPLAY=:2147"} << 4 << 0 << Messages::noDisplay();
     QTest::addRow("--help") << QStringList{"--help"} << QStringList{} << 0 << -1 << CommandLine::helpText();
-    // The texts for people follow the user's language; what scripts read does not.
     Language::install(QLocale(QStringLiteral("de")));
     QCOMPARE(Language::current(), QStringLiteral("de"));
     QTest::addRow("--help follows LANGUAGE") << QStringList{"--help"} << QStringList{"LANGUAGE=de"} << 0 << -1

@@ -157,22 +157,16 @@ void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked()
     QFETCH(bool, tick);
     const int cards = 3;
     FormFixture f;
-    QVERIFY(f.showActive());
     QTemporaryDir folder;
     f.Text2()->setText(folder.path());
     f.Text1()->setText(QString::number(cards));
     f.form().draw().PushButton2_Click();
-    QCOMPARE(f.List1()->count(), cards);
-    f.platform.messages.clear();
-
-    const QString reason = QStringLiteral("Injected failure");
     Guard::setInjector([](const QString &location, int line) {
         return line == 114 && location.contains(QLatin1String("PushButton1_Click"));
     });
     QtPlatform real;
     Platform *fake = Platform::install(&real);
-    QList<SeenBox> seen;
-    QStringList offered;
+    QStringList texts, offered;
     QTimer closer;
     closer.setInterval(10);
     connect(&closer, &QTimer::timeout, this, [&] {
@@ -180,7 +174,7 @@ void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked()
             auto *box = qobject_cast<QMessageBox *>(w);
             if (!box || !box->isVisible())
                 continue;
-            seen.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
+            texts.append(box->text());
             offered.append(box->checkBox() ? box->checkBox()->text() : QString());
             if (box->checkBox())
                 box->checkBox()->setChecked(tick);
@@ -193,15 +187,14 @@ void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked()
     Platform::install(fake);
     Guard::setInjector({});
 
+    // One report per card unless ticked, only the first offering the box.
+    const QString reason = QStringLiteral("Injected failure");
     const int reports = tick ? 1 : cards;
-    QCOMPARE(seen.size(), reports + 1);
+    QCOMPARE(texts.size(), reports + 1);
+    QCOMPARE(texts.filter(QRegularExpression(u'^' + reason)).size(), reports);
     QCOMPARE(offered.first(), Messages::reportTogether());
-    for (int i = 0; i < reports; ++i) {
-        QCOMPARE(seen[i].title, Messages::applicationError());
-        QVERIFY2(seen[i].text.startsWith(reason), qPrintable(seen[i].text));
-        QCOMPARE(offered[i].isEmpty(), i > 0);
-    }
-    QCOMPARE(seen.last().text, tick ? Messages::savedTogether(0, cards, reason) : Messages::savedSome(0, cards));
+    QCOMPARE(offered.count(QString()), reports);
+    QCOMPARE(texts.last(), tick ? Messages::savedTogether(0, cards, reason) : Messages::savedSome(0, cards));
 }
 
 QTEST_MAIN(TestErrorReport)
