@@ -2,6 +2,7 @@
 #include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
+#include "core/Language.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "app/ShownProbe.h"
@@ -13,10 +14,20 @@ int main(int argc, char *argv[])
     // Decided before any application object: the window needs a display, the
     // command line must run without one.
     const QStringList arguments = CommandLine::arguments(argc, argv);
-    const CommandLine::Parsed parsed = CommandLine::parse(arguments.mid(1));
+    CommandLine::Parsed parsed;
+    std::optional<CommandLine::ParseError> missing;
+    {
+        // The refusals are worded while parsing, in the user's language, which
+        // needs an application object: a plain one, gone before the real one.
+        QCoreApplication texts(argc, argv);
+        Language::install();
+        parsed = CommandLine::parse(arguments.mid(1));
+        if (CommandLine::wantsWindow(parsed))
+            missing = CommandLine::displayMissing(arguments);
+    }
     if (!CommandLine::wantsWindow(parsed))
         return CommandLine::run(parsed);
-    if (const std::optional<CommandLine::ParseError> missing = CommandLine::displayMissing(arguments))
+    if (missing)
         return CommandLine::run(*missing);
 
     // The card pictures decode on another core while the window is built.
@@ -26,6 +37,7 @@ int main(int argc, char *argv[])
     CommandLine::guardWindowStart(false);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    Language::install();
 
     QApplication::setWindowIcon(Form1::applicationIcon());
 

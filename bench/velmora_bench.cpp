@@ -53,6 +53,11 @@ class BenchPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
+    bool messageWithOption(const QString &text, const QString &, Icon, const QString &) override
+    {
+        messages.append(text);
+        return false;
+    }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool openUrl(const QUrl &) override { return true; }

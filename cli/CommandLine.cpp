@@ -8,6 +8,7 @@
 #include "core/DrawRule.h"
 #include "export/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -280,7 +281,7 @@ std::optional<ParseError> displayMissing(const QStringList &arguments)
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: velmora [options]\n"
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw it prints the drawn cards, one per\n"

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Console.h"
+#include "core/Language.h"
 #include "core/Messages.h"
 #include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
@@ -17,6 +18,7 @@
 #include <QTime>
 
 #include <cerrno>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -48,6 +50,7 @@ class Headless final : public Platform
 {
 public:
     void message(const QString &, const QString &, Icon) override {}
+    bool messageWithOption(const QString &, const QString &, Icon, const QString &) override { return false; }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool openUrl(const QUrl &) override { return false; }
@@ -121,6 +124,10 @@ bool outputClosed()
 #endif
 }
 
+// Read before main() runs: the application object that words the parse's
+// refusals opens files, and one would take a closed output's number.
+const bool outputClosedAtStart = outputClosed();
+
 // Writes each card's file; a card that cannot be written is named on stderr
 // and the others are still written. Returns the cards whose files are there.
 QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const Options &options)
@@ -177,7 +184,7 @@ int print(const QList<qint16> &cards)
 #endif
     for (const qint16 number : cards) {
         const QString line = forPeople ? CardEntry::textWithName(number)
-                                       : CardEntry::text(number) + u'\t' + CardEntry::cardName(number);
+                                       : CardEntry::text(number) + u'\t' + CardEntry::englishCardName(number);
         if (!Console::write(stdout, line + u'\n')) {
             const int error = errno;
             return fail(WriteFailed, Messages::stdoutUnwritable(QString::fromLocal8Bit(std::strerror(error))));
@@ -188,13 +195,6 @@ int print(const QList<qint16> &cards)
 
 int draw(const Options &options)
 {
-    QString folder;
-    if (!options.folder.isEmpty()) {
-        const std::variant<QString, ParseError> checked = saveFolder(options.folder);
-        if (const ParseError *error = std::get_if<ParseError>(&checked))
-            return fail(error->exitCode, error->message);
-        folder = std::get<QString>(checked);
-    }
 #ifndef Q_OS_WIN
     // No display is needed for pictures that never reach the screen.
     qputenv("QT_QPA_PLATFORM", "minimal");
@@ -208,6 +208,16 @@ int draw(const Options &options)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("velmora"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Before the first text: the folder's refusal is in the user's language too.
+    Language::install();
+
+    QString folder;
+    if (!options.folder.isEmpty()) {
+        const std::variant<QString, ParseError> checked = saveFolder(options.folder);
+        if (const ParseError *error = std::get_if<ParseError>(&checked))
+            return fail(error->exitCode, error->message);
+        folder = std::get<QString>(checked);
+    }
 
     Headless platform;
     Platform *previous = Platform::install(&platform);
@@ -238,9 +248,20 @@ int run(const Parsed &parsed)
 #endif
     if (const ParseError *error = std::get_if<ParseError>(&parsed))
         return fail(error->exitCode, error->message);
-    if (outputClosed())
-        return fail(WriteFailed, Messages::stdoutClosed());
+    const bool closed = outputClosedAtStart;
     const Options &options = std::get<Options>(parsed);
+    // The help and the refusals below are in the user's language, which needs
+    // an application object; the draw makes its own, with pictures.
+    std::optional<QCoreApplication> texts;
+    if (options.action != Options::Action::Draw && !QCoreApplication::instance()) {
+        static char name[] = "velmora";
+        static char *argv[] = {name, nullptr};
+        static int argc = 1;
+        texts.emplace(argc, argv);
+        Language::install();
+    }
+    if (closed)
+        return fail(WriteFailed, Messages::stdoutClosed());
     switch (options.action) {
     case Options::Action::Help:
         // Written here rather than by Qt, which would use the ANSI code page.

@@ -43,6 +43,8 @@ public:
     static QString folderMissing(const QString &folderText);
     static QString noFileManager(const QString &folder);
     static QString savedSome(int saved, int count);
+    static QString reportTogether();
+    static QString savedTogether(int saved, int count, const QString &reasons);
     static QString cannotWrite(const QString &path, const QString &reason);
     static QString notEncoded();
     static QString documentNotMade();

@@ -115,8 +115,9 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
         throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
-    // Named inside by the card alone, whichever way it is saved.
-    const QString title = CardEntry::cardName(faceIndex + 1);
+    // Named inside by the card alone, in English, whichever way and in whatever
+    // language it is saved: the same card makes the same file.
+    const QString title = CardEntry::englishCardName(faceIndex + 1);
     QByteArray bytes;
     if (format == Format::Png) {
         QImage image = CardRenderer::image(CardArt::face(faceIndex), pngWidth);

@@ -25,7 +25,7 @@ public:
     explicit FolderMark(QLineEdit *field, QObject *parent = nullptr);
     ~FolderMark() override;
 
-    static QString missingText() { return QStringLiteral("This folder does not exist"); }
+    static QString missingText() { return tr("This folder does not exist"); }
     // Whether the mark is shown now (for tests and assistive technology).
     bool isShown() const;
 
