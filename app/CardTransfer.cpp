@@ -1,13 +1,14 @@
 #include "app/CardTransfer.h"
 
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
+#include "core/XdgFolder.h"
 #include "widgets/ListBox.h"
 #include "core/Platform.h"
-#include "export/CardExport.h"
-#include "export/SaveAs.h"
+#include "export/BitmapFile.h"
+#include "save/SaveAs.h"
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 
@@ -23,18 +24,11 @@
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
-
-QList<CardArt> faceArts(const QList<int> &faces)
-{
-    QList<CardArt> arts;
-    for (int face : faces)
-        arts.append(CardArt::face(face));
-    return arts;
-}
 
 // The hand as one picture: the cards side by side at twice their size on
 // white, with a little room between them.
@@ -46,9 +40,10 @@ QImage handImage(const QList<int> &faces)
     QImage image(int(faces.size()) * (width + gap) - gap, card.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Each card's own picture, as a PNG of that width holds it: curves drawn
+    // in place would round a pixel's edge differently at each offset.
     for (int i = 0; i < faces.size(); ++i)
-        CardRenderer::paint(painter, QRectF(QPointF(i * (width + gap), 0), card), CardArt::face(faces.at(i)));
+        painter.drawImage(i * (width + gap), 0, CardRenderer::image(CardArt::face(faces.at(i)), width));
     return image;
 }
 
@@ -146,19 +141,45 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
     if (!selectedCard(&entry, &face))
         return nullptr;
     auto *data = new QMimeData;
-    data->setImageData(CardExport::bitmapFace(face));
+    data->setImageData(BitmapFile::opaqueFace(face));
     data->setText(entryWithName(entry));
     if (withFile) {
         try {
             const QString path = dragFilePath(entry + QStringLiteral(".png"));
-            CardExport::saveBitmap(face, path, CardExport::ImageFormat::Png);
+            BitmapFile::save(face, path, CardFile::Format::Png);
             data->setUrls({QUrl::fromLocalFile(path)});
         } catch (const Failure &failure) {
             // The picture and the text still go; only a file manager gets nothing.
             qWarning("Velmora: the dragged card goes without its file: %s", qUtf8Printable(failure.description()));
+            m_dragFileProblem = failure.description();
         }
     }
     return data;
+}
+
+QString CardTransfer::dragFolderBase()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The shared temporary folder is anyone's, and TMPDIR may name the root
+    // or nothing at all: the file goes to the session's private folder, else
+    // to the user's cache.
+    const QString runtime = xdgRuntimeFolder();
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = xdgUserFolder("XDG_CACHE_HOME", ".cache", QStandardPaths::GenericCacheLocation);
+    if (!makeUserFolder(cache))
+        throw Failure(QStringLiteral("the cache folder %1 does not exist and cannot be made")
+                          .arg(QDir::toNativeSeparators(cache)));
+    return cache;
+#else
+    // Elsewhere the temporary folder is the user's own. One that does not
+    // exist gives an empty path, and a folder made from that would land in
+    // the root.
+    const QString temp = QDir::tempPath();
+    if (temp.isEmpty())
+        throw Failure(QStringLiteral("the temporary folder does not exist"));
+    return temp;
+#endif
 }
 
 QString CardTransfer::dragFilePath(const QString &fileName)
@@ -168,15 +189,11 @@ QString CardTransfer::dragFilePath(const QString &fileName)
     if (m_dragFolder && !QFileInfo(m_dragFolder->path()).isDir())
         m_dragFolder.reset();
     if (!m_dragFolder) {
-        // A TMPDIR that does not exist gives an empty path, and a folder made
-        // from that would land in the root.
-        const QString temp = QDir::tempPath();
-        if (temp.isEmpty())
-            throw Failure(QStringLiteral("the temporary folder does not exist"));
-        auto folder = std::make_unique<QTemporaryDir>(temp + QStringLiteral("/velmora-XXXXXX"));
+        const QString base = dragFolderBase();
+        auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/velmora-drag-XXXXXX"));
         if (!folder->isValid())
             throw Failure(QStringLiteral("no folder can be made in %1: %2")
-                              .arg(QDir::toNativeSeparators(temp), folder->errorString()));
+                              .arg(QDir::toNativeSeparators(base), folder->errorString()));
         m_dragFolder = std::move(folder);
     }
     return m_dragFolder->filePath(fileName);
@@ -221,8 +238,7 @@ void CardTransfer::saveCardAs()
     QPixmap face;
     int faceIndex = -1;
     if (selectedCard(&entry, &face, &faceIndex))
-        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex,
-                     entryWithName(entry), &m_saveFilter);
+        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex, &m_saveFilter);
 }
 
 void CardTransfer::exportDrawnCardsAsPdf()
@@ -234,7 +250,7 @@ void CardTransfer::exportDrawnCardsAsPdf()
 
 void CardTransfer::printDrawnCards()
 {
-    const QList<CardArt> arts = faceArts(listedFaces());
+    const QList<CardArt> arts = CardArt::faces(listedFaces());
     if (arts.isEmpty())
         return;
     Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
@@ -288,6 +304,7 @@ bool CardTransfer::eventFilter(QObject *watched, QEvent *event)
 
 void CardTransfer::startDrag()
 {
+    m_dragFileProblem.clear();
     QMimeData *data = selectedCardData(true);
     if (!data)
         return;
@@ -296,6 +313,12 @@ void CardTransfer::startDrag()
     drag->setPixmap(m_deck->Picture());
     drag->setHotSpot(QPoint(m_deck->Picture().width() / 2, m_deck->Picture().height() / 2));
     drag->exec(Qt::CopyAction);
+    // Told once the drop is over: a box in the middle of the drag would end it.
+    if (!m_dragFileProblem.isEmpty())
+        Platform::current().message(QStringLiteral("The dragged card went without its file, so a file manager "
+                                                   "received nothing: %1.")
+                                        .arg(m_dragFileProblem),
+                                    applicationTitle(), Platform::Icon::Warning);
 }
 
 #include "moc_CardTransfer.cpp"

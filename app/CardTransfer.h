@@ -51,7 +51,8 @@ public:
     // What a copy or a drag hands out for the selected entry: the face, the
     // entry with its card's name and, with a file, "Card N.png" written now in
     // a folder of this object's own (left out, with a warning in the log, when
-    // it cannot be written); nullptr with no entry selected.
+    // it cannot be written, and the reason kept for the drag to tell); nullptr
+    // with no entry selected.
     QMimeData *selectedCardData(bool withFile);
 
     // "Card 17 (four of diamonds)"; an entry that names no card stays as it is.
@@ -72,6 +73,8 @@ private:
     // Where a dragged file goes: in a folder of ours that exists now. Throws
     // Failure when none can be made.
     QString dragFilePath(const QString &fileName);
+    // The private folder of the user's that the drag folder goes in.
+    static QString dragFolderBase();
 
     QPointer<ListBox> m_list;
     QPointer<QLabel> m_preview;
@@ -90,4 +93,5 @@ private:
     // Dragged files must outlive the drop, since a file manager copies them
     // after it; the folder goes with this object, when the program ends.
     std::unique_ptr<QTemporaryDir> m_dragFolder;
+    QString m_dragFileProblem;   // why the running drag's file could not be written
 };

@@ -4,13 +4,14 @@
 #include "app/CardTransfer.h"
 #include "app/IconFile.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
+#include "save/CardExport.h"
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
 #include "app/MainModule.h"
-#include "export/FolderMark.h"
-#include "export/OutputFolder.h"
+#include "core/Messages.h"
+#include "save/FolderMark.h"
+#include "save/OutputFolder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "widgets/WindowPointer.h"
@@ -37,6 +38,8 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_store(store), m_random(random)
 {
     ui->setupUi(this);
+    // The folder field's caption is named in messages too: one text for both.
+    ui->Frame4->setTitle(Messages::folderLabel());
     applyLook();
 
     // The card face control sits at its laid-out place over the count frame;

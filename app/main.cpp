@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
-#include "cardface/CardImageSet.h"
+#include "cli/CommandLine.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 #include "core/RandomSource.h"
@@ -12,12 +12,18 @@ int main(int argc, char *argv[])
 {
     // Decided before any application object: the window needs a display, the
     // command line must run without one.
-    if (CommandLine::wanted(argc, argv))
-        return CommandLine::run(argc, argv);
+    const QStringList arguments = CommandLine::arguments(argc, argv);
+    const CommandLine::Parsed parsed = CommandLine::parse(arguments.mid(1));
+    if (!CommandLine::wantsWindow(parsed))
+        return CommandLine::run(parsed);
+    if (const std::optional<CommandLine::ParseError> missing = CommandLine::displayMissing(arguments))
+        return CommandLine::run(*missing);
 
     // The card pictures decode on another core while the window is built.
     CardImageSet::preload();
+    CommandLine::guardWindowStart(true);
     QApplication app(argc, argv);
+    CommandLine::guardWindowStart(false);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
 

@@ -1,9 +1,10 @@
 // make bench: Velmora against the floor of each thing it does, side by side in
 // one run. Every measure checks its result before its time counts.
 #include "bench/BenchStats.h"
+#include "core/Messages.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
@@ -292,6 +293,9 @@ int main(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "--start-up-stages") == 0)
         return startUpStages(argc, argv);
 
+    // The save rows alone (after one draw), for a quick look at the save layer
+    // where building and timing everything else would take too long.
+    const bool saveRowsOnly = argc > 1 && qstrcmp(argv[1], "--save-rows") == 0;
     QApplication app(argc, argv);
     std::printf("Machine: %ld cores (nproc), %s, Qt %s (built against %s), load average %s\n",
                 sysconf(_SC_NPROCESSORS_ONLN), qPrintable(cpuModel()), qVersion(), QT_VERSION_STR,
@@ -309,53 +313,55 @@ int main(int argc, char **argv)
     Row decodeRow{"Picture set decoding (on its own thread), share of start-up", "ms", "-", {}, 0, true};
 
     // Start-up and memory: the program and the bare window as child processes.
-    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
-    startUp(VELMORA_EXE); // warm the page cache for both
-    startUp(BARE_WINDOW_EXE);
-    pictureLoadMs(argv[0]);
-    for (int i = 0; i < startUpRounds; ++i) {
-        const bool velmoraFirst = i % 2 == 0;
-        const Shown bare1 = velmoraFirst ? Shown{} : startUp(BARE_WINDOW_EXE);
-        const Shown real = startUp(VELMORA_EXE);
-        const Shown bare = velmoraFirst ? startUp(BARE_WINDOW_EXE) : bare1;
-        const auto [wait, decode] = pictureLoadMs(argv[0]);
-        startRow.samples.add(real.ms, bare.ms);
-        rssRow.samples.add(real.rssMb, bare.rssMb);
-        hwmRow.samples.add(real.hwmMb, bare.hwmMb);
-        pictureRow.samples.add(wait, real.ms);
-        decodeRow.samples.add(decode, real.ms);
-    }
-    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
-    table << startRow << rssRow << hwmRow << pictureRow << decodeRow;
-    // --start-up: these rows alone, for comparing builds of the start-up in
-    // alternating runs (a few seconds each instead of the whole table).
-    if (argc > 1 && qstrcmp(argv[1], "--start-up") == 0) {
-        printTable(table);
-        return 0;
-    }
-
-    // The command line end to end: start, draw 52, write 52 bitmaps, exit;
-    // against a minimal Qt program writing the same 52 files.
-    {
-        QTemporaryDir cliOut, bareOut;
-        const QString exe = QString::fromUtf8(VELMORA_EXE), bareExe = QString::fromUtf8(BARE_WRITES_EXE);
-        const QStringList cliArgs{"--draw", "52", "--save-to", cliOut.path()};
-        runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
-        runToEnd(bareExe, {cliOut.path(), bareOut.path()});
-        Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
-                   "<= 1.3x", {}, 1.3};
-        Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
-        for (int i = 0; i < rounds; ++i) {
-            const bool cliFirst = i % 2 == 0;
-            const double b1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path()});
-            const double y1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"});
-            const double r = runToEnd(exe, cliArgs);
-            const double b = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path()}) : b1;
-            const double y = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"}) : y1;
-            cliRow.samples.add(r, b);
-            cliSyncRow.samples.add(r, y);
+    if (!saveRowsOnly) {
+        qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+        startUp(VELMORA_EXE); // warm the page cache for both
+        startUp(BARE_WINDOW_EXE);
+        pictureLoadMs(argv[0]);
+        for (int i = 0; i < startUpRounds; ++i) {
+            const bool velmoraFirst = i % 2 == 0;
+            const Shown bare1 = velmoraFirst ? Shown{} : startUp(BARE_WINDOW_EXE);
+            const Shown real = startUp(VELMORA_EXE);
+            const Shown bare = velmoraFirst ? startUp(BARE_WINDOW_EXE) : bare1;
+            const auto [wait, decode] = pictureLoadMs(argv[0]);
+            startRow.samples.add(real.ms, bare.ms);
+            rssRow.samples.add(real.rssMb, bare.rssMb);
+            hwmRow.samples.add(real.hwmMb, bare.hwmMb);
+            pictureRow.samples.add(wait, real.ms);
+            decodeRow.samples.add(decode, real.ms);
         }
-        table << cliRow << cliSyncRow;
+        qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+        table << startRow << rssRow << hwmRow << pictureRow << decodeRow;
+        // --start-up: these rows alone, for comparing builds of the start-up in
+        // alternating runs (a few seconds each instead of the whole table).
+        if (argc > 1 && qstrcmp(argv[1], "--start-up") == 0) {
+            printTable(table);
+            return 0;
+        }
+
+        // The command line end to end: start, draw 52, write 52 bitmaps, exit;
+        // against a minimal Qt program writing the same 52 files.
+        {
+            QTemporaryDir cliOut, bareOut;
+            const QString exe = QString::fromUtf8(VELMORA_EXE), bareExe = QString::fromUtf8(BARE_WRITES_EXE);
+            const QStringList cliArgs{"--draw", "52", "--save-to", cliOut.path()};
+            runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
+            runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+            Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
+                       "<= 1.3x", {}, 1.3};
+            Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
+            for (int i = 0; i < rounds; ++i) {
+                const bool cliFirst = i % 2 == 0;
+                const double b1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+                const double y1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"});
+                const double r = runToEnd(exe, cliArgs);
+                const double b = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path()}) : b1;
+                const double y = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"}) : y1;
+                cliRow.samples.add(r, b);
+                cliSyncRow.samples.add(r, y);
+            }
+            table << cliRow << cliSyncRow;
+        }
     }
 
     // In-process: the real window on the real event loop, and beside it the
@@ -418,7 +424,7 @@ int main(int argc, char **argv)
     Row drawRow{"Draw of 52 cards vs shuffle + 52 yields", "ms", "-", {}};
     Row drawUiRow{"Draw of 52 cards vs same list/progress updates on bare widgets", "ms", "<= 1.2x", {}, 1.2};
     realDraw(), shuffleDraw(), bareDraw();
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < (saveRowsOnly ? 0 : rounds); ++i) {
         double r = 0, s = 0, b = 0;
         if (i % 2 == 0) {
             r = timed(realDraw), s = timed(shuffleDraw), b = timed(bareDraw);
@@ -428,7 +434,8 @@ int main(int argc, char **argv)
         drawRow.samples.add(r, s);
         drawUiRow.samples.add(r, b);
     }
-    table << drawRow << drawUiRow;
+    if (!saveRowsOnly)
+        table << drawRow << drawUiRow;
 
     // Save-all of the 52 listed cards against writing the same bytes plainly.
     QTemporaryDir saved, plain, atomic;
@@ -436,7 +443,7 @@ int main(int argc, char **argv)
     const auto realSave = [&] {
         platform.messages.clear();
         form.exporter().PushButton1_Click();
-        if (platform.messages != QStringList{QStringLiteral("Done.")})
+        if (platform.messages != QStringList{Messages::done()})
             fail(QStringLiteral("save-all said: %1").arg(platform.messages.join(" | ")));
     };
     realSave();
@@ -533,7 +540,7 @@ int main(int argc, char **argv)
     };
     Row selectRow{"Selection change until the preview holds the face (per change)", "us", "-", {}};
     realSelect(), bareSelect();
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < (saveRowsOnly ? 0 : rounds); ++i) {
         double r = 0, b = 0;
         if (i % 2 == 0)
             r = timed(realSelect), b = timed(bareSelect);
@@ -541,7 +548,8 @@ int main(int argc, char **argv)
             b = timed(bareSelect), r = timed(realSelect);
         selectRow.samples.add(r * 1000 / cards, b * 1000 / cards);
     }
-    table << selectRow;
+    if (!saveRowsOnly)
+        table << selectRow;
 
     // The build, timed by bench/build-time.sh before this program ran (make
     // bench passes its rounds on): a newcomer's make program against the

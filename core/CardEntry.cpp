@@ -1,5 +1,6 @@
 #include "core/CardEntry.h"
 
+#include "core/Messages.h"
 #include "core/Failure.h"
 #include "core/NumberText.h"
 
@@ -13,7 +14,7 @@ QString text(int cardNumber)
 qint16 cardNumber(const QStringList &words)
 {
     if (words.size() < 2)
-        throw Failure(QStringLiteral("Subscript out of range"));
+        throw Failure(Messages::subscriptOutOfRange());
     return NumberText::toInt16(words.at(1));
 }
 

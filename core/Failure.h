@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Messages.h"
+
 #include <QString>
 #include <exception>
 
@@ -13,9 +15,9 @@ public:
     const QString &description() const noexcept { return m_description; }
     const char *what() const noexcept override { return "Velmora failure"; }
 
-    static Failure typeMismatch() { return Failure(QStringLiteral("Type mismatch")); }
-    static Failure overflow() { return Failure(QStringLiteral("Overflow")); }
-    static Failure divisionByZero() { return Failure(QStringLiteral("Division by zero")); }
+    static Failure typeMismatch() { return Failure(Messages::typeMismatch()); }
+    static Failure overflow() { return Failure(Messages::overflow()); }
+    static Failure divisionByZero() { return Failure(Messages::divisionByZero()); }
 
 private:
     QString m_description;

@@ -2,7 +2,9 @@
 
 #include "core/CardEntry.h"
 #include "core/Failure.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
+#include "export/CardPaths.h"
 #include "export/FileReplacer.h"
 #include "render/SvgDevice.h"
 
@@ -14,32 +16,14 @@
 #include <QPixmap>
 #include <cmath>
 
-namespace {
+namespace CardFile {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch = nullptr)
+void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch)
 {
     const QString problem = batch ? batch->add(path, bytes) : FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), problem));
+        throw CardPaths::writeFailure(path, problem);
 }
-
-QList<CardArt> faces(const QList<int> &indexes)
-{
-    QList<CardArt> arts;
-    arts.reserve(indexes.size());
-    for (int index : indexes)
-        arts.append(CardArt::face(index));
-    return arts;
-}
-
-} // namespace
-
-namespace CardFile {
 
 QString extension(Format format)
 {
@@ -67,7 +51,7 @@ int widthAtDpi(int dpi)
 
 QString path(const QString &folderText, const QString &entryText, Format format)
 {
-    return CardExport::cardFilePath(folderText, entryText, extension(format));
+    return CardPaths::cardFilePath(folderText, entryText, extension(format));
 }
 
 QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,
@@ -84,7 +68,7 @@ QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QP
     QPainter painter;
     if (!painter.begin(&writer))
         return QByteArray();
-    CardSheet::paint(painter, writer, faces(faceIndexes), layout);
+    CardSheet::paint(painter, writer, CardArt::faces(faceIndexes), layout);
     painter.end();
     return bytes;
 }
@@ -94,7 +78,7 @@ void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layo
 {
     const QByteArray bytes = pdf(faceIndexes, layout, paper, title);
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the document could not be made").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::documentNotMade());
     write(path, bytes);
 }
 
@@ -114,24 +98,34 @@ QByteArray svg(int faceIndex, const QString &title)
     return device.document();
 }
 
+int dotsPerMeter(int pngWidth)
+{
+    const double dpi = pngWidth == PictureWidth ? 96 : std::round(pngWidth * 25.4 / CardSheet::CardWidthMm);
+    return int(std::lround(dpi / 0.0254));
+}
+
 void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,
-          const QString &title, FileReplacer::Batch *batch)
+          FileReplacer::Batch *batch)
 {
     // The picture's own size is the stored picture, byte for byte what the
-    // save buttons have always written.
+    // save buttons write.
     if (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth)) {
-        CardExport::saveBitmap(storedFace, path,
-                               format == Format::Bmp ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png,
-                               batch);
+        BitmapFile::save(storedFace, path, format, batch);
         return;
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
-        throw Failure(QStringLiteral("No card face to save as %1").arg(shown(path)));
+        throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
+    // Named inside by the card alone, whichever way it is saved.
+    const QString title = CardEntry::cardName(faceIndex + 1);
     QByteArray bytes;
     if (format == Format::Png) {
+        QImage image = CardRenderer::image(CardArt::face(faceIndex), pngWidth);
+        // A new image takes the screen's resolution, which the file must not.
+        image.setDotsPerMeterX(dotsPerMeter(pngWidth));
+        image.setDotsPerMeterY(dotsPerMeter(pngWidth));
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!CardRenderer::image(CardArt::face(faceIndex), pngWidth).save(&buffer, "PNG"))
+        if (!image.save(&buffer, "PNG"))
             bytes.clear();
     } else if (format == Format::Svg) {
         bytes = svg(faceIndex, title);
@@ -139,7 +133,7 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
         bytes = pdf({faceIndex}, CardSheet::Layout::CardPerPage, CardSheet::cardPage(), title);
     }
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::notEncoded());
     write(path, bytes, batch);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PathOps.h"
+
 #include <QPainter>
 
 // The twelve back designs, in index order, drawn in card units without the
@@ -7,7 +9,7 @@
 class BackPainter
 {
 public:
-    static void paintBack(QPainter &p, int index);
+    static void paintBack(QPainter &p, int index, PathOps::Detail detail);
     // Whether the design leaves its ground transparent (only the dotted one).
     static bool hasTransparentGround(int index) { return index == 1; }
 };

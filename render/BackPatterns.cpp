@@ -65,9 +65,9 @@ void leafWithBerries(QPainter &p, QPointF c, qreal angle, qreal size)
 // large, it reaches a little over the edge too: renderers smooth the clip's
 // edge and the frame's edge apart, and the pattern would show as a fringe
 // between them.
-void frame(QPainter &p, const QRectF &inner, const QColor &colour)
+void frame(QPainter &p, const QRectF &inner, const QColor &colour, PathOps::Detail detail)
 {
-    const bool large = PathOps::Fine::active();
+    const bool large = detail == PathOps::Detail::Smooth;
     const qreal over = large ? 0.3 : 0.0;
     p.setPen(large ? QPen(colour, 1 + over, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : QPen(colour, 1));
     p.setBrush(Qt::NoBrush);
@@ -83,7 +83,7 @@ QRectF BackPatterns::whiteBorder(QPainter &p, qreal margin)
     return QRectF(margin, margin, CardShape::Width - 2 * margin, CardShape::Height - 2 * margin);
 }
 
-void BackPatterns::lattice(QPainter &p)
+void BackPatterns::lattice(QPainter &p, PathOps::Detail detail)
 {
     const QRectF inner = whiteBorder(p, 4);
     p.save();
@@ -111,7 +111,7 @@ void BackPatterns::lattice(QPainter &p)
             if ((i + j) % 2 == 0)
                 strip(j * step - band / 2 - 0.6, i * step - band / 2, band + 1.2, band, red);
     p.restore();
-    frame(p, inner, QColor(20, 30, 110));
+    frame(p, inner, QColor(20, 30, 110), detail);
 }
 
 void BackPatterns::dots(QPainter &p)
@@ -138,7 +138,7 @@ void BackPatterns::roses(QPainter &p)
         }
 }
 
-void BackPatterns::basket(QPainter &p)
+void BackPatterns::basket(QPainter &p, PathOps::Detail detail)
 {
     const QRectF inner = whiteBorder(p, 4);
     p.save();
@@ -160,7 +160,7 @@ void BackPatterns::basket(QPainter &p)
             }
         }
     p.restore();
-    frame(p, inner, edge);
+    frame(p, inner, edge, detail);
 }
 
 void BackPatterns::berries(QPainter &p)

@@ -14,18 +14,18 @@ int CardRenderer::heightForWidth(int width)
     return int(std::lround(double(width) * PictureHeight / PictureWidth));
 }
 
-void CardRenderer::paintArt(QPainter &p, CardArt art)
+void CardRenderer::paintArt(QPainter &p, CardArt art, PathOps::Detail detail)
 {
     switch (art.kind) {
-    case CardArt::Kind::Face: FacePainter::paintFace(p, art.index); break;
-    case CardArt::Kind::Joker: FacePainter::paintJoker(p, art.index == 0); break;
+    case CardArt::Kind::Face: FacePainter::paintFace(p, art.index, detail); break;
+    case CardArt::Kind::Joker: FacePainter::paintJoker(p, art.index == 0, detail); break;
     case CardArt::Kind::Mark:
         if (art.index == 0)
             FacePainter::paintRingMark(p);
         else
             FacePainter::paintCrossMark(p);
         break;
-    case CardArt::Kind::Back: BackPainter::paintBack(p, art.index); break;
+    case CardArt::Kind::Back: BackPainter::paintBack(p, art.index, detail); break;
     }
 }
 
@@ -33,7 +33,7 @@ QImage CardRenderer::picture(CardArt art)
 {
     Canvas canvas(PictureWidth, PictureHeight);
     QPainter &p = canvas.painter();
-    paintArt(p, art);
+    paintArt(p, art, PathOps::Detail::Picture);
     if (!art.hasCardShape())
         return canvas.finish();
     CardShape::paintEdge(p);
@@ -44,18 +44,17 @@ QImage CardRenderer::picture(CardArt art)
 
 void CardRenderer::paint(QPainter &p, const QRectF &target, CardArt art)
 {
-    const PathOps::Fine smooth;
     p.save();
     p.translate(target.topLeft());
     p.scale(target.width() / PictureWidth, target.height() / PictureHeight);
     if (art.hasCardShape()) {
         p.save();
         p.setClipPath(CardShape::outline(), Qt::IntersectClip);
-        paintArt(p, art);
+        paintArt(p, art, PathOps::Detail::Smooth);
         p.restore();
         CardShape::strokeEdge(p);
     } else {
-        paintArt(p, art);
+        paintArt(p, art, PathOps::Detail::Smooth);
     }
     p.restore();
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "render/CardShape.h"
+#include "render/PathOps.h"
+
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSize>
 
@@ -20,6 +24,15 @@ struct CardArt
     static CardArt ringMark() { return {Kind::Mark, 0}; }
     static CardArt crossMark() { return {Kind::Mark, 1}; }
     static CardArt back(int index) { return {Kind::Back, index}; }
+    // The faces of the given indexes, in their order.
+    static QList<CardArt> faces(const QList<int> &indexes)
+    {
+        QList<CardArt> arts;
+        arts.reserve(indexes.size());
+        for (int index : indexes)
+            arts.append(face(index));
+        return arts;
+    }
 
     // The marks are signs laid over a card, not cards: no paper, no outline.
     bool hasCardShape() const { return kind != Kind::Mark; }
@@ -36,8 +49,8 @@ struct CardArt
 class CardRenderer
 {
 public:
-    static constexpr int PictureWidth = 71;
-    static constexpr int PictureHeight = 96;
+    static constexpr int PictureWidth = CardShape::Width;
+    static constexpr int PictureHeight = CardShape::Height;
 
     // The height that keeps a card of the given width in the pictures'
     // proportion, rounded to whole pixels.
@@ -59,5 +72,5 @@ public:
 
 private:
     // Everything but the edge, in card units.
-    static void paintArt(QPainter &p, CardArt art);
+    static void paintArt(QPainter &p, CardArt art, PathOps::Detail detail);
 };

@@ -61,14 +61,14 @@ std::vector<Pip> layout(int rank)
 
 } // namespace
 
-void FacePainter::paintIndex(QPainter &p, int suit, int rank)
+void FacePainter::paintIndex(QPainter &p, int suit, int rank, PathOps::Detail detail)
 {
     const QColor ink = SuitPips::ink(suit);
     const QString text = Glyphs::rankText(rank);
     // "10" is two figures in the width of one: squeeze it rather than shrink it.
     const qreal spacing = rank == 10 ? 0.2 : 1.6;
     const qreal height = 8.5;
-    const QPainterPath rankPath = Glyphs::text(text, height, 2.8, spacing);
+    const QPainterPath rankPath = Glyphs::text(text, height, 2.8, spacing, detail);
     const qreal rankWidth = rankPath.boundingRect().width();
     const qreal squeeze = rankWidth > 10.0 ? 10.0 / rankWidth : 1.0;
     const qreal cx = 7.5;
@@ -84,19 +84,19 @@ void FacePainter::paintIndex(QPainter &p, int suit, int rank)
         p.scale(squeeze, 1);
         p.fillPath(rankPath, ink);
         p.restore();
-        p.fillPath(SuitPips::placed(suit, cx, 18.5, 7.5), ink);
+        p.fillPath(SuitPips::placed(suit, cx, 18.5, 7.5, false, detail), ink);
         p.restore();
     }
 }
 
-void FacePainter::paintPips(QPainter &p, int suit, int rank)
+void FacePainter::paintPips(QPainter &p, int suit, int rank, PathOps::Detail detail)
 {
     const QColor ink = SuitPips::ink(suit);
     for (const Pip &pip : layout(rank))
-        p.fillPath(SuitPips::placed(suit, pip.x, pip.y, PipHeight, pip.y > Middle + 0.5), ink);
+        p.fillPath(SuitPips::placed(suit, pip.x, pip.y, PipHeight, pip.y > Middle + 0.5, detail), ink);
 }
 
-void FacePainter::paintAceOfSpades(QPainter &p)
+void FacePainter::paintAceOfSpades(QPainter &p, PathOps::Detail detail)
 {
     // The deck's signature card: a large spade with a white inlay inside a
     // double ring.
@@ -109,13 +109,13 @@ void FacePainter::paintAceOfSpades(QPainter &p)
     p.drawEllipse(c, 22.5, 26);
     p.restore();
 
-    p.fillPath(SuitPips::placed(SuitPips::Spades, Centre, Middle, 40), Qt::black);
+    p.fillPath(SuitPips::placed(SuitPips::Spades, Centre, Middle, 40, false, detail), Qt::black);
     // White inlay: a smaller spade outline and a line of beads down its heart.
-    QPainterPath inner = SuitPips::placed(SuitPips::Spades, Centre, Middle - 3, 27);
+    QPainterPath inner = SuitPips::placed(SuitPips::Spades, Centre, Middle - 3, 27, false, detail);
     p.save();
     p.setPen(QPen(Qt::white, 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(inner);
+    p.drawPath(PathOps::outlined(inner, detail));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     for (int i = 0; i < 3; ++i)
@@ -123,29 +123,29 @@ void FacePainter::paintAceOfSpades(QPainter &p)
     p.restore();
 }
 
-void FacePainter::paintFace(QPainter &p, int cardIndex)
+void FacePainter::paintFace(QPainter &p, int cardIndex, PathOps::Detail detail)
 {
     const int suit = cardIndex / 13;
     const int rank = cardIndex % 13 + 1;
     CardShape::paintBlank(p, Qt::white);
     if (rank >= 11) {
-        CourtPainter::paint(p, suit, rank);
+        CourtPainter::paint(p, suit, rank, detail);
     } else if (rank == 1 && suit == SuitPips::Spades) {
-        paintAceOfSpades(p);
+        paintAceOfSpades(p, detail);
     } else if (rank == 1) {
-        p.fillPath(SuitPips::placed(suit, Centre, Middle, 24), SuitPips::ink(suit));
+        p.fillPath(SuitPips::placed(suit, Centre, Middle, 24, false, detail), SuitPips::ink(suit));
     } else {
-        paintPips(p, suit, rank);
+        paintPips(p, suit, rank, detail);
     }
-    paintIndex(p, suit, rank);
+    paintIndex(p, suit, rank, detail);
 }
 
-void FacePainter::paintJoker(QPainter &p, bool red)
+void FacePainter::paintJoker(QPainter &p, bool red, PathOps::Detail detail)
 {
     const QColor ink = red ? QColor(204, 0, 0) : QColor(0, 0, 0);
     CardShape::paintBlank(p, Qt::white);
     const QString word = QStringLiteral("Joker");
-    const QPainterPath text = Glyphs::text(word, 11, 2.6, 2.8);
+    const QPainterPath text = Glyphs::text(word, 11, 2.6, 2.8, detail);
     const QRectF box = text.boundingRect();
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
@@ -157,7 +157,7 @@ void FacePainter::paintJoker(QPainter &p, bool red)
         p.fillPath(text, ink);
         p.restore();
     }
-    JesterPainter::paint(p, QRectF(12, 20, 47, 56), red);
+    JesterPainter::paint(p, QRectF(12, 20, 47, 56), red, detail);
 }
 
 void FacePainter::paintRingMark(QPainter &p)

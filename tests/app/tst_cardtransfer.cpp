@@ -1,7 +1,7 @@
 // Copy, the context menu and the drag data of the list and the preview: what
 // another program receives, and what is refused with no card to give.
 #include "app/CardTransfer.h"
-#include "export/CardExport.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"
@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -285,11 +286,13 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("withFile");
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QTest::addRow("TMPDIR is the root: the file goes to the user's own folder, nothing new in the root") << "root" << true;
+#elif defined(Q_OS_UNIX)
     QTest::addRow("TMPDIR is missing: no file, and none in the root") << "missing" << false;
 #endif
     QTest::addRow("a temp cleaner removed the folder since the last drag: a new one") << "removed" << true;
-    QTest::addRow("the file cannot be written") << "blocked" << false;
+    QTest::addRow("the file cannot be written: the window says so") << "blocked" << false;
 }
 
 void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
@@ -300,7 +303,11 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
     list(f, {17}, 0);
     const QByteArray tmpdir = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmpdir); });
-    if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
+    const auto inRoot = [] { return QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden); };
+    const QStringList rootBefore = inRoot();
+    if (fault == QLatin1String("root")) {
+        qputenv("TMPDIR", "/");
+    } else if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
         qputenv("TMPDIR", QFile::encodeName(QDir::tempPath() + QStringLiteral("/velmora-no-such-folder")));
     } else {
         const std::unique_ptr<QMimeData> first(transfer(f)->selectedCardData(true));
@@ -314,6 +321,17 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
     std::unique_ptr<QMimeData> data(transfer(f)->selectedCardData(true));
     QVERIFY(data && data->hasImage() && data->hasText());
     QCOMPARE(data->urls().size(), withFile ? 1 : 0);
+    QCOMPARE(inRoot(), rootBefore);
+
+    // A drag by the mouse: the window, not only the log, tells of a missing file.
+    if (!withFile)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dragged card goes without its file")));
+    QVERIFY(f.showActive());
+    const QPoint at = f.List1()->visualItemRect(f.List1()->item(0)).center();
+    QTest::mousePress(f.List1()->viewport(), Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, at + QPoint(40, 0), at, Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(f.List1()->viewport(), &move);
+    QTRY_COMPARE(f.platform.messages.size(), withFile ? 0 : 1);
 }
 
 QTEST_MAIN(TstCardTransfer)

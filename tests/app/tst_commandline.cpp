@@ -1,8 +1,11 @@
 // The command line as a script sees it: the built program run without a
 // display, its output, its files and its exit status.
-#include "cardface/CardImageSet.h"
+#include "cli/CommandLine.h"
+#include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"
@@ -20,6 +23,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#ifndef Q_OS_WIN
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct Run {
@@ -28,28 +39,30 @@ struct Run {
     QString error;     // stderr
 };
 
+// env: NAME=value pairs beside a clean environment without a display.
 // typed: on Windows, velmora.com with these arguments as typed in cmd, quotes
 // and all, rather than quoted again by QProcess.
-Run velmora(const QStringList &args, const QString &configHome = QString(), const QString &paperLocale = QString(),
-            const QString &typed = QString())
+Run velmora(const QStringList &args, const QStringList &env = {}, const QString &typed = QString(),
+            const std::function<void()> &inChild = {})
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_PAPER", "LANG"})
-        env.remove(QLatin1String(name));
-    if (!paperLocale.isEmpty())
-        env.insert(QStringLiteral("LC_PAPER"), paperLocale);
-    if (!configHome.isEmpty())
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    p.setProcessEnvironment(env);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_LOGGING_RULES", "LC_ALL", "LC_PAPER", "LANG"})
+        environment.remove(QLatin1String(name));
+    for (const QString &pair : env)
+        environment.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    p.setProcessEnvironment(environment);
     QString program = QStringLiteral(VELMORA_EXE);
 #ifdef Q_OS_WIN
     if (!typed.isEmpty()) {
         program = QStringLiteral(VELMORA_COM);
         p.setNativeArguments(typed);
     }
+    Q_UNUSED(inChild);
 #else
     Q_UNUSED(typed);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
 #endif
     p.start(program, args);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
@@ -96,10 +109,14 @@ class TstCommandLine : public QObject
 private slots:
     void initTestCase() { TestSettings::redirectUserConfig(); }
 
+    void folderRules_data();
+    void folderRules();
     void runs_data();
     void runs();
+    void closedOutputIsSaidSo();
     void qtOptionsAloneOpenTheWindow();
     void aTerminalGetsTheClipboardsForm();
+    void everyCardThatCanBeWrittenIs();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
     void fullDiskExitsThreeWithNothingHalfWritten();
@@ -109,56 +126,66 @@ private slots:
     void windowsConsole();
 };
 
+void TstCommandLine::folderRules_data()
+{
+    QTest::addColumn<QByteArray>("folder"); // the bytes as a script passes them
+    QTest::addColumn<QString>("says");
+    const QByteArray temp = QFile::encodeName(QDir::tempPath());
+    QTest::addRow("a missing folder") << temp + "/velmora-no-such-folder" << "does not exist";
+    QTest::addRow("a file is no folder") << QByteArray(VELMORA_EXE) << "is not a folder";
+    QTest::addRow("a name longer than the system allows is not called missing")
+        << temp + '/' + QByteArray(300, 'a') << "longer than the system allows";
+#ifndef Q_OS_WIN
+    QTest::addRow("bytes that are no text are not called missing") << temp + "/\xff\xfe" << "not UTF-8";
+#endif
+}
+
+void TstCommandLine::folderRules()
+{
+    QFETCH(QByteArray, folder);
+    QFETCH(QString, says);
+    char program[] = "velmora", option[] = "--save-to";
+    char *argv[] = {program, option, folder.data()};
+    const QString typed = CommandLine::arguments(3, argv).constLast();
+    const auto checked = CommandLine::saveFolder(typed);
+    QVERIFY(std::holds_alternative<CommandLine::ParseError>(checked));
+    QVERIFY2(std::get<CommandLine::ParseError>(checked).message.contains(says),
+             qPrintable(std::get<CommandLine::ParseError>(checked).message));
+}
+
+// The program as a script runs it: what reaches the process, its lines and
+// its status.
 void TstCommandLine::runs_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("env");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<int>("cards"); // -1: no cards expected at all
     QTest::addColumn<QString>("says");
-    const auto ok = [](const char *name, const QString &count, int cards) {
-        QTest::addRow("%s", name) << QStringList{"--draw", count} << 0 << cards << QString();
-    };
-    const auto bad = [](const char *name, const QStringList &args, const QString &says) {
-        QTest::addRow("%s", name) << args << 2 << 0 << says;
-    };
-    ok("one card", "1", 1);
-    ok("the whole deck, each card once", "52", 52);
-    ok("52.5 rounds to even, 52", "52.5", 52);
-    ok("2.5 rounds to even, 2", "2.5", 2);
-    ok("3.5 rounds to even, 4", "3.5", 4);
-    ok("blanks around the number are fine", " 7 ", 7);
-    bad("53 cards are more than a deck", {"--draw", "53"}, "1 to 52");
-    bad("52.6 rounds to 53", {"--draw", "52.6"}, "1 to 52");
-    bad("0.5 rounds to even, 0: nothing to draw", {"--draw=0.5"}, "1 to 52");
-    bad("beyond 32 bits", {"--draw", "1e300"}, "1 to 52");
-    bad("not a number", {"--draw", "five"}, "not \"five\"");
-    bad("a number followed by letters", {"--draw", "12abc"}, "12abc");
-    bad("unknown option", {"--draw", "5", "--colour"}, "colour");
-    bad("unknown format", {"--draw", "5", "--format", "gif"}, "gif");
-    bad("missing folder", {"--draw", "5", "--save-to", QDir::tempPath() + "/velmora-no-such-folder"}, "does not exist");
-    bad("a file is no folder", {"--draw", "5", "--save-to", VELMORA_EXE}, "not a folder");
-    bad("--save-to without --draw", {"--save-to", QDir::tempPath()}, "needs --draw");
-    bad("a stray argument", {"--draw", "5", "extra"}, "extra");
-    bad("--size is a whole number", {"--draw", "1", "--format", "png", "--size", "71.5"}, "not \"71.5\"");
-    bad("--size is for PNG only", {"--draw", "1", "--format", "pdf", "--size", "100"}, "png only");
-    bad("--pdf-layout is for PDF only", {"--draw", "1", "--pdf-layout", "card"}, "pdf only");
-    QTest::addRow("Qt's options beside --draw change nothing, even a platform that cannot start")
-        << QStringList{"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"} << 0 << 3 << QString();
-    QTest::addRow("--help lists the exit codes") << QStringList{"--help"} << 0 << -1 << "2 bad arguments, 3 a file";
-    QTest::addRow("-? is help too") << QStringList{"-?"} << 0 << -1 << "2 bad arguments, 3 a file";
-    QTest::addRow("--version") << QStringList{"--version"} << 0 << -1 << "velmora 1.";
+    QTest::addRow("the whole deck, each card once") << QStringList{"--draw", "52"} << QStringList{} << 0 << 52 << QString();
+    QTest::addRow("an unknown option without a display is refused, not an abort")
+        << QStringList{"--bogus"} << QStringList{} << 2 << 0 << "--bogus";
+    QTest::addRow("an unknown option with a display is refused, no window opens")
+        << QStringList{"--bogus"} << QStringList{"QT_QPA_PLATFORM=offscreen", "VELMORA_EXIT_WHEN_SHOWN=1"} << 2 << 0
+        << "--bogus";
+    QTest::addRow("the window without a display says so, not an abort")
+        << QStringList{} << QStringList{} << 4 << 0 << Messages::noDisplay();
+    QTest::addRow("the window on a display that cannot be reached says so, not an abort")
+        << QStringList{} << QStringList{"DISPLAY=:2147"} << 4 << 0 << Messages::noDisplay();
+    QTest::addRow("--help") << QStringList{"--help"} << QStringList{} << 0 << -1 << CommandLine::helpText();
 }
 
 void TstCommandLine::runs()
 {
     QFETCH(QStringList, args);
+    QFETCH(QStringList, env);
     QFETCH(int, exitCode);
     QFETCH(int, cards);
     QFETCH(QString, says);
     QTemporaryDir config;
-    const Run run = velmora(args, config.path());
+    const Run run = velmora(args, env + QStringList{"XDG_CONFIG_HOME=" + config.path()});
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.lines.join(u'\n') + run.error).contains(says), qPrintable(run.error));
+    QVERIFY2((run.lines.join(u'\n') + run.error).contains(says.section(u'\n', 0, 0)), qPrintable(run.error));
     // Nothing on stderr, or one line and nothing else.
     QVERIFY2(exitCode == 0 ? run.error.isEmpty()
                            : run.error.startsWith(QStringLiteral("velmora: ")) && run.error.count(u'\n') == 1,
@@ -173,13 +200,59 @@ void TstCommandLine::runs()
     QCOMPARE(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
+// Closed, its number would go to the first file opened: nothing is written.
+void TstCommandLine::closedOutputIsSaidSo()
+{
+#ifdef Q_OS_WIN
+    QSKIP("a Windows program started without a console has no output to close");
+#else
+    QTemporaryDir out;
+    const Run run = velmora({"--draw", "5", "--save-to", out.path()}, {}, {}, [] { ::close(STDOUT_FILENO); });
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.error.contains(QStringLiteral("standard output is closed")), qPrintable(run.error));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+#endif
+}
+
 void TstCommandLine::qtOptionsAloneOpenTheWindow() // as in any Qt program; the probe ends it once shown
 {
-    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
-    const Run run = velmora({"--platform", "offscreen", "--style", "fusion", "-geometry", "300x300+0+0", "-reverse"});
-    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+    const Run run = velmora({"--platform", "offscreen", "--style", "fusion", "-geometry", "300x300+0+0", "-reverse"},
+                            {"VELMORA_EXIT_WHEN_SHOWN=1"});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.lines.isEmpty() && !run.error.contains(QStringLiteral("velmora:")), qPrintable(run.error));
+}
+
+// A read-only card, refused as the user nobody where the tests run as root
+// (root may write any file).
+void TstCommandLine::everyCardThatCanBeWrittenIs()
+{
+#ifdef Q_OS_WIN
+    QSKIP("read-only files are refused alike on Windows; the user switch here is POSIX");
+#else
+    const passwd *user = ::getuid() == 0 ? ::getpwnam("nobody") : ::getpwuid(::getuid());
+    if (!user)
+        QSKIP("no user nobody to refuse the read-only card to");
+    const uid_t uid = user->pw_uid;
+    const gid_t gid = user->pw_gid;
+    QTemporaryDir out;
+    const QByteArray readOnly = QFile::encodeName(out.filePath(QStringLiteral("Card 1.bmp")));
+    QVERIFY(TestFiles::write(readOnly, "kept") && ::chmod(readOnly, 0444) == 0 && ::chown(readOnly, uid, gid) == 0);
+    QVERIFY(::chmod(QFile::encodeName(out.path()), 0755) == 0 && ::chown(QFile::encodeName(out.path()), uid, gid) == 0);
+    const Run run = velmora({"--draw", "52", "--save-to", out.path()}, {}, {}, [uid, gid] {
+        if (::getuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0))
+            ::_exit(127);
+    });
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.error.contains(QStringLiteral("Card 1.bmp")) && run.error.count(u'\n') == 1, qPrintable(run.error));
+    QStringList printed;
+    for (int n : cardsOf(run))
+        printed << CardEntry::text(n) + QStringLiteral(".bmp");
+    QCOMPARE(printed.size(), 51);
+    QVERIFY(!printed.contains(QStringLiteral("Card 1.bmp")));
+    for (const QString &name : printed)
+        QVERIFY2(QFileInfo(out.filePath(name)).size() > 0, qPrintable(name));
+    QCOMPARE(TestFiles::read(out.filePath(QStringLiteral("Card 1.bmp"))), QByteArray("kept"));
+#endif
 }
 
 // A pipe gets the tab form (every other test reads one); a terminal, the
@@ -238,7 +311,7 @@ void TstCommandLine::saveToWritesWhatSaveAllWrites()
         } else {
             const QImage png = QImage::fromData(written, "PNG");
             QCOMPARE(qAlpha(png.pixel(0, 0)), 0); // the corner stays clear; on white it is the bitmap
-            QCOMPARE(CardExport::bitmapFace(QPixmap::fromImage(png)),
+            QCOMPARE(BitmapFile::opaqueFace(QPixmap::fromImage(png)),
                      QImage(window.filePath(CardEntry::text(n) + QStringLiteral(".bmp"))).convertToFormat(QImage::Format_RGB32));
         }
     }
@@ -254,18 +327,19 @@ void TstCommandLine::fullDiskExitsThreeWithNothingHalfWritten()
     const Run run = velmora({"--draw", "52", "--save-to", folder});
     const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     // Every face makes a bitmap of the same size: the size of a whole file.
-    CardExport::saveBitmap(CardImageSet::shared().face(0), base.filePath(QStringLiteral("whole.bmp")));
+    BitmapFile::save(CardImageSet::shared().face(0), base.filePath(QStringLiteral("whole.bmp")));
     QStringList whole;
     for (const QString &name : files)
         if (QFileInfo(folder + u'/' + name).size() == QFileInfo(base.filePath(QStringLiteral("whole.bmp"))).size())
             whole << name;
 
     QCOMPARE(run.exitCode, 3);
-    QVERIFY2(run.error.startsWith(QStringLiteral("velmora: Cannot write ")) && run.error.count(u'\n') == 1,
-             qPrintable(run.error));
-    // Every printed card has its whole file, and nothing else is there.
+    // Every printed card has its whole file, and nothing else is there; each
+    // card left out has its line.
     QCOMPARE(whole, files);
     QVERIFY(!run.lines.isEmpty() && run.lines.size() < 52);
+    QCOMPARE(run.error.count(QStringLiteral("velmora: Cannot write ")), 52 - run.lines.size());
+    QCOMPARE(run.error.count(u'\n'), 52 - run.lines.size());
     QStringList printed;
     for (int n : cardsOf(run))
         printed << CardEntry::text(n) + QStringLiteral(".bmp");
@@ -303,7 +377,7 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
                                             "scripts/install-deps --dev)").arg(QLatin1String(needed))));
     QTemporaryDir out;
     const Run run = velmora(QStringList{"--draw", QString::number(count), "--save-to", out.path(), "--format"} + format,
-                            QString(), paperLocale);
+                            paperLocale.isEmpty() ? QStringList() : QStringList{"LC_PAPER=" + paperLocale});
     QCOMPARE(run.exitCode, 0);
     const QList<int> cards = cardsOf(run);
     QCOMPARE(cards.size(), count);
@@ -372,7 +446,8 @@ void TstCommandLine::windowsConsole_data()
     QTest::addColumn<int>("cards");
     QTest::addColumn<QString>("says");
     QTest::addRow("velmora.com prints the cards and exits 0") << "--draw 3" << 0 << 3 << QString();
-    QTest::addRow("/? is help") << "/?" << 0 << -1 << "2 bad arguments";
+    QTest::addRow("/? is help, its usage naming the program, not its path") << "/?" << 0 << -1
+                                                                           << CommandLine::helpText();
     QTest::addRow("a quoted folder ending in a backslash is that folder, options after it still count")
         << "--draw 2 --save-to \"%1\\\" --format png" << 0 << 2 << QString();
     QTest::addRow("a folder's name in a message is itself, in UTF-8 when redirected")
@@ -388,9 +463,9 @@ void TstCommandLine::windowsConsole()
     QFETCH(QString, says);
     QTemporaryDir folder;
     typed.replace(QLatin1String("%1"), QDir::toNativeSeparators(folder.path()));
-    const Run run = velmora({}, QString(), QString(), typed);
+    const Run run = velmora({}, {}, typed);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2((run.lines.join(u'\n') + run.error).contains(says), qPrintable(run.error));
+    QVERIFY2((run.lines.join(u'\n') + run.error).contains(says.section(u'\n', 0, 0)), qPrintable(run.error));
     if (cards >= 0)
         QCOMPARE(cardsOf(run).size(), cards);
     if (typed.contains(QLatin1String("--format png")))

@@ -1,4 +1,5 @@
 #include "draw/CardDraw.h"
+#include "core/Messages.h"
 #include "core/ErrorReport.h"
 #include "app/Form1.h"
 #include "tests/support/FormFixture.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QString emailLine = QStringLiteral("Please email screenshot of this message to ")
+const QString emailLine = Messages::emailScreenshot()
     + QString::fromUtf16(ErrorReport::supportAddress);
 
 struct SeenBox {
@@ -64,7 +65,7 @@ void TestErrorReport::divisionByZeroDuringDrawIsReportedAtLine104()
     QCOMPARE(m.text,
              QStringLiteral("Division by zero\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 104\r\r")
                  + emailLine);
-    QCOMPARE(m.title, QStringLiteral("Application Error"));
+    QCOMPARE(m.title, Messages::applicationError());
     QCOMPARE(m.icon, Platform::Icon::Warning);
     QCOMPARE(f.List1()->count(), 2);
 }
@@ -77,7 +78,7 @@ void TestErrorReport::reportLayoutByteForByte_data()
 
     const QByteArray tail = "\r\r" + emailLine.toUtf8();
     QTest::addRow("type mismatch at the first line")
-        << QStringLiteral("Type mismatch") << 100
+        << Messages::typeMismatch() << 100
         << QByteArray("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 100") + tail;
     QTest::addRow("a description with the file system's reason and a path")
         << QStringLiteral("Permission denied: /tmp/Kärten/Card 1.bmp") << 124
@@ -130,7 +131,7 @@ void TestErrorReport::realMessageBoxShowsTheReport()
     QCOMPARE(seen[0].text,
              QStringLiteral("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 102\r\r")
                  + emailLine);
-    QCOMPARE(seen[0].title, QStringLiteral("Application Error"));
+    QCOMPARE(seen[0].title, Messages::applicationError());
     QCOMPARE(seen[0].icon, QMessageBox::Warning);
     QCOMPARE(seen[0].buttons, 1);
     QCOMPARE(f.List1()->count(), 0);

@@ -1,14 +1,16 @@
 // Saving card faces as bitmaps, with real files in temporary folders.
-#include "export/CardExport.h"
+#include "save/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
 #include "draw/CardDraw.h"
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "tests/support/FakePlatform.h"
 #include "app/Form1.h"
 #include "core/Failure.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
-#include "export/OutputFolder.h"
+#include "save/OutputFolder.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestSettings.h"
 #include "ui_Form1.h"
@@ -101,7 +103,7 @@ private slots:
 
         m_form->exporter().PushButton1_Click();
 
-        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(messageTexts(), QStringList{Messages::done()});
         QCOMPARE(m_platform->messages.first().icon, Platform::Icon::None);
         QCOMPARE(m_platform->messages.first().title, QStringLiteral("Velmora"));
         QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), 52);
@@ -131,7 +133,7 @@ private slots:
 
         m_form->exporter().PushButton3_Click();
 
-        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(messageTexts(), QStringList{Messages::done()});
         QCOMPARE(QDir(m_out.path()).entryList(QDir::Files), QStringList{selected + ".bmp"});
         QString why;
         QVERIFY2(holdsFace(m_out.filePath(selected + ".bmp"), cardIndexOf(selected), &why), qPrintable(why));
@@ -156,7 +158,7 @@ private slots:
     {
         m_form->exporter().PushButton1_Click();
         m_form->exporter().PushButton3_Click();
-        QCOMPARE(messageTexts(), (QStringList{QStringLiteral("Done."), QStringLiteral("No card selected.")}));
+        QCOMPARE(messageTexts(), (QStringList{Messages::done(), Messages::noCardSelected()}));
         QVERIFY(QDir(m_out.path()).entryList(QDir::Files).isEmpty());
     }
 
@@ -183,7 +185,7 @@ private slots:
 
         m_form->exporter().PushButton1_Click();
 
-        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(messageTexts(), QStringList{Messages::done()});
         QCOMPARE(QDir(inner).entryList(QDir::Files).size(), 2);
     }
 
@@ -214,7 +216,7 @@ private slots:
         m_form->exporter().PushButton1_Click();
         QDir::setCurrent(before);
 
-        QCOMPARE(messageTexts(), QStringList{QStringLiteral("Done.")});
+        QCOMPARE(messageTexts(), QStringList{Messages::done()});
         QCOMPARE(QDir(m_out.filePath(inner)).entryList(QDir::Files).size(), 2);
         QCOMPARE(ui().Text2->text(), typed);
         QCOMPARE(m_store->get(OutputFolder::settingsKey(), QString()), typed);
@@ -258,14 +260,14 @@ private slots:
             : INVALID_HANDLE_VALUE;
         QString said;
         try {
-            CardExport::saveBitmap(CardImageSet::shared().face(0), path);
+            BitmapFile::save(CardImageSet::shared().face(0), path);
         } catch (const Failure &failure) {
             said = failure.description();
         }
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
         SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_NORMAL);
-        QCOMPARE(said, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), why));
+        QCOMPARE(said, Messages::cannotWrite(QDir::toNativeSeparators(path), why));
         if (earlier.exists() && QFileInfo(path).isFile()) {
             QVERIFY(earlier.open(QIODevice::ReadOnly));
             QCOMPARE(earlier.readAll(), QByteArray("earlier file"));
@@ -299,7 +301,7 @@ private slots:
         QCOMPARE(m_platform->messages.at(0).icon, Platform::Icon::Warning);
         QCOMPARE(m_platform->messages.at(1).text, m_platform->messages.at(0).text);
         QCOMPARE(m_platform->messages.at(1).icon, Platform::Icon::Warning);
-        QVERIFY(!messageTexts().contains(QStringLiteral("Done.")));
+        QVERIFY(!messageTexts().contains(Messages::done()));
         QVERIFY(QDir(m_out.path()).entryList(QDir::Files, QDir::NoSort).isEmpty());
         QVERIFY(QDir(m_out.path() + "/Out").entryList(QDir::Files).isEmpty());
     }
@@ -366,7 +368,7 @@ private slots:
 
         // The list drawn so far had three entries and nothing selected yet.
         QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), 3);
-        QCOMPARE(messageTexts(), (QStringList{QStringLiteral("Done."), QStringLiteral("No card selected.")}));
+        QCOMPARE(messageTexts(), (QStringList{Messages::done(), Messages::noCardSelected()}));
         QCOMPARE(ui().List1->count(), 6);
         QCOMPARE(ui().List1->currentRow(), 0);
     }
@@ -398,13 +400,13 @@ private:
         for (int i = 0; i < cards; ++i) {
             QVERIFY2(messages.at(i).text.contains(QStringLiteral("PushButton1_Click at line 114")),
                      qPrintable(messages.at(i).text));
-            QCOMPARE(messages.at(i).title, QStringLiteral("Application Error"));
+            QCOMPARE(messages.at(i).title, Messages::applicationError());
         }
-        QVERIFY2(messages.at(cards).text.startsWith(QStringLiteral("Saved 0 of %1 cards.").arg(cards)),
+        QVERIFY2(messages.at(cards).text.startsWith(Messages::savedSome(0, cards)),
                  qPrintable(messages.at(cards).text));
         QCOMPARE(messages.at(cards).icon, Platform::Icon::Warning);
         QVERIFY(messages.at(cards + 1).text.contains(QStringLiteral("PushButton3_Click at line 108")));
-        QVERIFY(!messageTexts().contains(QStringLiteral("Done.")));
+        QVERIFY(!messageTexts().contains(Messages::done()));
     }
 
     QTemporaryDir m_out;

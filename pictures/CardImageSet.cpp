@@ -1,7 +1,7 @@
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 
-#include "cardface/PictureDecoder.h"
-#include "cardface/PictureNames.h"
+#include "pictures/PictureDecoder.h"
+#include "pictures/PictureNames.h"
 #include "core/Background.h"
 
 #include <QCoreApplication>
@@ -128,5 +128,5 @@ QStringList CardImageSet::names()
 
 QString CardImageSet::resourcePath(const QString &name)
 {
-    return QStringLiteral(":/cardface/") + PictureNames::fileName(name);
+    return QStringLiteral(":/pictures/") + PictureNames::fileName(name);
 }

@@ -1,5 +1,6 @@
-#include "export/OutputFolder.h"
+#include "save/OutputFolder.h"
 
+#include "core/Messages.h"
 #include "export/AddFolder.h"
 #include "core/ErrorReport.h"
 #include "core/Guard.h"
@@ -33,7 +34,7 @@ void OutputFolder::PushButton9_Click()
     Guard guard(ErrorReport::location("PushButton9_Click"));
     QString chosen;
 
-    guard(100, [&] { chosen = AddFolder::BrowseFolder(m_owner, QStringLiteral("Please select folder:")); });
+    guard(100, [&] { chosen = AddFolder::BrowseFolder(m_owner, Messages::selectFolder()); });
     // The branch that goes on is the one a failed test takes.
     if (!guard.test(102, [&] { return !chosen.isEmpty(); }))
         return;

@@ -1,4 +1,4 @@
-#include "app/Console.h"
+#include "cli/Console.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>

@@ -1,5 +1,5 @@
-#include "cardface/CardImageSet.h"
-#include "cardface/PictureNames.h"
+#include "pictures/CardImageSet.h"
+#include "pictures/PictureNames.h"
 
 #include <QFile>
 #include <QImage>

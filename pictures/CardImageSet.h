@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cardface/PictureNames.h"
+#include "pictures/PictureNames.h"
 
 #include <QHash>
 #include <QImage>
@@ -11,7 +11,7 @@
 
 // The fixed pictures of the card face control: 52 faces, two jokers, the O and
 // X marks, 12 backs, 7 small detail bitmaps and the control's own icon. They
-// are compiled in as resources under ":/cardface/" and decoded exactly once;
+// are compiled in as resources under ":/pictures/" and decoded exactly once;
 // every caller receives the same implicitly shared QPixmap, so selecting a card
 // costs a reference count and never a decode, copy or scale.
 //
@@ -54,7 +54,7 @@ public:
 
     // All 76 names in resource order: faces, jokers, marks, backs, details, icon.
     static QStringList names();
-    // ":/cardface/<file>", the place a picture is loaded from.
+    // ":/pictures/<file>", the place a picture is loaded from.
     static QString resourcePath(const QString &name);
 
 private:

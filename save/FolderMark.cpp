@@ -1,4 +1,4 @@
-#include "export/FolderMark.h"
+#include "save/FolderMark.h"
 
 #include "core/Background.h"
 #include "export/NativePath.h"

@@ -13,10 +13,10 @@ class QWidget;
 namespace SaveAs {
 
 // "Save Card As…": asks for a name and a file type (lastFilter, in and out,
-// remembers the type chosen last) and writes the card; title names it inside
-// an SVG or PDF. A failed write is reported as a warning.
+// remembers the type chosen last) and writes the card, byte for byte as the
+// command line writes it. A failed write is reported as a warning.
 void card(QWidget *owner, const QString &folderText, const QString &entry, const QPixmap &face, int faceIndex,
-          const QString &title, QString *lastFilter);
+          QString *lastFilter);
 
 // "Export Drawn Cards as PDF…": the faces in draw order, on sheets of the
 // locale's paper or one card per page.

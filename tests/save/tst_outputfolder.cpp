@@ -1,11 +1,12 @@
 // The output folder field: the desktop default, the folder browser, and the
 // stored text across starts.
 #include "export/AddFolder.h"
+#include "core/Messages.h"
 #include "tests/support/FakePlatform.h"
 #include "core/Guard.h"
 #include "app/Form1.h"
-#include "export/FolderMark.h"
-#include "export/OutputFolder.h"
+#include "save/FolderMark.h"
+#include "save/OutputFolder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "tests/support/TestSettings.h"
@@ -89,7 +90,7 @@ private slots:
         ui().PushButton9->click();
         QCOMPARE(text2(), expected);
         QCOMPARE(TestSettings::readUserValue(QStringLiteral("Text2")), expected);
-        QCOMPARE(m_platform->browsePrompts, QStringList{QStringLiteral("Please select folder:")});
+        QCOMPARE(m_platform->browsePrompts, QStringList{Messages::selectFolder()});
         QVERIFY(m_platform->messages.isEmpty());
     }
 

@@ -1,4 +1,4 @@
-#include "cardface/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include "core/LittleEndian.h"
 

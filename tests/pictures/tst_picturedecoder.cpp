@@ -1,9 +1,9 @@
 // The program's own picture reader on the icon and the hand pointer, and on
 // damaged data. Every picture of the card set is checked against Qt's reader
 // through the set, in tst_cardimageset.
-#include "cardface/CardImageSet.h"
-#include "cardface/PictureNames.h"
-#include "cardface/PictureDecoder.h"
+#include "pictures/CardImageSet.h"
+#include "pictures/PictureNames.h"
+#include "pictures/PictureDecoder.h"
 #include "tests/support/TestFiles.h"
 
 #include <QFile>

@@ -1,8 +1,9 @@
-#include "export/SaveAs.h"
+#include "save/SaveAs.h"
 
+#include "core/Messages.h"
 #include "core/Failure.h"
 #include "core/Platform.h"
-#include "export/CardExport.h"
+#include "export/CardPaths.h"
 #include "export/CardFile.h"
 #include "export/NativePath.h"
 #include "render/CardRenderer.h"
@@ -79,7 +80,7 @@ const QString cardPagesFilter = QStringLiteral("PDF, one card per page at card s
 // The name offered first: in the output folder where it is usable, else bare.
 QString suggestedPath(const QString &folderText, const QString &name, CardFile::Format format)
 {
-    return CardExport::folderProblem(folderText).isEmpty() ? CardFile::path(folderText, name, format)
+    return CardPaths::folderProblem(folderText).isEmpty() ? CardFile::path(folderText, name, format)
                                                            : name + u'.' + CardFile::extension(format);
 }
 
@@ -120,7 +121,7 @@ void reportFailure(const std::function<void()> &save)
 namespace SaveAs {
 
 void card(QWidget *owner, const QString &folderText, const QString &entry, const QPixmap &face, int faceIndex,
-          const QString &title, QString *lastFilter)
+          QString *lastFilter)
 {
     const QList<SaveChoice> &choices = saveChoices();
     QStringList filters;
@@ -155,7 +156,7 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
     // A PNG takes the chosen size when a PNG size was chosen.
     const bool pngChosen = chosen != choices.end() && chosen->format == CardFile::Format::Png;
     const int width = format == CardFile::Format::Png && pngChosen ? chosen->width : CardFile::PictureWidth;
-    reportFailure([&] { CardFile::save(face, faceIndex, path, format, width, title); });
+    reportFailure([&] { CardFile::save(face, faceIndex, path, format, width); });
 }
 
 void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces)
@@ -177,7 +178,7 @@ void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int>
 
 void openOutputFolder(const QString &folderText)
 {
-    const QString problem = CardExport::folderProblem(folderText);
+    const QString problem = CardPaths::folderProblem(folderText);
     if (!problem.isEmpty()) {
         Platform::current().message(problem, applicationTitle(), Platform::Icon::Warning);
         return;
@@ -185,9 +186,7 @@ void openOutputFolder(const QString &folderText)
     const QFileInfo folder(NativePath::folder(folderText)); // as the saves read it
     if (!folder.isDir()) {
         Platform::current().message(
-            QStringLiteral("The output folder \"%1\" does not exist. Type an existing folder into \"Save "
-                           "Results To This Folder\" or choose one with the ... button.")
-                .arg(folderText),
+            Messages::folderMissing(folderText),
             applicationTitle(), Platform::Icon::Warning);
         return;
     }
@@ -195,8 +194,7 @@ void openOutputFolder(const QString &folderText)
     // Without a file manager (or xdg-open) nothing happens at all: say so.
     if (!Platform::current().openUrl(QUrl::fromLocalFile(path)))
         Platform::current().message(
-            QStringLiteral("Velmora could not open the folder \"%1\": no file manager is set up to show it.")
-                .arg(QDir::toNativeSeparators(path)),
+            Messages::noFileManager(QDir::toNativeSeparators(path)),
             applicationTitle(), Platform::Icon::Warning);
 }
 

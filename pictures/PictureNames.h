@@ -10,7 +10,7 @@
 // the red and black joker, the O and X marks, the 12 backs back00..back11, the
 // 7 small detail bitmaps and the control's icon. The card set loads them, the
 // art generator draws them and the tests check them from here. The resource
-// list in cardface/CMakeLists.txt names the files again on purpose: a picture
+// list in pictures/CMakeLists.txt names the files again on purpose: a picture
 // that goes missing fails the build there.
 //
 // Header-only and Qt Core only (the deck size is a constant), so the

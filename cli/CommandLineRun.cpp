@@ -1,0 +1,272 @@
+// Doing what the command line asked: the draw, the files and the lines.
+#include "cli/CommandLine.h"
+
+#include "cli/Console.h"
+#include "core/Messages.h"
+#include "pictures/CardImageSet.h"
+#include "core/CardEntry.h"
+#include "core/Failure.h"
+#include "core/Platform.h"
+#include "core/RandomSource.h"
+#include "core/DrawRule.h"
+#include "export/CardPaths.h"
+#include "export/FileReplacer.h"
+
+#include <QGuiApplication>
+#include <QSet>
+#include <QTime>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <tuple>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace CommandLine {
+
+namespace {
+
+// One line on stderr, prefixed with the program's name as command-line tools do.
+int fail(int code, const QString &why)
+{
+    Console::write(stderr, QStringLiteral("velmora: %1\n").arg(why));
+    return code;
+}
+
+// The draw asks the platform only for the time of day; nothing here opens a
+// box or a dialog.
+class Headless final : public Platform
+{
+public:
+    void message(const QString &, const QString &, Icon) override {}
+    bool question(const QString &, const QString &) override { return false; }
+    QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
+    bool openUrl(const QUrl &) override { return false; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return {}; }
+    bool print(QWidget *, const QString &, const std::function<void(QPagedPaintDevice &)> &) override { return false; }
+    float secondsSinceMidnight() override { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; }
+    void yield() override {}
+};
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Where XDG_RUNTIME_DIR is unset (cron, containers, su) the platform's start
+// warns about it on stderr, which a script would take for an error of ours.
+// So would the display platform's own notes (Wine's Windows refuses the DPI
+// awareness Qt asks for, every run): no window is opened here.
+void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
+        || (context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0))
+        return;
+    g_qtMessages(type, context, message);
+}
+
+bool g_displayUnreachable = false;
+// The platform's notes while the window starts, held back: when it cannot
+// start they would only repeat, in three lines, the one that says why.
+QList<std::tuple<QtMsgType, QString, QString>> g_heldBack;
+
+void duringWindowStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    g_displayUnreachable = g_displayUnreachable || message.contains(QLatin1String("could not connect to display"));
+    if (type != QtFatalMsg && context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0) {
+        g_heldBack.append({type, QString::fromLatin1(context.category), message});
+        return;
+    }
+    if (type != QtFatalMsg)
+        return g_qtMessages(type, context, message);
+    fail(WindowFailed, g_displayUnreachable ? Messages::noDisplay()
+                                            : Messages::windowCannotOpen(message.section(u'\n', 0, 0)));
+    std::_Exit(WindowFailed);
+}
+
+#ifdef Q_OS_WIN
+// A windowed program started from a console writes nowhere until it joins
+// that console. Output already sent to a file or a pipe keeps its handle.
+void joinParentConsole()
+{
+    const auto missing = [](DWORD which) {
+        const HANDLE handle = GetStdHandle(which);
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    };
+    const bool out = missing(STD_OUTPUT_HANDLE);
+    const bool err = missing(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (err)
+        std::freopen("CONOUT$", "w", stderr);
+}
+#endif
+
+// Whether standard output was closed (velmora >&-). Then the first file
+// opened would take its number, and the lines would be written into a card.
+bool outputClosed()
+{
+#ifdef Q_OS_WIN
+    return false; // a windowed program started without a console has none, and may still write files
+#else
+    return ::fcntl(STDOUT_FILENO, F_GETFD) == -1 && errno == EBADF;
+#endif
+}
+
+// Writes each card's file; a card that cannot be written is named on stderr
+// and the others are still written. Returns the cards whose files are there.
+QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const Options &options)
+{
+    FileReplacer::Batch batch;
+    QList<QPair<qint16, QString>> added;
+    for (const qint16 number : cards) {
+        try {
+            const QString path = CardFile::path(folder, CardEntry::text(number), options.format);
+            CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, options.format, options.width,
+                           &batch);
+            added.append({number, path});
+        } catch (const Failure &failure) {
+            fail(WriteFailed, failure.description());
+        }
+    }
+    // The files take their names together, after one flush of the disk.
+    QSet<QString> unsaved;
+    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
+        fail(WriteFailed, CardPaths::writeFailure(late.path, late.reason).description());
+        unsaved.insert(late.path);
+    }
+    QList<qint16> written;
+    for (const auto &[number, path] : std::as_const(added))
+        if (!unsaved.contains(path))
+            written.append(number);
+    return written;
+}
+
+// The PDF is one file for the whole draw: all the cards are there, or none.
+QList<qint16> writePdf(const QList<qint16> &cards, const QString &folder, const Options &options)
+{
+    QList<int> faces;
+    for (const qint16 number : cards)
+        faces.append(number - 1);
+    try {
+        CardFile::savePdf(faces, CardPaths::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
+                          options.layout, CardSheet::localePaper(), QStringLiteral("Drawn cards"));
+    } catch (const Failure &failure) {
+        fail(WriteFailed, failure.description());
+        return {};
+    }
+    return cards;
+}
+
+// A line for each card. People read the clipboard's form; a program reading
+// a pipe or file gets the entry and the name apart, split by a tab.
+int print(const QList<qint16> &cards)
+{
+#ifdef Q_OS_WIN
+    const bool forPeople = _isatty(_fileno(stdout));
+#else
+    const bool forPeople = isatty(fileno(stdout));
+#endif
+    for (const qint16 number : cards) {
+        const QString line = forPeople ? CardEntry::textWithName(number)
+                                       : CardEntry::text(number) + u'\t' + CardEntry::cardName(number);
+        if (!Console::write(stdout, line + u'\n')) {
+            const int error = errno;
+            return fail(WriteFailed, Messages::stdoutUnwritable(QString::fromLocal8Bit(std::strerror(error))));
+        }
+    }
+    return Success;
+}
+
+int draw(const Options &options)
+{
+    QString folder;
+    if (!options.folder.isEmpty()) {
+        const std::variant<QString, ParseError> checked = saveFolder(options.folder);
+        if (const ParseError *error = std::get_if<ParseError>(&checked))
+            return fail(error->exitCode, error->message);
+        folder = std::get<QString>(checked);
+    }
+#ifndef Q_OS_WIN
+    // No display is needed for pictures that never reach the screen.
+    qputenv("QT_QPA_PLATFORM", "minimal");
+#endif
+    g_qtMessages = qInstallMessageHandler(quietAboutRuntimeDir);
+    // Qt sees none of the arguments: they are read already, and a -platform
+    // among them would make it look for a display.
+    static char name[] = "velmora";
+    static char *argv[] = {name, nullptr};
+    static int argc = 1;
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("velmora"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+
+    Headless platform;
+    Platform *previous = Platform::install(&platform);
+    struct Restore {
+        Platform *previous;
+        ~Restore() { Platform::install(previous); }
+    } restore{previous};
+    QList<qint16> cards;
+    try {
+        cards = DrawRule::drawCardNumbers(RandomSource::shared(), options.count);
+    } catch (const Failure &failure) {
+        return fail(BadArguments, failure.description());
+    }
+    // A line stands for a card that is on disk, so the files come first.
+    const QList<qint16> there = folder.isEmpty() ? cards
+        : options.format == CardFile::Format::Pdf ? writePdf(cards, folder, options)
+                                                  : writeEach(cards, folder, options);
+    const int printed = print(there);
+    return there.size() < cards.size() ? WriteFailed : printed;
+}
+
+} // namespace
+
+int run(const Parsed &parsed)
+{
+#ifdef Q_OS_WIN
+    joinParentConsole();
+#endif
+    if (const ParseError *error = std::get_if<ParseError>(&parsed))
+        return fail(error->exitCode, error->message);
+    if (outputClosed())
+        return fail(WriteFailed, Messages::stdoutClosed());
+    const Options &options = std::get<Options>(parsed);
+    switch (options.action) {
+    case Options::Action::Help:
+        // Written here rather than by Qt, which would use the ANSI code page.
+        return Console::write(stdout, helpText()) ? Success : WriteFailed;
+    case Options::Action::Version:
+        return Console::write(stdout, QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION)))
+            ? Success : WriteFailed;
+    case Options::Action::Draw:
+        return draw(options);
+    case Options::Action::Window:
+        break;
+    }
+    return fail(BadArguments, Messages::nothingToDo());
+}
+
+void guardWindowStart(bool on)
+{
+    if (on) {
+        g_qtMessages = qInstallMessageHandler(duringWindowStart);
+        return;
+    }
+    qInstallMessageHandler(g_qtMessages);
+    for (const auto &[type, category, message] : std::exchange(g_heldBack, {})) {
+        const QByteArray name = category.toLatin1();
+        g_qtMessages(type, QMessageLogContext(nullptr, 0, nullptr, name.constData()), message);
+    }
+}
+
+} // namespace CommandLine
