@@ -14,21 +14,26 @@ int main(int argc, char *argv[])
     // Decided before any application object: the window needs a display, the
     // command line must run without one.
     const QStringList arguments = CommandLine::arguments(argc, argv);
-    CommandLine::Parsed parsed;
+    CommandLine::Parsed parsed = CommandLine::parse(arguments.mid(1));
     std::optional<CommandLine::ParseError> missing;
-    {
-        // The refusals are worded while parsing, in the user's language, which
-        // needs an application object: a plain one, gone before the real one.
-        QCoreApplication texts(argc, argv);
-        Language::install();
-        parsed = CommandLine::parse(arguments.mid(1));
-        if (CommandLine::wantsWindow(parsed))
-            missing = CommandLine::displayMissing(arguments);
-    }
-    if (!CommandLine::wantsWindow(parsed))
-        return CommandLine::run(parsed);
-    if (missing)
+    if (CommandLine::wantsWindow(parsed))
+        missing = CommandLine::displayMissing(arguments);
+    if (!CommandLine::wantsWindow(parsed) || missing) {
+        // Said in the user's language, which takes an application object: a
+        // plain one, worded again inside it. Only here: once an application
+        // object has gone, Qt's thread pool is gone with it for good, and the
+        // window's start-up needs that pool.
+        {
+            QCoreApplication texts(argc, argv);
+            Language::install();
+            parsed = CommandLine::parse(arguments.mid(1));
+            if (missing)
+                missing = CommandLine::displayMissing(arguments);
+        }
+        if (!CommandLine::wantsWindow(parsed))
+            return CommandLine::run(parsed);
         return CommandLine::run(*missing);
+    }
 
     // The card pictures decode on another core while the window is built.
     CardImageSet::preload();
