@@ -298,4 +298,3 @@ void CardTransfer::startDrag()
     drag->exec(Qt::CopyAction);
 }
 
-#include "moc_CardTransfer.cpp"

@@ -107,4 +107,3 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-#include "moc_CountEntry.cpp"

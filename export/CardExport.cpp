@@ -205,4 +205,3 @@ void CardExport::PushButton3_Click()
         });
 }
 
-#include "moc_CardExport.cpp"

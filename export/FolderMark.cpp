@@ -95,4 +95,3 @@ void FolderMark::show(bool missing)
     }
 }
 
-#include "moc_FolderMark.cpp"
