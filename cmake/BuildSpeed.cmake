@@ -18,22 +18,34 @@ endif()
 # archives: let them compile side by side.
 set(CMAKE_OPTIMIZE_DEPENDENCIES ON)
 
-set(VELMORA_PCH_HEADERS
+# Two precompiled headers, each built once in a host target of its own (one
+# empty unit, so the header is built with exactly the flags of the targets
+# that reuse it; the tests' extra defines, such as Qt Test's build folder,
+# appear in none of these headers, so GCC accepts it for them as well):
+# - velmora_pch, the widget headers, for everything that links Qt Widgets;
+# - velmora_pch_gui, Qt Core and Gui only, for the foundation and the card
+#   renderer, which link no widgets and whose units parse little else.
+add_library(velmora_pch OBJECT "${CMAKE_CURRENT_LIST_DIR}/Precompiled.cpp")
+target_link_libraries(velmora_pch PRIVATE Qt6::Widgets)
+target_precompile_headers(velmora_pch PRIVATE
     <QApplication> <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QHash> <QImage> <QLabel>
     <QLineEdit> <QList> <QObject> <QPainter> <QPixmap> <QPointer> <QString> <QStringList> <QTemporaryDir>
     <QVariant> <QWidget>)
 
-# The host target: one empty unit, so the precompiled header is built with
-# exactly the flags of the targets that reuse it (the tests too: what they
-# define beyond it, such as Qt Test's build folder, appears in none of these
-# headers, so GCC accepts the header for them as well).
-add_library(velmora_pch OBJECT "${CMAKE_CURRENT_LIST_DIR}/Precompiled.cpp")
-target_link_libraries(velmora_pch PRIVATE Qt6::Widgets)
-target_precompile_headers(velmora_pch PRIVATE ${VELMORA_PCH_HEADERS})
+add_library(velmora_pch_gui OBJECT "${CMAKE_CURRENT_LIST_DIR}/Precompiled.cpp")
+target_link_libraries(velmora_pch_gui PRIVATE Qt6::Gui)
+target_precompile_headers(velmora_pch_gui PRIVATE
+    <QByteArray> <QDir> <QFileInfo> <QHash> <QImage> <QPainter> <QPainterPath> <QSettings> <QString>
+    <QStringList> <QTransform>)
 
+# velmora_use_pch(target [GUI]): GUI for a target that links no widgets.
 # Not for the programs whose only source is main(): on Windows a WIN32
 # program is compiled with QT_NEEDS_QMAIN (Qt's entry point calls qMain),
 # which the shared header was not, so GCC would set it aside with a warning.
 function(velmora_use_pch target)
-    target_precompile_headers(${target} REUSE_FROM velmora_pch)
+    if("GUI" IN_LIST ARGN)
+        target_precompile_headers(${target} REUSE_FROM velmora_pch_gui)
+    else()
+        target_precompile_headers(${target} REUSE_FROM velmora_pch)
+    endif()
 endfunction()
