@@ -321,4 +321,3 @@ void CardTransfer::startDrag()
                                     applicationTitle(), Platform::Icon::Warning);
 }
 
-#include "moc_CardTransfer.cpp"

@@ -156,4 +156,3 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-#include "moc_Form1.cpp"

@@ -153,4 +153,3 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
     return Outcome::Finished;
 }
 
-#include "moc_CardDraw.cpp"

@@ -90,4 +90,3 @@ void CardPreview::List1_Click()
     describe(CardEntry::cardName(*card));
 }
 
-#include "moc_CardPreview.cpp"

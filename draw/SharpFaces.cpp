@@ -79,4 +79,3 @@ QPixmap SharpFaces::face(int index, qreal scale) const
     return m_faces[index];
 }
 
-#include "moc_SharpFaces.cpp"

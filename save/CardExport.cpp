@@ -152,4 +152,3 @@ void CardExport::PushButton3_Click()
         });
 }
 
-#include "moc_CardExport.cpp"

@@ -79,4 +79,3 @@ void FolderMark::show(bool missing)
     }
 }
 
-#include "moc_FolderMark.cpp"
