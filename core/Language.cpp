@@ -64,8 +64,10 @@ void install(const QLocale &locale)
         language.replace(u'-', u'_');
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
             return;
-        // "de_DE" has no catalogue of its own: the German one serves it.
-        for (const QString &name : {language, language.section(u'_', 0, 0)}) {
+        // "de_DE" has no catalogue of its own: the German one serves it, and
+        // the Brazilian one any Portuguese reader better than English would.
+        const QString base = language.section(u'_', 0, 0);
+        for (const QString &name : {language, base, base == QLatin1String("pt") ? QStringLiteral("pt_BR") : base}) {
             now.ours = load(QStringLiteral("velmora"), name, ourFolders());
             if (now.ours) {
                 now.qts = load(QStringLiteral("qtbase"), name, qtFolders());
@@ -78,6 +80,24 @@ void install(const QLocale &locale)
             }
         }
     }
+}
+
+void install()
+{
+#ifdef Q_OS_UNIX
+    // The first of these that is set names the locale messages are read in.
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (value.isEmpty())
+            continue;
+        if (value == "C" || value.startsWith("C.") || value == "POSIX") {
+            install(QLocale::c());
+            return;
+        }
+        break;
+    }
+#endif
+    install(QLocale::system());
 }
 
 QString current()

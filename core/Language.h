@@ -11,7 +11,12 @@ namespace Language {
 // Installs the catalogues for the locale's first language into the running
 // application, replacing any installed before. Needs an application object;
 // call it again after making a new one.
-void install(const QLocale &locale = QLocale::system());
+// Without a locale, the system's: there, as in every program that speaks
+// through gettext, a message locale of C or POSIX means the untranslated texts
+// whatever LANGUAGE lists, so that LC_ALL=C gives scripts and bug reports
+// the English they expect.
+void install(const QLocale &locale);
+void install();
 
 // The language installed ("de", "pt_BR", ...), or empty for English.
 QString current();

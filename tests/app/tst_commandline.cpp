@@ -183,6 +183,9 @@ void TstCommandLine::runs_data()
     QTest::addRow("a pipe reads English card names in any language")
         << QStringList{"--draw", "52"} << QStringList{"LANGUAGE=de"} << 0 << 52 << QString();
     Language::install(QLocale::c());
+    QTest::addRow("LC_ALL=C keeps English whatever LANGUAGE lists")
+        << QStringList{"--bogus"} << QStringList{"LANGUAGE=de", "LC_ALL=C"} << 2 << 0
+        << Messages::unknownOption(QStringLiteral("--bogus"));
 }
 
 void TstCommandLine::runs()
