@@ -7,7 +7,7 @@
 #include <cmath>
 
 #ifdef Q_OS_WIN
-// Built as one unit with the other painters: no min and max macros for them.
+// No min and max macros: they would break std::min and std::max here.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
