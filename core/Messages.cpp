@@ -138,3 +138,21 @@ QString Messages::stdoutUnwritable(const QString &reason)
 }
 QString Messages::stdoutClosed() { return tr("standard output is closed; nothing was done"); }
 QString Messages::nothingToDo() { return tr("nothing to do; see velmora --help"); }
+
+QString Messages::jokerFileName(int number) { return tr("Joker %1").arg(number); }
+QString Messages::jokerName(bool red) { return red ? tr("red joker") : tr("black joker"); }
+QString Messages::cardSizeRefused(const QString &text)
+{
+    return tr("--card-size is picture, poker or bridge, not \"%1\"").arg(text);
+}
+QString Messages::forPdfOnly(const QString &option) { return tr("--%1 is for --format pdf only").arg(option); }
+QString Messages::backRefused(const QString &text)
+{
+    return tr("--back is one of the backs 1 to 12, not \"%1\"").arg(text);
+}
+QString Messages::deckOrDraw() { return tr("--deck takes the whole deck in order: give it or --draw, not both"); }
+QString Messages::jokersNeedDeck() { return tr("--jokers needs --deck (a draw holds no jokers)"); }
+QString Messages::progressLine(int done, int total, int percent, const QString &timeLeft)
+{
+    return tr("%1 of %2 cards (%3 %), %4 left").arg(done).arg(total).arg(percent).arg(timeLeft);
+}
