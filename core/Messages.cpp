@@ -109,7 +109,7 @@ QString Messages::pdfLayoutRefused(const QString &text)
 {
     return tr("--pdf-layout is sheets or card, not \"%1\"").arg(text);
 }
-QString Messages::needsDraw(const QString &option) { return tr("--%1 needs --draw").arg(option); }
+QString Messages::needsDraw(const QString &option) { return tr("--%1 needs --draw or --deck").arg(option); }
 QString Messages::folderNotThere(const QString &folder) { return tr("the folder %1 does not exist").arg(folder); }
 QString Messages::folderNameTooLong(const QString &folder)
 {

@@ -125,7 +125,7 @@ int dotsPerMeter(int pngWidth, CardSize size)
 
 bool usesStoredPicture(Format format, int pngWidth, CardSize size)
 {
-    return format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth && size == CardSize::Picture);
+    return size == CardSize::Picture && (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth));
 }
 
 QByteArray encode(const CardArt &art, const QImage &stored, Format format, int pngWidth, CardSize size,
@@ -136,7 +136,10 @@ QByteArray encode(const CardArt &art, const QImage &stored, Format format, int p
     if (usesStoredPicture(format, pngWidth, size))
         return stored.isNull() ? QByteArray() : BitmapFile::encode(stored, format);
     QByteArray bytes;
-    if (format == Format::Png) {
+    if (format == Format::Bmp) {
+        // A bitmap is the picture's width in the size's shape.
+        bytes = BitmapFile::encode(CardRenderer::image(art, PictureWidth, size), format);
+    } else if (format == Format::Png) {
         QImage image = CardRenderer::image(art, pngWidth, size);
         // A new image takes the screen's resolution, which the file must not.
         image.setDotsPerMeterX(dotsPerMeter(pngWidth, size));
