@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -83,18 +84,36 @@ QRectF BackPatterns::whiteBorder(QPainter &p, const CardExtent &extent, qreal ma
     return extent.trim().adjusted(margin, margin, -margin, -margin);
 }
 
-// The rows (or columns) of a repeat that starts at first and steps on by
-// step: on the picture's own extent the ones it has always drawn, 0 to last;
-// on any other, every one that reaches between from and to (reach: how far a
+// A motif in rows, every other row shifted by half a step: on the picture's
+// own extent the rows and columns it has always drawn (0 to last), on any
+// other every one that reaches the paper, bleed and all (reach: how far a
 // motif spreads from its centre).
-static std::pair<int, int> repeats(const CardExtent &extent, qreal first, qreal step, int last, qreal from,
-                                   qreal to, qreal reach)
+struct Repeat {
+    QPointF first;
+    QSizeF step;
+    int lastRow, lastColumn;
+    qreal reach;
+};
+
+static void repeat(QPainter &p, const CardExtent &extent, const QColor &ground, const Repeat &r,
+                   const std::function<void(QPointF at, int row, int column)> &motif)
 {
-    if (extent.isPicture())
-        return {0, last};
-    const int low = qMin(0, int(std::floor((from - reach - first) / step)));
-    const int high = qMax(last, int(std::ceil((to + reach - first) / step)));
-    return {low, high};
+    const QRectF paper = extent.paper();
+    p.fillRect(paper, ground);
+    const auto span = [&](qreal first, qreal step, int last, qreal from, qreal to, qreal reach) {
+        if (extent.isPicture())
+            return std::pair{0, last};
+        return std::pair{qMin(0, int(std::floor((from - reach - first) / step))),
+                         qMax(last, int(std::ceil((to + reach - first) / step)))};
+    };
+    const auto [rowLow, rowHigh] = span(r.first.y(), r.step.height(), r.lastRow, paper.top(), paper.bottom(), r.reach);
+    const auto [colLow, colHigh] = span(r.first.x(), r.step.width(), r.lastColumn, paper.left(), paper.right(),
+                                        r.reach + r.step.width() / 2);
+    for (int row = rowLow; row <= rowHigh; ++row)
+        for (int col = colLow; col <= colHigh; ++col)
+            motif(QPointF(r.first.x() + col * r.step.width() + (row & 1) * r.step.width() / 2,
+                          r.first.y() + row * r.step.height()),
+                  row, col);
 }
 
 void BackPatterns::lattice(QPainter &p, const CardExtent &extent, PathOps::Detail detail)
@@ -147,16 +166,8 @@ void BackPatterns::dots(QPainter &p, const CardExtent &extent)
 
 void BackPatterns::roses(QPainter &p, const CardExtent &extent)
 {
-    const QRectF paper = extent.paper();
-    p.fillRect(paper, QColor(10, 70, 35));
-    const auto [rowLow, rowHigh] = repeats(extent, 8, 17, 5, paper.top(), paper.bottom(), 9.2);
-    const auto [colLow, colHigh] = repeats(extent, 8, 19, 3, paper.left(), paper.right(), 9.2 + 9.5);
-    for (int row = rowLow; row <= rowHigh; ++row)
-        for (int col = colLow; col <= colHigh; ++col) {
-            const qreal x = 8 + col * 19 + (row & 1) * 9.5;
-            const qreal y = 8 + row * 17;
-            rose(p, QPointF(x, y), 4.6);
-        }
+    repeat(p, extent, QColor(10, 70, 35), {{8, 8}, {19, 17}, 5, 3, 9.2},
+           [&](QPointF at, int, int) { rose(p, at, 4.6); });
 }
 
 void BackPatterns::basket(QPainter &p, const CardExtent &extent, PathOps::Detail detail)
@@ -187,14 +198,6 @@ void BackPatterns::basket(QPainter &p, const CardExtent &extent, PathOps::Detail
 
 void BackPatterns::berries(QPainter &p, const CardExtent &extent)
 {
-    const QRectF paper = extent.paper();
-    p.fillRect(paper, QColor(30, 60, 170));
-    const auto [rowLow, rowHigh] = repeats(extent, 10, 19, 4, paper.top(), paper.bottom(), 9);
-    const auto [colLow, colHigh] = repeats(extent, 12, 24, 2, paper.left(), paper.right(), 9 + 12);
-    for (int row = rowLow; row <= rowHigh; ++row)
-        for (int col = colLow; col <= colHigh; ++col) {
-            const qreal x = 12 + col * 24 + (row & 1) * 12;
-            const qreal y = 10 + row * 19;
-            leafWithBerries(p, QPointF(x, y), ((row & 1) ? -35 : 35) + col * 10, 9);
-        }
+    repeat(p, extent, QColor(30, 60, 170), {{12, 10}, {24, 19}, 4, 2, 9},
+           [&](QPointF at, int row, int col) { leafWithBerries(p, at, ((row & 1) ? -35 : 35) + col * 10, 9); });
 }

@@ -103,6 +103,27 @@ double offCard(const QImage &seen, int faceIndex, const QRectF &card, CardSize s
 
 } // namespace
 
+// Why script(1) cannot give the program a terminal here, or nothing.
+const char *noTerminal()
+{
+#ifdef Q_OS_WIN
+    return "script(1) makes the terminal here; Windows has none to hand";
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("script")).isEmpty() ? "script(1) (util-linux) is not installed"
+                                                                              : nullptr;
+#endif
+}
+
+// What a shell command writes to its terminal under script(1); it must succeed.
+QString onTerminal(const QString &command)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("script")), {"-qec", command, "/dev/null"});
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        QTest::qFail(qPrintable(QStringLiteral("%1 failed").arg(command)), __FILE__, __LINE__);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 Q_DECLARE_METATYPE(CardSize)
 
 class TstCommandLine : public QObject
@@ -263,42 +284,26 @@ void TstCommandLine::everyCardThatCanBeWrittenIs()
 // form people read: script(1) gives the program one.
 void TstCommandLine::aTerminalGetsTheClipboardsForm()
 {
-#ifdef Q_OS_WIN
-    QSKIP("script(1) makes the terminal here; Windows has none to hand");
-#else
-    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
-    if (script.isEmpty())
-        QSKIP("script(1) (util-linux) is not installed");
-    QProcess p;
-    p.start(script, {"-qec", QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)), "/dev/null"});
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    if (const char *why = noTerminal())
+        QSKIP(why);
+    const QString seen = onTerminal(QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)));
+    const QStringList lines = seen.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 52);
     for (const QString &line : lines)
         QCOMPARE(line, CardEntry::textWithName(line.section(u' ', 1, 1).toInt()));
-#endif
 }
 
 // A long export rewrites one line on a terminal's standard error, and writes
 // nothing of it into a pipe.
 void TstCommandLine::progressShowsOnATerminalOnly()
 {
-#ifdef Q_OS_WIN
-    QSKIP("script(1) makes the terminal here; Windows has none to hand");
-#else
-    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
-    if (script.isEmpty())
-        QSKIP("script(1) (util-linux) is not installed");
+    if (const char *why = noTerminal())
+        QSKIP(why);
     QTemporaryDir out;
     // Big enough to pass the line's second on any machine of today.
     const QString export_ = QStringLiteral("'%1' --deck --jokers --save-to '%2' --format png --size 2048")
                                 .arg(QStringLiteral(VELMORA_EXE), out.path());
-    QProcess p;
-    p.start(script, {"-qec", export_ + QStringLiteral(" >/dev/null"), "/dev/null"});
-    QVERIFY(p.waitForFinished(600000));
-    QCOMPARE(p.exitCode(), 0);
-    const QString seen = QString::fromUtf8(p.readAllStandardOutput());
+    const QString seen = onTerminal(export_ + QStringLiteral(" >/dev/null"));
     QString pattern = QRegularExpression::escape(Messages::progressLine(1111, 54, 3333, QStringLiteral("4:44")));
     pattern.replace(QStringLiteral("1111"), QStringLiteral("([0-9]+)")).replace(QStringLiteral("3333"), QStringLiteral("([0-9]+)"));
     pattern.replace(QRegularExpression::escape(QStringLiteral("4:44")), QStringLiteral("[0-9]+:[0-5][0-9]"));
@@ -315,7 +320,6 @@ void TstCommandLine::progressShowsOnATerminalOnly()
     const Run piped = velmora({"--deck", "--save-to", out.path(), "--format", "png", "--size", "2048"});
     QCOMPARE(piped.exitCode, 0);
     QCOMPARE(piped.error, QString());
-#endif
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()

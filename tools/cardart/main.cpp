@@ -13,7 +13,8 @@
 
 namespace {
 
-bool writePrintSheets(const QString &path, QString *error)
+// Every face, both jokers and the twelve backs.
+QList<CardArt> everyCard()
 {
     QList<CardArt> cards;
     for (int i = 0; i < 52; ++i)
@@ -21,6 +22,12 @@ bool writePrintSheets(const QString &path, QString *error)
     cards << CardArt::joker(true) << CardArt::joker(false);
     for (int i = 0; i < 12; ++i)
         cards << CardArt::back(i);
+    return cards;
+}
+
+bool writePrintSheets(const QString &path, QString *error)
+{
+    const QList<CardArt> cards = everyCard();
     QPdfWriter writer(path);
     writer.setCreator(QStringLiteral("Velmora cardart"));
     writer.setTitle(QStringLiteral("Velmora cards"));
@@ -44,12 +51,7 @@ bool writeSizeSheet(const QString &sizeName, const QString &path, QString *error
         *error = QStringLiteral("%1: not a card size").arg(sizeName);
         return false;
     }
-    QList<CardArt> cards;
-    for (int i = 0; i < 52; ++i)
-        cards << CardArt::face(i);
-    cards << CardArt::joker(true) << CardArt::joker(false);
-    for (int i = 0; i < 12; ++i)
-        cards << CardArt::back(i);
+    const QList<CardArt> cards = everyCard();
     const int width = 2 * CardRenderer::PictureWidth;
     const int height = CardSizes::heightForWidth(*size, width);
     const int gap = 6, columns = 13;
