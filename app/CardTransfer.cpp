@@ -52,16 +52,16 @@ QImage handImage(const QList<int> &faces)
 CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, QObject *parent)
     : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder)
 {
-    m_copyImage = addAction(QStringLiteral("Copy Card Image"));
+    m_copyImage = addAction(tr("Copy Card Image"));
     // Every copy key of the platform (Ctrl+C, Ctrl+Insert, ...), and only
     // while the list has the focus: in the folder field they copy its text.
     m_copyImage->setShortcuts(QKeySequence::Copy);
     m_copyImage->setShortcutContext(Qt::WidgetShortcut);
-    m_copyAll = addAction(QStringLiteral("Copy Drawn Cards"));
-    m_saveAs = addAction(QStringLiteral("Save Card As\u2026"));
-    m_exportPdf = addAction(QStringLiteral("Export Drawn Cards as PDF\u2026"));
-    m_print = addAction(QStringLiteral("Print Drawn Cards\u2026"));
-    m_openFolder = addAction(QStringLiteral("Open Output Folder"));
+    m_copyAll = addAction(tr("Copy Drawn Cards"));
+    m_saveAs = addAction(tr("Save Card As\u2026"));
+    m_exportPdf = addAction(tr("Export Drawn Cards as PDF\u2026"));
+    m_print = addAction(tr("Print Drawn Cards\u2026"));
+    m_openFolder = addAction(tr("Open Output Folder"));
     connect(m_copyImage, &QAction::triggered, this, &CardTransfer::copyCardImage);
     connect(m_copyAll, &QAction::triggered, this, &CardTransfer::copyDrawnCards);
     connect(m_saveAs, &QAction::triggered, this, &CardTransfer::saveCardAs);
@@ -192,8 +192,8 @@ QString CardTransfer::dragFilePath(const QString &fileName)
         const QString base = dragFolderBase();
         auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/velmora-drag-XXXXXX"));
         if (!folder->isValid())
-            throw Failure(QStringLiteral("no folder can be made in %1: %2")
-                              .arg(QDir::toNativeSeparators(base), folder->errorString()));
+            throw Failure(tr("no folder can be made in %1: %2")
+                      .arg(QDir::toNativeSeparators(base), folder->errorString()));
         m_dragFolder = std::move(folder);
     }
     return m_dragFolder->filePath(fileName);
@@ -253,7 +253,7 @@ void CardTransfer::printDrawnCards()
     const QList<CardArt> arts = CardArt::faces(listedFaces());
     if (arts.isEmpty())
         return;
-    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
+    Platform::current().print(m_list->window(), tr("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
         QPainter painter;
         if (painter.begin(&device))
             CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);
@@ -321,4 +321,3 @@ void CardTransfer::startDrag()
                                     applicationTitle(), Platform::Icon::Warning);
 }
 
-#include "moc_CardTransfer.cpp"

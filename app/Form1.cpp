@@ -107,7 +107,7 @@ void Form1::applyLook()
     }
     ui->ProgressBar1->setRange(0, 100);
     ui->ProgressBar1->setValue(0);
-    ui->ProgressBar1->setFormat(QStringLiteral("Progress Bar"));
+    ui->ProgressBar1->setFormat(tr("Progress Bar"));
     ui->ProgressBar1->setTextVisible(true);
 }
 
@@ -156,4 +156,3 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-#include "moc_Form1.cpp"

@@ -260,4 +260,3 @@ void Deck::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_icon);
 }
 
-#include "moc_Deck.cpp"

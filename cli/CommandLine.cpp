@@ -9,6 +9,7 @@
 #include "core/DrawRule.h"
 #include "export/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -340,7 +341,7 @@ std::optional<ParseError> displayMissing(const QStringList &arguments)
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: velmora [options]\n"
         "Draws random playing cards.\n"
         "Without options it opens its window. With --draw or --deck it prints the cards, one\n"

@@ -3,6 +3,7 @@
 
 #include "cli/Console.h"
 #include "cli/ProgressLine.h"
+#include "core/Language.h"
 #include "export/DeckExport.h"
 #include "pictures/PictureNames.h"
 #include "core/Messages.h"
@@ -20,6 +21,7 @@
 #include <QTime>
 
 #include <cerrno>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,6 +53,7 @@ class Headless final : public Platform
 {
 public:
     void message(const QString &, const QString &, Icon) override {}
+    bool messageWithOption(const QString &, const QString &, Icon, const QString &) override { return false; }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool openUrl(const QUrl &) override { return false; }
@@ -124,6 +127,10 @@ bool outputClosed()
 #endif
 }
 
+// Read before main() runs: the application object that words the parse's
+// refusals opens files, and one would take a closed output's number.
+const bool outputClosedAtStart = outputClosed();
+
 // The stored picture where the format takes it, as an image the pool's
 // threads may read (a pixmap is the main thread's alone).
 QImage storedPicture(const CardArt &art)
@@ -174,8 +181,7 @@ int print(const QList<DeckExport::Card> &cards)
     const bool forPeople = isatty(fileno(stdout));
 #endif
     for (const DeckExport::Card &card : cards) {
-        const QString line = forPeople ? card.name + QStringLiteral(" (") + card.title + u')'
-                                       : card.name + u'\t' + card.title;
+        const QString line = forPeople ? card.spoken : card.name + u'\t' + card.title;
         if (!Console::write(stdout, line + u'\n')) {
             const int error = errno;
             return fail(WriteFailed, Messages::stdoutUnwritable(QString::fromLocal8Bit(std::strerror(error))));
@@ -186,13 +192,6 @@ int print(const QList<DeckExport::Card> &cards)
 
 int draw(const Options &options)
 {
-    QString folder;
-    if (!options.folder.isEmpty()) {
-        const std::variant<QString, ParseError> checked = saveFolder(options.folder);
-        if (const ParseError *error = std::get_if<ParseError>(&checked))
-            return fail(error->exitCode, error->message);
-        folder = std::get<QString>(checked);
-    }
 #ifndef Q_OS_WIN
     // No display is needed for pictures that never reach the screen.
     qputenv("QT_QPA_PLATFORM", "minimal");
@@ -206,6 +205,16 @@ int draw(const Options &options)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("velmora"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Before the first text: the folder's refusal is in the user's language too.
+    Language::install();
+
+    QString folder;
+    if (!options.folder.isEmpty()) {
+        const std::variant<QString, ParseError> checked = saveFolder(options.folder);
+        if (const ParseError *error = std::get_if<ParseError>(&checked))
+            return fail(error->exitCode, error->message);
+        folder = std::get<QString>(checked);
+    }
 
     Headless platform;
     Platform *previous = Platform::install(&platform);
@@ -235,9 +244,20 @@ int run(const Parsed &parsed)
 #endif
     if (const ParseError *error = std::get_if<ParseError>(&parsed))
         return fail(error->exitCode, error->message);
-    if (outputClosed())
-        return fail(WriteFailed, Messages::stdoutClosed());
+    const bool closed = outputClosedAtStart;
     const Options &options = std::get<Options>(parsed);
+    // The help and the refusals below are in the user's language, which needs
+    // an application object; the draw makes its own, with pictures.
+    std::optional<QCoreApplication> texts;
+    if (options.action != Options::Action::Draw && !QCoreApplication::instance()) {
+        static char name[] = "velmora";
+        static char *argv[] = {name, nullptr};
+        static int argc = 1;
+        texts.emplace(argc, argv);
+        Language::install();
+    }
+    if (closed)
+        return fail(WriteFailed, Messages::stdoutClosed());
     switch (options.action) {
     case Options::Action::Help:
         // Written here rather than by Qt, which would use the ANSI code page.

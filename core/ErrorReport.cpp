@@ -19,4 +19,10 @@ void show(const QString &description, const QString &location, int line)
                                 Messages::applicationError(), Platform::Icon::Warning);
 }
 
+bool showWithOption(const QString &description, const QString &location, int line, const QString &option)
+{
+    return Platform::current().messageWithOption(message(description, location, line), Messages::applicationError(),
+                                                 Platform::Icon::Warning, option);
+}
+
 } // namespace ErrorReport

@@ -22,4 +22,8 @@ QString message(const QString &description, const QString &location, int line);
 // Shows the report through the platform and returns once it is closed.
 void show(const QString &description, const QString &location, int line);
 
+// The same with a check box labelled option under the text, unticked; returns
+// whether the user ticked it.
+bool showWithOption(const QString &description, const QString &location, int line, const QString &option);
+
 } // namespace ErrorReport

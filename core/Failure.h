@@ -10,9 +10,15 @@
 class Failure : public std::exception
 {
 public:
-    explicit Failure(QString description) : m_description(std::move(description)) {}
+    explicit Failure(QString description, QString reason = QString())
+        : m_description(std::move(description)), m_reason(std::move(reason))
+    {
+    }
 
     const QString &description() const noexcept { return m_description; }
+    // Why, without what or where ("No such file or directory"): what a
+    // summary of many failures repeats once. The description when none is known.
+    const QString &reason() const noexcept { return m_reason.isEmpty() ? m_description : m_reason; }
     const char *what() const noexcept override { return "Velmora failure"; }
 
     static Failure typeMismatch() { return Failure(Messages::typeMismatch()); }
@@ -21,4 +27,5 @@ public:
 
 private:
     QString m_description;
+    QString m_reason;
 };

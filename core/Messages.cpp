@@ -58,6 +58,16 @@ QString Messages::savedSome(int saved, int count)
         .arg(saved)
         .arg(count);
 }
+QString Messages::reportTogether() { return tr("Report the other cards of this save together at the end"); }
+QString Messages::savedTogether(int saved, int count, const QString &reasons)
+{
+    // English says "1 card" and "5 cards"; other languages have their own
+    // forms for each count, in the numerus forms of both texts.
+    const QString savedOf = count == 1 ? tr("Saved %1 of %n card.", nullptr, count)
+                                       : tr("Saved %1 of %n cards.", nullptr, count);
+    return savedOf.arg(saved) + u' '
+        + tr("%n could not be written: %1.", "the cards not written, and why", count - saved).arg(reasons);
+}
 QString Messages::cannotWrite(const QString &path, const QString &reason)
 {
     return tr("Cannot write %1: %2").arg(path, reason);
@@ -139,8 +149,10 @@ QString Messages::stdoutUnwritable(const QString &reason)
 QString Messages::stdoutClosed() { return tr("standard output is closed; nothing was done"); }
 QString Messages::nothingToDo() { return tr("nothing to do; see velmora --help"); }
 
-QString Messages::jokerFileName(int number) { return tr("Joker %1").arg(number); }
-QString Messages::jokerName(bool red) { return red ? tr("red joker") : tr("black joker"); }
+QString Messages::jokerShown(const QString &name, bool red)
+{
+    return (red ? tr("%1 (red joker)") : tr("%1 (black joker)")).arg(name);
+}
 QString Messages::cardSizeRefused(const QString &text)
 {
     return tr("--card-size is picture, poker or bridge, not \"%1\"").arg(text);

@@ -43,6 +43,8 @@ public:
     static QString folderMissing(const QString &folderText);
     static QString noFileManager(const QString &folder);
     static QString savedSome(int saved, int count);
+    static QString reportTogether();
+    static QString savedTogether(int saved, int count, const QString &reasons);
     static QString cannotWrite(const QString &path, const QString &reason);
     static QString notEncoded();
     static QString documentNotMade();
@@ -76,8 +78,7 @@ public:
     static QString nothingToDo();
 
     // The whole deck, card sizes, bleed and backs, and the progress line.
-    static QString jokerFileName(int number);
-    static QString jokerName(bool red);
+    static QString jokerShown(const QString &name, bool red);
     static QString cardSizeRefused(const QString &text);
     static QString forPdfOnly(const QString &option);
     static QString backRefused(const QString &text);

@@ -148,9 +148,8 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
     if (guard.test(116, [&] { return m_list->count() > 0; }))
         guard(118, [&] { m_list->setListIndex(0); });
     guard(120, [&] { m_progress->setValue(0); });
-    guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });
+    guard(122, [&] { m_progress->setFormat(tr("Progress Bar")); });
     guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });
     return Outcome::Finished;
 }
 
-#include "moc_CardDraw.cpp"

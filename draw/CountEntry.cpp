@@ -96,4 +96,3 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-#include "moc_CountEntry.cpp"

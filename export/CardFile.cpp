@@ -168,9 +168,10 @@ void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format 
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
         throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
-    // Named inside by the card alone, whichever way it is saved.
+    // Named inside by the card alone, in English, whichever way and in whatever
+    // language it is saved: the same card makes the same file.
     const QByteArray bytes = encode(CardArt::face(faceIndex), QImage(), format, pngWidth, CardSize::Picture,
-                                    CardEntry::cardName(faceIndex + 1));
+                                    CardEntry::englishCardName(faceIndex + 1));
     if (bytes.isEmpty())
         throw CardPaths::writeFailure(path, Messages::notEncoded());
     write(path, bytes, batch);

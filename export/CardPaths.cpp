@@ -37,7 +37,7 @@ QString cardFilePath(const QString &folderText, const QString &entryText, const 
 
 Failure writeFailure(const QString &path, const QString &reason)
 {
-    return Failure(Messages::cannotWrite(QDir::toNativeSeparators(path), reason));
+    return Failure(Messages::cannotWrite(QDir::toNativeSeparators(path), reason), reason);
 }
 
 } // namespace CardPaths

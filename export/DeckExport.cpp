@@ -20,7 +20,8 @@ QList<Card> drawn(const QList<qint16> &numbers)
 {
     QList<Card> cards;
     for (const qint16 number : numbers)
-        cards.append({CardArt::face(number - 1), CardEntry::text(number), CardEntry::cardName(number), QImage()});
+        cards.append({CardArt::face(number - 1), CardEntry::text(number), CardEntry::englishCardName(number),
+                      CardEntry::textWithName(number), QImage()});
     return cards;
 }
 
@@ -31,8 +32,12 @@ QList<Card> wholeDeck(bool jokers)
         numbers.append(qint16(number));
     QList<Card> cards = drawn(numbers);
     if (jokers)
-        for (int i = 1; i <= 2; ++i)
-            cards.append({CardArt::joker(i == 1), Messages::jokerFileName(i), Messages::jokerName(i == 1), QImage()});
+        for (int i = 1; i <= 2; ++i) {
+            // File names stay English, as a card's "Card N" does.
+            const QString name = QStringLiteral("Joker %1").arg(i);
+            cards.append({CardArt::joker(i == 1), name, i == 1 ? QStringLiteral("red joker") : QStringLiteral("black joker"),
+                          Messages::jokerShown(name, i == 1), QImage()});
+        }
     return cards;
 }
 

@@ -20,7 +20,8 @@ namespace DeckExport {
 struct Card {
     CardArt art;
     QString name;   // the file's name without extension: "Card 17", "Joker 1"
-    QString title;  // what the file says it shows: "four of diamonds"
+    QString title;  // what the file says it shows, in English: "four of diamonds"
+    QString spoken; // the card for people, in their language: "Card 17 (four of diamonds)"
     QImage stored;  // the stored picture, for BMP and a PNG at the picture's own width
 };
 

@@ -2,6 +2,7 @@
 
 #include "pictures/PictureDecoder.h"
 #include "pictures/PictureNames.h"
+#include "core/Background.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -9,17 +10,12 @@
 #include <QThread>
 #include <QtGlobal>
 
-#include <future>
-
-#ifdef Q_OS_LINUX
-#include <pthread.h>
-#include <sched.h>
-#endif
+#include <optional>
 
 namespace {
 
 CardImageSet *g_shared = nullptr;
-std::future<QList<QImage>> g_preloaded;
+std::optional<QFuture<QList<QImage>>> g_preloaded;
 
 void releaseShared()
 {
@@ -45,25 +41,6 @@ QImage decode(const QString &name)
     return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
 }
 
-// Keeps the calling thread off the given processor, where there is another
-// one to run on. Linux starts a new thread on its parent's processor and, in a
-// start-up this short, seldom moves it before the window is shown: the
-// decoding then shares one processor with the window's construction, and
-// delays it by about as long as it takes (2.5 ms of 3 measured on 2 cores).
-void stayOffProcessor(int processor)
-{
-#ifdef Q_OS_LINUX
-    cpu_set_t allowed;
-    if (processor < 0 || sched_getaffinity(0, sizeof allowed, &allowed) != 0)
-        return;
-    CPU_CLR(processor, &allowed);
-    if (CPU_COUNT(&allowed) > 0)
-        pthread_setaffinity_np(pthread_self(), sizeof allowed, &allowed);
-#else
-    Q_UNUSED(processor);
-#endif
-}
-
 QList<QImage> decodeAll()
 {
     QList<QImage> images;
@@ -77,7 +54,12 @@ QList<QImage> decodeAll()
 const CardImageSet &CardImageSet::shared()
 {
     if (!g_shared) {
-        g_shared = g_preloaded.valid() ? new CardImageSet(g_preloaded.get()) : new CardImageSet;
+        if (g_preloaded) {
+            g_shared = new CardImageSet(g_preloaded->takeResult());
+            g_preloaded.reset();
+        } else {
+            g_shared = new CardImageSet;
+        }
         // Pixmaps must not outlive the GUI application's platform plugin, so
         // the set goes with the application object, not with static teardown.
         qAddPostRoutine(releaseShared);
@@ -87,20 +69,15 @@ const CardImageSet &CardImageSet::shared()
 
 void CardImageSet::preload()
 {
-    if (g_shared || g_preloaded.valid())
+    if (g_shared || g_preloaded)
         return;
     // Qt takes the first thread that asks for its thread data as the main
     // thread; the decoding (resources, images) asks too, so this one asks first.
     QThread::currentThread();
-#ifdef Q_OS_LINUX
-    const int mainProcessor = sched_getcpu();
-#else
-    const int mainProcessor = -1;
-#endif
-    g_preloaded = std::async(std::launch::async, [mainProcessor] {
-        stayOffProcessor(mainProcessor);
-        return decodeAll();
-    });
+    // Left wherever the system puts the pool thread: keeping it off main()'s
+    // processor, which paid with a thread of our own, slows start-up with a
+    // pool thread (docs/benchmarks.md).
+    g_preloaded = Background::run(Background::Policy::Pool, decodeAll);
 }
 
 CardImageSet::CardImageSet() : CardImageSet(decodeAll()) {}

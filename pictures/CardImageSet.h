@@ -30,8 +30,8 @@ public:
     // teardown, so no pixmap outlives the platform plugin.
     static const CardImageSet &shared();
 
-    // Starts decoding the whole set on a thread of its own, so that the
-    // decoding runs beside the window's construction instead of before it;
+    // Starts decoding the whole set on a pool thread (core/Background), so that
+    // the decoding runs beside the window's construction instead of before it;
     // the first shared() then only collects the pictures (waiting for the
     // thread if it is not done yet). Call it once, early, from the program's
     // main thread; without it shared() decodes in place.

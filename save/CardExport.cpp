@@ -46,6 +46,27 @@ void CardExport::PushButton1_Click()
         return;
     }
 
+    // The first failure's report offers to hold back the rest of this save's
+    // reports (a missing share can fail all 52); held back, they are counted,
+    // and the summary says how many and why.
+    bool offered = false;
+    bool together = false;
+    QStringList reasons;
+    guard.reportWith([&](const Failure &failure, int line) {
+        if (!offered) {
+            offered = true;
+            together = ErrorReport::showWithOption(failure.description(), guard.location(), line,
+                                                   Messages::reportTogether());
+        } else if (!together) {
+            ErrorReport::show(failure.description(), guard.location(), line);
+        }
+        QString reason = failure.reason();
+        if (reason.endsWith(u'.'))
+            reason.chop(1);
+        if (together && !reasons.contains(reason))
+            reasons.append(reason);
+    });
+
     // The files take their names together at the end, after one flush of the
     // disk for all of them.
     FileReplacer::Batch batch;
@@ -75,6 +96,8 @@ void CardExport::PushButton1_Click()
         --saved;
     }
 
+    guard.reportWith({});
+
     guard(118, [&] { m_list->setListIndex(remembered); });
 
     // "Done." only when every file is there; anything else says how far it got.
@@ -85,7 +108,8 @@ void CardExport::PushButton1_Click()
     } else {
         guard(120, [&] {
             Platform::current().message(
-                Messages::savedSome(saved, count),
+                together ? Messages::savedTogether(saved, count, reasons.join(QStringLiteral("; ")))
+                         : Messages::savedSome(saved, count),
                 applicationTitle(), Platform::Icon::Warning);
         });
     }
@@ -128,4 +152,3 @@ void CardExport::PushButton3_Click()
         });
 }
 
-#include "moc_CardExport.cpp"

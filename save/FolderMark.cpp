@@ -1,5 +1,6 @@
 #include "save/FolderMark.h"
 
+#include "core/Background.h"
 #include "export/NativePath.h"
 
 #include <QAction>
@@ -7,24 +8,11 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStyle>
-#include <QTimer>
-
-#include <atomic>
-#include <thread>
-
-struct FolderMark::Probe {
-    QString path;
-    std::atomic<bool> done{false};
-    bool exists = false; // written before done, read after it
-};
 
 FolderMark::FolderMark(QLineEdit *field, QObject *parent) : QObject(parent), m_field(field)
 {
     m_action = new QAction(field->style()->standardIcon(QStyle::SP_MessageBoxWarning), missingText(), this);
     m_action->setToolTip(missingText());
-    m_poll = new QTimer(this);
-    m_poll->setInterval(30);
-    connect(m_poll, &QTimer::timeout, this, &FolderMark::poll);
     // Checked from the first text the window fills in: until an answer is in,
     // the field shows no mark rather than a wrong one.
     connect(field, &QLineEdit::textChanged, this, &FolderMark::textChanged);
@@ -39,7 +27,7 @@ bool FolderMark::isShown() const
 
 void FolderMark::textChanged()
 {
-    if (m_probe) {
+    if (m_checking) {
         m_recheck = true;
         return;
     }
@@ -48,34 +36,30 @@ void FolderMark::textChanged()
 
 void FolderMark::startProbe()
 {
+    if (!m_field)
+        return;
     const QString text = m_field->text();
     // Not a full path: saves would land wherever the program was started.
     if (!QDir::isAbsolutePath(text)) {
         show(true);
         return;
     }
-    m_probe = std::make_shared<Probe>();
-    m_probe->path = NativePath::folder(text); // as the saves will read it
-    std::thread([probe = m_probe] {
-        probe->exists = QFileInfo(probe->path).isDir();
-        probe->done.store(true, std::memory_order_release);
-    }).detach();
-    m_poll->start();
+    m_checking = true;
+    const QString path = NativePath::folder(text); // as the saves will read it
+    const QFuture<bool> check =
+        Background::run(Background::Policy::Unwaited, [path] { return QFileInfo(path).isDir(); });
+    Background::deliver(check, this, [this](int, bool exists) { answered(exists); });
 }
 
-void FolderMark::poll()
+void FolderMark::answered(bool exists)
 {
-    if (!m_probe || !m_probe->done.load(std::memory_order_acquire))
-        return;
-    m_poll->stop();
-    const bool missing = !m_probe->exists;
-    m_probe.reset();
+    m_checking = false;
     if (m_recheck) {
         m_recheck = false;
         startProbe();
         return;
     }
-    show(missing);
+    show(!exists);
 }
 
 void FolderMark::show(bool missing)
@@ -95,4 +79,3 @@ void FolderMark::show(bool missing)
     }
 }
 
-#include "moc_FolderMark.cpp"

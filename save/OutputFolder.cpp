@@ -44,4 +44,3 @@ void OutputFolder::PushButton9_Click()
         guard(108, [&] { m_field->setText(chosen); });
 }
 
-#include "moc_OutputFolder.cpp"

@@ -9,6 +9,7 @@
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -29,7 +30,7 @@ struct SaveChoice {
 
 QString pngChoice(const QString &what, int width)
 {
-    return QStringLiteral("PNG image, %1%2 x %3 (*.png)")
+    return QCoreApplication::translate("SaveAs", "PNG image, %1%2 x %3 (*.png)")
         .arg(what)
         .arg(width)
         .arg(CardRenderer::heightForWidth(width));
@@ -41,17 +42,17 @@ const QList<SaveChoice> &saveChoices()
         const int own = CardFile::PictureWidth;
         QList<SaveChoice> list{
             {pngChoice(QString(), own), CardFile::Format::Png, own},
-            {pngChoice(QStringLiteral("twice the size, "), 2 * own), CardFile::Format::Png, 2 * own},
-            {pngChoice(QStringLiteral("four times the size, "), 4 * own), CardFile::Format::Png, 4 * own},
+            {pngChoice(QCoreApplication::translate("SaveAs", "twice the size, "), 2 * own), CardFile::Format::Png, 2 * own},
+            {pngChoice(QCoreApplication::translate("SaveAs", "four times the size, "), 4 * own), CardFile::Format::Png, 4 * own},
         };
         for (int dpi : {300, 600}) {
             const int width = CardFile::widthAtDpi(dpi);
-            list.append({pngChoice(QStringLiteral("for print at %1 dpi, 63 mm wide, ").arg(dpi), width),
+            list.append({pngChoice(QCoreApplication::translate("SaveAs", "for print at %1 dpi, 63 mm wide, ").arg(dpi), width),
                          CardFile::Format::Png, width});
         }
-        list.append({QStringLiteral("SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
-        list.append({QStringLiteral("PDF document, the card at 63 mm (*.pdf)"), CardFile::Format::Pdf, 0});
-        list.append({QStringLiteral("Windows bitmap (*.bmp)"), CardFile::Format::Bmp, own});
+        list.append({QCoreApplication::translate("SaveAs", "SVG drawing, any size (*.svg)"), CardFile::Format::Svg, 0});
+        list.append({QCoreApplication::translate("SaveAs", "PDF document, the card at 63 mm (*.pdf)"), CardFile::Format::Pdf, 0});
+        list.append({QCoreApplication::translate("SaveAs", "Windows bitmap (*.bmp)"), CardFile::Format::Bmp, own});
         return list;
     }();
     return choices;
@@ -64,18 +65,22 @@ bool mayReplace(const QString &path, const QString &caption)
     const QFileInfo target(path);
     return (!target.exists() && !target.isSymLink())
         || Platform::current().question(
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            QCoreApplication::translate("SaveAs", "%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
             caption);
 }
 
 QString sheetsFilter()
 {
     const bool letter = CardSheet::localePaper().id() == QPageSize::Letter;
-    return QStringLiteral("PDF, %1 sheets with cut marks (*.pdf)")
+    return QCoreApplication::translate("SaveAs", "PDF, %1 sheets with cut marks (*.pdf)")
         .arg(letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
 }
 
-const QString cardPagesFilter = QStringLiteral("PDF, one card per page at card size (*.pdf)");
+// A function, not a constant: the text is the user's language, known only once main() runs.
+QString cardPagesFilter()
+{
+    return QCoreApplication::translate("SaveAs", "PDF, one card per page at card size (*.pdf)");
+}
 
 // The name offered first: in the output folder where it is usable, else bare.
 QString suggestedPath(const QString &folderText, const QString &name, CardFile::Format format)
@@ -137,7 +142,7 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
     QString filter = chosen->filter;
     CardFile::Format format = CardFile::Format::Png;
     const QString suggested = suggestedPath(folderText, entry, chosen->format);
-    const QString path = askFileName(owner, QStringLiteral("Save Card As"), suggested, filters, &filter,
+    const QString path = askFileName(owner, QCoreApplication::translate("SaveAs", "Save Card As"), suggested, filters, &filter,
                                      [&](const QString &typed) {
         chosen = choiceOf(filter);
         if (chosen != choices.end())
@@ -163,16 +168,16 @@ void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int>
 {
     const QPageSize paper = CardSheet::localePaper();
     QString filter = sheetsFilter();
-    const QString path = askFileName(owner, QStringLiteral("Export Drawn Cards as PDF"),
+    const QString path = askFileName(owner, QCoreApplication::translate("SaveAs", "Export Drawn Cards as PDF"),
                                      suggestedPath(folderText, QStringLiteral("Cards"), CardFile::Format::Pdf),
-                                     {sheetsFilter(), cardPagesFilter}, &filter, [](const QString &typed) {
+                                     {sheetsFilter(), cardPagesFilter()}, &filter, [](const QString &typed) {
         return QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
             ? typed
             : typed + QStringLiteral(".pdf");
     });
     if (path.isEmpty())
         return;
-    const auto layout = filter == cardPagesFilter ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
+    const auto layout = filter == cardPagesFilter() ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
     reportFailure([&] { CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards")); });
 }
 

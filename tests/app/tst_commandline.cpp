@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
+#include "core/Language.h"
 #include "core/Messages.h"
 #include "export/BitmapFile.h"
 #include "save/CardExport.h"
@@ -47,7 +48,7 @@ Run velmora(const QStringList &args, const QStringList &env = {}, const QString 
 {
     QProcess p;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_LOGGING_RULES", "LC_ALL", "LC_PAPER", "LANG"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_LOGGING_RULES", "LC_ALL", "LC_PAPER", "LANG", "LANGUAGE", "LC_MESSAGES"})
         environment.remove(QLatin1String(name));
     for (const QString &pair : env)
         environment.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
@@ -80,7 +81,7 @@ QList<int> cardsOf(const Run &run)
     QList<int> numbers;
     for (const QString &l : run.lines) {
         const auto m = line.match(l);
-        if (!m.hasMatch() || m.captured(2) != CardEntry::cardName(m.captured(1).toInt()))
+        if (!m.hasMatch() || m.captured(2) != CardEntry::englishCardName(m.captured(1).toInt()))
             return {-1};
         numbers << m.captured(1).toInt();
     }
@@ -198,6 +199,15 @@ void TstCommandLine::runs_data()
     QTest::addRow("the window on a display that cannot be reached says so, not an abort")
         << QStringList{} << QStringList{"DISPLAY=:2147"} << 4 << 0 << Messages::noDisplay();
     QTest::addRow("--help") << QStringList{"--help"} << QStringList{} << 0 << -1 << CommandLine::helpText();
+    Language::install(QLocale(QStringLiteral("de")));
+    QCOMPARE(Language::current(), QStringLiteral("de"));
+    QTest::addRow("--help follows LANGUAGE") << QStringList{"--help"} << QStringList{"LANGUAGE=de"} << 0 << -1
+                                             << CommandLine::helpText();
+    QTest::addRow("a refusal follows LANG") << QStringList{"--bogus"} << QStringList{"LANG=de_DE.UTF-8"} << 2 << 0
+                                            << Messages::unknownOption(QStringLiteral("--bogus"));
+    QTest::addRow("a pipe reads English card names in any language")
+        << QStringList{"--draw", "52"} << QStringList{"LANGUAGE=de"} << 0 << 52 << QString();
+    Language::install(QLocale::c());
 }
 
 void TstCommandLine::runs()

@@ -39,6 +39,12 @@ void TstMessages::englishTexts_data()
     row("overflow", Messages::overflow, "Overflow");
     row("division by zero", Messages::divisionByZero, "Division by zero");
     row("subscript", Messages::subscriptOutOfRange, "Subscript out of range");
+    row("report together", Messages::reportTogether, "Report the other cards of this save together at the end");
+    row("summary of a save reported together",
+        [] { return Messages::savedTogether(0, 52, QStringLiteral("No such file or directory")); },
+        "Saved 0 of 52 cards. 52 could not be written: No such file or directory.");
+    row("its one-card form", [] { return Messages::savedTogether(0, 1, QStringLiteral("The disk is full")); },
+        "Saved 0 of 1 card. 1 could not be written: The disk is full.");
 }
 
 void TstMessages::englishTexts()
