@@ -2,6 +2,7 @@
 // one run. Every measure checks its result before its time counts.
 #include "bench/BenchStats.h"
 #include "core/Messages.h"
+#include "render/CardRenderer.h"
 #include "draw/CardDraw.h"
 #include "save/CardExport.h"
 #include "pictures/CardImageSet.h"
@@ -12,6 +13,7 @@
 #include "ui_Form1.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +25,9 @@
 #include <QTest>
 #include <QTime>
 
+#include <functional>
 #include <numeric>
+#include <sched.h>
 #include <random>
 #include <fcntl.h>
 #include <spawn.h>
@@ -284,6 +288,104 @@ QString loadAverage()
     return QString::fromLatin1(f.readAll().split(' ').mid(0, 3).join(' '));
 }
 
+double secondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return clock.nsecsElapsed() / 1e9;
+}
+
+// The whole deck as PNGs through the command line, on one core (taskset -c 0)
+// or on all; the files are checked before the time counts.
+double deckSeconds(int width, bool oneCore)
+{
+    QTemporaryDir out;
+    QStringList args{"--deck", "--save-to", out.path(), "--format", "png", "--size", QString::number(width)};
+    QString program = QString::fromUtf8(VELMORA_EXE);
+    if (oneCore) {
+        args.prepend(program);
+        args.prepend(QStringLiteral("0"));
+        args.prepend(QStringLiteral("-c"));
+        program = QStringLiteral("taskset");
+    }
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    const double seconds = secondsOf([&] {
+        p.start(program, args);
+        if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            fail(QStringLiteral("the deck export failed: %1").arg(QString::fromLocal8Bit(p.readAllStandardError())));
+    });
+    const QStringList files = QDir(out.path()).entryList({"*.png"}, QDir::Files);
+    if (files.size() != cards || QImageReader(out.filePath(files.first())).size().width() != width)
+        fail("the deck export did not write 52 PNGs of that width");
+    return seconds;
+}
+
+// The parallel rows: all cores against one at 1024 px; with big, the 4096 px
+// deck on one core against its floor, encoding the same 52 images already
+// drawn (drawn here one at a time, untimed, on the same one core).
+void deckRows(QList<Row> &table, bool big)
+{
+    Row parallel{"--deck --format png --size 1024: all cores vs one core (taskset -c 0)", "s", "<= 0.645x (1.55x faster)",
+                 {}, 1 / 1.55};
+    deckSeconds(1024, false); // warm the page cache
+    for (int i = 0; i < rounds; ++i) {
+        double all = 0, one = 0;
+        if (i % 2 == 0)
+            all = deckSeconds(1024, false), one = deckSeconds(1024, true);
+        else
+            one = deckSeconds(1024, true), all = deckSeconds(1024, false);
+        parallel.samples.add(all, one);
+    }
+    table << parallel;
+    if (!big)
+        return;
+    cpu_set_t first;
+    CPU_ZERO(&first);
+    CPU_SET(0, &first);
+    cpu_set_t before;
+    sched_getaffinity(0, sizeof(before), &before);
+    const auto encodeFloor = [&](int quality, qint64 *bytes) {
+        sched_setaffinity(0, sizeof(first), &first);
+        double seconds = 0;
+        for (int i = 0; i < cards; ++i) {
+            QImage image = CardRenderer::image(CardArt::face(i), 4096, CardSize::Picture);
+            QByteArray encoded;
+            QBuffer buffer(&encoded);
+            buffer.open(QIODevice::WriteOnly);
+            seconds += secondsOf([&] {
+                if (!image.save(&buffer, "PNG", quality))
+                    fail("the floor could not encode");
+            });
+            *bytes += encoded.size();
+        }
+        sched_setaffinity(0, sizeof(before), &before);
+        return seconds;
+    };
+    constexpr int bigRounds = 3;
+    Row oneCore{"--deck --format png --size 4096 on one core vs encoding the same 52 images alone", "s", "<= 1.3x",
+                {}, 1.3};
+    Row allCores{"--deck --format png --size 4096 on all cores vs the same encoding floor (one core)", "s", "-", {}};
+    qint64 defaultBytes = 0, fastBytes = 0;
+    double fastSeconds = 0;
+    for (int i = 0; i < bigRounds; ++i) {
+        double one = 0, all = 0, alone = 0;
+        defaultBytes = 0;
+        if (i % 2 == 0)
+            one = deckSeconds(4096, true), all = deckSeconds(4096, false), alone = encodeFloor(-1, &defaultBytes);
+        else
+            alone = encodeFloor(-1, &defaultBytes), all = deckSeconds(4096, false), one = deckSeconds(4096, true);
+        oneCore.samples.add(one, alone);
+        allCores.samples.add(all, alone);
+    }
+    fastSeconds = encodeFloor(80, &fastBytes); // Qt maps quality 80 to deflate level 1
+    table << oneCore << allCores;
+    std::printf("PNG compression at 4096 px, 52 faces, one core: default level %.1f MB, %.1f s to encode; "
+                "deflate level 1 (quality 80) %.1f MB, %.1f s\n\n",
+                defaultBytes / 1e6, median(oneCore.samples.floor), fastBytes / 1e6, fastSeconds);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -302,6 +404,16 @@ int main(int argc, char **argv)
     // where building and timing everything else would take too long.
     const bool saveRowsOnly = argc > 1 && qstrcmp(argv[1], "--save-rows") == 0;
     QApplication app(argc, argv);
+    // The deck rows alone, with the 4096 px deck (minutes on one core).
+    if (argc > 1 && qstrcmp(argv[1], "--deck-rows") == 0) {
+        std::printf("Machine: %ld cores (nproc), %s, load average %s\n\n", sysconf(_SC_NPROCESSORS_ONLN),
+                    qPrintable(cpuModel()), qPrintable(loadAverage()));
+        QList<Row> table;
+        deckRows(table, true);
+        printTable(table);
+        std::printf("\nLoad average after: %s\n", qPrintable(loadAverage()));
+        return 0;
+    }
     std::printf("Machine: %ld cores (nproc), %s, Qt %s (built against %s), load average %s\n",
                 sysconf(_SC_NPROCESSORS_ONLN), qPrintable(cpuModel()), qVersion(), QT_VERSION_STR,
                 qPrintable(loadAverage()));
@@ -571,6 +683,8 @@ int main(int argc, char **argv)
         table.prepend(buildRow);
     }
 
+    if (!saveRowsOnly)
+        deckRows(table, false);
     printTable(table);
     return 0;
 }

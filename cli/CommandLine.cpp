@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Console.h"
+#include "core/CardEntry.h"
 #include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/DrawRule.h"
@@ -57,15 +58,30 @@ int qtOptionLength(const QStringList &arguments, qsizetype i)
 // Velmora's own options as given, before any is checked.
 struct Given {
     bool help = false, version = false;
-    std::optional<QString> draw, saveTo, format, size, pdfLayout;
+    bool deck = false, jokers = false, bleed = false;
+    std::optional<QString> draw, saveTo, format, size, pdfLayout, cardSize, back;
 
     std::optional<QString> *valueOf(const QString &name)
     {
         for (auto [option, value] : {std::pair{"draw", &draw}, {"save-to", &saveTo}, {"format", &format},
-                                     {"size", &size}, {"pdf-layout", &pdfLayout}})
+                                     {"size", &size}, {"pdf-layout", &pdfLayout}, {"card-size", &cardSize},
+                                     {"back", &back}})
             if (name == QLatin1String(option))
                 return value;
         return nullptr;
+    }
+    bool *flag(const QString &argument)
+    {
+        for (auto [option, value] : {std::pair{"--deck", &deck}, {"--jokers", &jokers}, {"--bleed", &bleed}})
+            if (argument == QLatin1String(option))
+                return value;
+        return nullptr;
+    }
+    // The options that only say how files are written, by name.
+    QList<std::pair<const char *, bool>> fileOptions() const
+    {
+        return {{"format", format.has_value()}, {"card-size", cardSize.has_value()}, {"size", size.has_value()},
+                {"pdf-layout", pdfLayout.has_value()}, {"bleed", bleed}, {"back", back.has_value()}};
     }
 };
 
@@ -86,6 +102,10 @@ std::variant<Given, ParseError> sortArguments(const QStringList &arguments)
             given.version = true;
         } else if (argument.size() < 2 || !argument.startsWith(u'-')) {
             return refused(Messages::unexpectedArgument(argument));
+        } else if (bool *flag = given.flag(argument)) {
+            if (*flag)
+                return refused(Messages::givenTwice(argument));
+            *flag = true;
         } else {
             const QString name = argument.section(u'=', 0, 0);
             std::optional<QString> *value = name.startsWith(QLatin1String("--")) ? given.valueOf(name.mid(2)) : nullptr;
@@ -133,20 +153,36 @@ std::optional<int> pngWidth(const QString &text, QString *why)
     return width;
 }
 
+// One of the 12 backs, counted from 1 as people count them.
+std::optional<int> backNumber(const QString &text)
+{
+    const bool digits = !text.isEmpty() && text.size() <= 2
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const int number = digits ? text.toInt() : 0;
+    if (number < 1 || number > 12)
+        return std::nullopt;
+    return number - 1;
+}
+
 // The draw's options, each checked against its own rule and the others.
 Parsed drawOptions(const Given &given)
 {
-    for (auto [name, value] : {std::pair{"format", &given.format}, {"size", &given.size},
-                               {"pdf-layout", &given.pdfLayout}})
-        if (value->has_value() && !given.saveTo)
+    for (const auto &[name, given_] : given.fileOptions())
+        if (given_ && !given.saveTo)
             return refused(Messages::needsSaveTo(QLatin1String(name)));
     Options options;
     options.action = Options::Action::Draw;
     QString why;
-    const std::optional<qint32> count = cardCount(*given.draw, &why);
-    if (!count)
-        return refused(why);
-    options.count = *count;
+    if (given.deck) {
+        options.deck = true;
+        options.jokers = given.jokers;
+        options.count = CardEntry::DeckSize;
+    } else {
+        const std::optional<qint32> count = cardCount(*given.draw, &why);
+        if (!count)
+            return refused(why);
+        options.count = *count;
+    }
     if (!given.saveTo)
         return options;
     if (given.saveTo->isEmpty())
@@ -174,6 +210,23 @@ Parsed drawOptions(const Given &given)
             return refused(Messages::pdfLayoutRefused(*given.pdfLayout));
         options.layout = layout == QLatin1String("card") ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
     }
+    // Pictures keep the stored pictures' proportion; paper is cut to cards' sizes.
+    options.size = *format == CardFile::Format::Pdf ? CardSize::Poker : CardSize::Picture;
+    if (given.cardSize) {
+        const std::optional<CardSize> size = CardSizes::named(*given.cardSize);
+        if (!size)
+            return refused(Messages::cardSizeRefused(*given.cardSize));
+        options.size = *size;
+    }
+    if (*format != CardFile::Format::Pdf && (given.bleed || given.back))
+        return refused(Messages::forPdfOnly(QLatin1String(given.bleed ? "bleed" : "back")));
+    options.bleed = given.bleed;
+    if (given.back) {
+        const std::optional<int> back = backNumber(*given.back);
+        if (!back)
+            return refused(Messages::backRefused(*given.back));
+        options.back = *back;
+    }
     return options;
 }
 
@@ -190,10 +243,17 @@ Parsed parse(const QStringList &arguments)
         options.action = Options::Action::Help;
     else if (given.version)
         options.action = Options::Action::Version;
-    else if (given.draw)
+    else if (given.draw && given.deck)
+        return refused(Messages::deckOrDraw());
+    else if (given.jokers && !given.deck)
+        return refused(Messages::jokersNeedDeck());
+    else if (given.draw || given.deck)
         return drawOptions(given);
-    else if (given.saveTo || given.format || given.size || given.pdfLayout)
-        return refused(Messages::needsDraw(QLatin1String(given.saveTo ? "save-to" : given.format ? "format" : given.size ? "size" : "pdf-layout")));
+    else if (given.saveTo)
+        return refused(Messages::needsDraw(QStringLiteral("save-to")));
+    for (const auto &[name, given_] : given.fileOptions())
+        if (given_)
+            return refused(Messages::needsDraw(QLatin1String(name)));
     return options;
 }
 
@@ -284,11 +344,13 @@ QString helpText()
     return QCoreApplication::translate("CommandLine",
         "Usage: velmora [options]\n"
         "Draws random playing cards.\n"
-        "Without options it opens its window. With --draw it prints the drawn cards, one per\n"
-        "line, optionally writes their faces, and ends. On a terminal a line reads\n"
+        "Without options it opens its window. With --draw or --deck it prints the cards, one\n"
+        "per line, optionally writes their files, and ends. On a terminal a line reads\n"
         "\"Card 17 (four of diamonds)\"; into a pipe or file it is \"Card 17<TAB>four of diamonds\".\n"
         "  velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi\n"
         "  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut\n"
+        "  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3\n"
+        "                                       a whole deck with backs, as print services take it\n"
         "\n"
         "Exit status: 0 success, 2 bad arguments, 3 a file could not be written,\n"
         "4 the window cannot open (no display).\n"
@@ -297,21 +359,39 @@ QString helpText()
         "  -h, -?, --help           Displays this help.\n"
         "  -v, --version            Displays version information.\n"
         "  --draw <count>           Draw <count> distinct cards (1 to 52) and print them.\n"
+        "  --deck                   Instead of a draw, the whole deck of 52 in suit order\n"
+        "                           (spades, diamonds, clubs, hearts; ace to king).\n"
+        "  --jokers                 With --deck, the two jokers after it: Joker 1 (red) and\n"
+        "                           Joker 2 (black).\n"
         "  --save-to <folder>       Also write the cards into <folder>: Card N.bmp for each\n"
-        "                           (.png, .svg), or one Cards.pdf; an existing file is\n"
-        "                           replaced. A card that cannot be written is named on\n"
-        "                           standard error and the others are still written.\n"
+        "                           (.png, .svg; Joker N for the jokers), or one Cards.pdf; an\n"
+        "                           existing file is replaced. A card that cannot be written\n"
+        "                           is named on standard error and the others are still\n"
+        "                           written. Big exports use every core; on a terminal a line\n"
+        "                           on standard error shows how far they are.\n"
         "  --format <bmp|png|svg|pdf>  With --save-to, the files' format: bmp (white\n"
         "                           corners, default), png (transparent corners), svg (a\n"
         "                           drawing of any size) or pdf (one file, Cards.pdf, with\n"
-        "                           every card at its real size, 63 mm wide, on A4 or Letter\n"
-        "                           sheets with cut marks).\n"
+        "                           every card at its real size on A4 or Letter sheets with\n"
+        "                           cut marks).\n"
+        "  --card-size <picture|poker|bridge>  With --save-to, the card's shape: picture (63 x\n"
+        "                           85.2 mm, the pictures' own; default but for pdf), poker\n"
+        "                           (2.5 x 3.5 in; default for pdf) or bridge (2.25 x 3.5 in).\n"
         "  --size <width>           With --format png: each card <width> pixels wide (%1 to\n"
         "                           %2), drawn sharp at that size; the height follows the\n"
-        "                           card's proportion. Default: the picture's own 71 x 96.\n"
+        "                           card size's proportion, and the file says the resolution\n"
+        "                           that prints it at its real width (750 px poker: 300 dpi).\n"
+        "                           Default: the picture's own 71 x 96.\n"
         "  --pdf-layout <sheets|card>  With --format pdf: sheets (as many cards as fit a\n"
         "                           page, default) or card (one card per page of the card's\n"
         "                           own size, as printing services take them).\n"
+        "  --bleed                  With --format pdf: 1/8 in of the card's background beyond\n"
+        "                           each cut edge (a poker card's page is 198 x 270 pt); on\n"
+        "                           sheets the cut marks stay outside it.\n"
+        "  --back <1-12>            With --format pdf: that back behind every card. On sheets\n"
+        "                           each page of fronts is followed by its backs, mirrored\n"
+        "                           for long-edge duplex; with card, each card's front page\n"
+        "                           by its back page.\n"
         "\n"
         "Qt's own options (-platform, -style, -geometry, ...) are for the window.\n")
         .arg(CardFile::MinWidth)

@@ -9,8 +9,9 @@
 #include <optional>
 #include <variant>
 
-// The scripter's way in: velmora --draw N [--save-to DIR] [--format bmp|png|svg|pdf]
-// [--size WIDTH] [--pdf-layout sheets|card],
+// The scripter's way in: velmora --draw N | --deck [--jokers] [--save-to DIR]
+// [--format bmp|png|svg|pdf] [--card-size picture|poker|bridge] [--size WIDTH]
+// [--pdf-layout sheets|card] [--bleed] [--back N],
 // and --help, --version. Runs without a display and never touches the stored
 // settings; the draw, the number rules and the file writing are the window's.
 //
@@ -34,6 +35,11 @@ struct Options {
     CardFile::Format format = CardFile::Format::Bmp;
     int width = CardFile::PictureWidth;
     CardSheet::Layout layout = CardSheet::Layout::Sheets;
+    bool deck = false;   // the 52 cards in suit order instead of a draw
+    bool jokers = false; // and the two jokers after them
+    CardSize size = CardSize::Picture; // poker for a PDF unless told
+    bool bleed = false;  // PDF only
+    int back = -1;       // PDF only: no backs, or the back 0..11 behind every card
 };
 
 struct ParseError {

@@ -2,7 +2,10 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Console.h"
+#include "cli/ProgressLine.h"
 #include "core/Language.h"
+#include "export/DeckExport.h"
+#include "pictures/PictureNames.h"
 #include "core/Messages.h"
 #include "pictures/CardImageSet.h"
 #include "core/CardEntry.h"
@@ -128,63 +131,57 @@ bool outputClosed()
 // refusals opens files, and one would take a closed output's number.
 const bool outputClosedAtStart = outputClosed();
 
-// Writes each card's file; a card that cannot be written is named on stderr
-// and the others are still written. Returns the cards whose files are there.
-QList<qint16> writeEach(const QList<qint16> &cards, const QString &folder, const Options &options)
+// The stored picture where the format takes it, as an image the pool's
+// threads may read (a pixmap is the main thread's alone).
+QImage storedPicture(const CardArt &art)
 {
-    FileReplacer::Batch batch;
-    QList<QPair<qint16, QString>> added;
-    for (const qint16 number : cards) {
-        try {
-            const QString path = CardFile::path(folder, CardEntry::text(number), options.format);
-            CardFile::save(CardImageSet::shared().face(number - 1), number - 1, path, options.format, options.width,
-                           &batch);
-            added.append({number, path});
-        } catch (const Failure &failure) {
-            fail(WriteFailed, failure.description());
-        }
-    }
-    // The files take their names together, after one flush of the disk.
-    QSet<QString> unsaved;
-    for (const FileReplacer::Batch::Failed &late : batch.commit()) {
-        fail(WriteFailed, CardPaths::writeFailure(late.path, late.reason).description());
-        unsaved.insert(late.path);
-    }
-    QList<qint16> written;
-    for (const auto &[number, path] : std::as_const(added))
-        if (!unsaved.contains(path))
-            written.append(number);
-    return written;
+    const CardImageSet &set = CardImageSet::shared();
+    const QPixmap &picture = art.kind == CardArt::Kind::Joker ? set.picture(PictureNames::joker(art.index + 1))
+                                                              : set.face(art.index);
+    return picture.toImage();
 }
 
-// The PDF is one file for the whole draw: all the cards are there, or none.
-QList<qint16> writePdf(const QList<qint16> &cards, const QString &folder, const Options &options)
+// Writes every card's file (or the one PDF); a card that cannot be written is
+// named on stderr and the others are still written. Returns the cards whose
+// files are there.
+QList<DeckExport::Card> write(QList<DeckExport::Card> cards, const QString &folder, const Options &options)
 {
-    QList<int> faces;
-    for (const qint16 number : cards)
-        faces.append(number - 1);
-    try {
-        CardFile::savePdf(faces, CardPaths::cardFilePath(folder, QStringLiteral("Cards"), QStringLiteral("pdf")),
-                          options.layout, CardSheet::localePaper(), QStringLiteral("Drawn cards"));
-    } catch (const Failure &failure) {
-        fail(WriteFailed, failure.description());
-        return {};
-    }
-    return cards;
+    DeckExport::Request request;
+    request.folder = folder;
+    request.format = options.format;
+    request.width = options.width;
+    request.print.size = options.size;
+    request.print.bleed = options.bleed;
+    request.print.back = options.back;
+    request.print.layout = options.layout;
+    request.print.paper = CardSheet::localePaper();
+    request.pdfTitle = options.deck ? QStringLiteral("Deck") : QStringLiteral("Drawn cards");
+    if (CardFile::usesStoredPicture(options.format, options.width, options.size))
+        for (DeckExport::Card &card : cards)
+            card.stored = storedPicture(card.art);
+    request.cards = cards;
+    ProgressLine line;
+    const DeckExport::Result result = DeckExport::run(request, line.progress());
+    line.finish();
+    for (const QString &failure : result.failures)
+        fail(WriteFailed, failure);
+    QList<DeckExport::Card> written;
+    for (const int index : result.written)
+        written.append(cards.at(index));
+    return written;
 }
 
 // A line for each card. People read the clipboard's form; a program reading
 // a pipe or file gets the entry and the name apart, split by a tab.
-int print(const QList<qint16> &cards)
+int print(const QList<DeckExport::Card> &cards)
 {
 #ifdef Q_OS_WIN
     const bool forPeople = _isatty(_fileno(stdout));
 #else
     const bool forPeople = isatty(fileno(stdout));
 #endif
-    for (const qint16 number : cards) {
-        const QString line = forPeople ? CardEntry::textWithName(number)
-                                       : CardEntry::text(number) + u'\t' + CardEntry::englishCardName(number);
+    for (const DeckExport::Card &card : cards) {
+        const QString line = forPeople ? card.spoken : card.name + u'\t' + card.title;
         if (!Console::write(stdout, line + u'\n')) {
             const int error = errno;
             return fail(WriteFailed, Messages::stdoutUnwritable(QString::fromLocal8Bit(std::strerror(error))));
@@ -225,16 +222,15 @@ int draw(const Options &options)
         Platform *previous;
         ~Restore() { Platform::install(previous); }
     } restore{previous};
-    QList<qint16> cards;
+    QList<DeckExport::Card> cards;
     try {
-        cards = DrawRule::drawCardNumbers(RandomSource::shared(), options.count);
+        cards = options.deck ? DeckExport::wholeDeck(options.jokers)
+                             : DeckExport::drawn(DrawRule::drawCardNumbers(RandomSource::shared(), options.count));
     } catch (const Failure &failure) {
         return fail(BadArguments, failure.description());
     }
     // A line stands for a card that is on disk, so the files come first.
-    const QList<qint16> there = folder.isEmpty() ? cards
-        : options.format == CardFile::Format::Pdf ? writePdf(cards, folder, options)
-                                                  : writeEach(cards, folder, options);
+    const QList<DeckExport::Card> there = folder.isEmpty() ? cards : write(cards, folder, options);
     const int printed = print(there);
     return there.size() < cards.size() ? WriteFailed : printed;
 }

@@ -119,7 +119,7 @@ QString Messages::pdfLayoutRefused(const QString &text)
 {
     return tr("--pdf-layout is sheets or card, not \"%1\"").arg(text);
 }
-QString Messages::needsDraw(const QString &option) { return tr("--%1 needs --draw").arg(option); }
+QString Messages::needsDraw(const QString &option) { return tr("--%1 needs --draw or --deck").arg(option); }
 QString Messages::folderNotThere(const QString &folder) { return tr("the folder %1 does not exist").arg(folder); }
 QString Messages::folderNameTooLong(const QString &folder)
 {
@@ -148,3 +148,23 @@ QString Messages::stdoutUnwritable(const QString &reason)
 }
 QString Messages::stdoutClosed() { return tr("standard output is closed; nothing was done"); }
 QString Messages::nothingToDo() { return tr("nothing to do; see velmora --help"); }
+
+QString Messages::jokerShown(const QString &name, bool red)
+{
+    return (red ? tr("%1 (red joker)") : tr("%1 (black joker)")).arg(name);
+}
+QString Messages::cardSizeRefused(const QString &text)
+{
+    return tr("--card-size is picture, poker or bridge, not \"%1\"").arg(text);
+}
+QString Messages::forPdfOnly(const QString &option) { return tr("--%1 is for --format pdf only").arg(option); }
+QString Messages::backRefused(const QString &text)
+{
+    return tr("--back is one of the backs 1 to 12, not \"%1\"").arg(text);
+}
+QString Messages::deckOrDraw() { return tr("--deck takes the whole deck in order: give it or --draw, not both"); }
+QString Messages::jokersNeedDeck() { return tr("--jokers needs --deck (a draw holds no jokers)"); }
+QString Messages::progressLine(int done, int total, int percent, const QString &timeLeft)
+{
+    return tr("%1 of %2 cards (%3 %), %4 left").arg(done).arg(total).arg(percent).arg(timeLeft);
+}

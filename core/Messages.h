@@ -76,4 +76,13 @@ public:
     static QString stdoutUnwritable(const QString &reason);
     static QString stdoutClosed();
     static QString nothingToDo();
+
+    // The whole deck, card sizes, bleed and backs, and the progress line.
+    static QString jokerShown(const QString &name, bool red);
+    static QString cardSizeRefused(const QString &text);
+    static QString forPdfOnly(const QString &option);
+    static QString backRefused(const QString &text);
+    static QString deckOrDraw();
+    static QString jokersNeedDeck();
+    static QString progressLine(int done, int total, int percent, const QString &timeLeft);
 };

@@ -11,6 +11,11 @@ namespace BitmapFile {
 // The face as a saved bitmap holds it: opaque, its corners white. Also what
 // the clipboard and a drag hand to other programs.
 QImage opaqueFace(const QPixmap &face);
+QImage opaqueImage(const QImage &face);
+
+// The face's file as bytes, from a face already an image: safe on any thread
+// (no pixmap in it). Empty when it could not be encoded.
+QByteArray encode(const QImage &face, CardFile::Format format);
 
 // Writes the face at its own size atomically: an earlier file of that name
 // survives any failure, and an entry of that name that is a link is replaced,

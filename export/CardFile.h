@@ -39,8 +39,18 @@ QString path(const QString &folderText, const QString &entryText, Format format)
 
 // The resolution a PNG of the given width says, in dots per metre: the
 // picture's own is a screen picture at 96 dpi (a bitmap's too); any other
-// width is the card 63 mm wide, in whole dots per inch (744 px is 300 dpi).
-int dotsPerMeter(int pngWidth);
+// width is the card at its real width (63 mm, 2.5 in for poker, 2.25 in for
+// bridge), in whole dots per inch: 744 px is 300 dpi, a 750 px poker card too.
+int dotsPerMeter(int pngWidth, CardSize size = CardSize::Picture);
+
+// One card's file as bytes, drawn and encoded without touching any shared
+// state: safe on a pool thread. stored is the stored picture (BMP, and PNG at
+// the picture's own width in the picture size); the title names the card
+// inside an SVG or PDF. Empty when it could not be encoded.
+QByteArray encode(const CardArt &art, const QImage &stored, Format format, int pngWidth, CardSize size,
+                  const QString &title);
+// Whether that form is the stored picture itself rather than a drawing.
+bool usesStoredPicture(Format format, int pngWidth, CardSize size);
 
 // Writes one face, the same bytes whichever way it is saved (the window's
 // menu, the command line). storedFace is the face as the card face control
@@ -60,10 +70,14 @@ void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *ba
 // card per page.
 QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,
                const QString &title);
+// Any cards, at the options' size, bleed and backs. Empty when cancelled.
+QByteArray pdf(const QList<CardArt> &cards, const PrintOptions &options, const QString &title,
+               const Progress &progress = {});
 void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layout layout,
              const QPageSize &paper, const QString &title);
 
-// The face as an SVG drawing 63 mm wide.
+// The card as an SVG drawing at its real size (63 mm wide for the picture size).
 QByteArray svg(int faceIndex, const QString &title);
+QByteArray svg(const CardArt &art, CardSize size, const QString &title);
 
 } // namespace CardFile

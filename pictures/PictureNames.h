@@ -32,13 +32,19 @@ inline QString back(int index)
 }
 
 // All 76 names, without the file extension.
+// joker1 is the red joker, joker2 the black.
+inline QString joker(int number)
+{
+    return QStringLiteral("joker%1").arg(number);
+}
+
 inline QStringList names()
 {
     QStringList all;
     all.reserve(Count);
     for (int i = 0; i < FaceCount; ++i)
         all.append(face(i));
-    all << QStringLiteral("joker1") << QStringLiteral("joker2") << QStringLiteral("mark_o")
+    all << joker(1) << joker(2) << QStringLiteral("mark_o")
         << QStringLiteral("mark_x");
     for (int i = 0; i < BackCount; ++i)
         all.append(back(i));

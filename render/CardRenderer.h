@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CardShape.h"
+#include "render/CardSize.h"
 #include "render/PathOps.h"
 
 #include <QImage>
@@ -63,14 +64,19 @@ public:
 
     // Draws the card filling target as shapes: any painter, any size, any
     // device (image, PDF, printer, SVG). The painter's state is left as it was.
-    static void paint(QPainter &p, const QRectF &target, CardArt art);
+    // Target is the cut card in the size's proportion, laid out for that
+    // shape. With bleed the card's background runs on 1/8 in (at the size's
+    // real scale) past every edge of target, square-cornered and without
+    // the drawn edge, which the cut makes.
+    static void paint(QPainter &p, const QRectF &target, CardArt art, CardSize size = CardSize::Picture,
+                      bool bleed = false);
 
-    // The card as an image of the given width and the card's proportion:
-    // picture() at 71, drawn shapes at any other width. Transparent outside
-    // the outline, in ARGB32.
-    static QImage image(CardArt art, int width);
+    // The card as an image of the given width and the size's proportion:
+    // picture() at 71 in the picture size, drawn shapes otherwise.
+    // Transparent outside the outline, in ARGB32.
+    static QImage image(CardArt art, int width, CardSize size = CardSize::Picture);
 
 private:
-    // Everything but the edge, in card units.
-    static void paintArt(QPainter &p, CardArt art, PathOps::Detail detail);
+    // Everything but the edge, in card units of the given extent.
+    static void paintArt(QPainter &p, CardArt art, const CardExtent &extent, PathOps::Detail detail);
 };

@@ -14,16 +14,20 @@ namespace {
 constexpr qreal Left = 20.5;
 constexpr qreal Centre = 35.5;
 constexpr qreal Right = 50.5;
-constexpr qreal Top = 19.0;
-constexpr qreal Bottom = 77.0;
-constexpr qreal Middle = 48.0;
+// The pips' top and bottom rows keep this far from the card's ends, clear of
+// the indices, whatever its height.
+constexpr qreal EndRoom = 19.0;
 constexpr qreal PipHeight = 13.0;
 
 struct Pip { qreal x; qreal y; };
 
-// The customary arrangements; everything below the middle is drawn turned.
-std::vector<Pip> layout(int rank)
+// The customary arrangements over the card's height; everything below the
+// middle is drawn turned.
+std::vector<Pip> layout(int rank, qreal height)
 {
+    const qreal Top = EndRoom;
+    const qreal Bottom = height - EndRoom;
+    const qreal Middle = height / 2;
     const qreal third = (Bottom - Top) / 3.0;
     const std::array<qreal, 4> four{Top, Top + third, Bottom - third, Bottom};
     std::vector<Pip> pips;
@@ -61,7 +65,7 @@ std::vector<Pip> layout(int rank)
 
 } // namespace
 
-void FacePainter::paintIndex(QPainter &p, int suit, int rank, PathOps::Detail detail)
+void FacePainter::paintIndex(QPainter &p, int suit, int rank, const CardExtent &extent, PathOps::Detail detail)
 {
     const QColor ink = SuitPips::ink(suit);
     const QString text = Glyphs::rankText(rank);
@@ -76,7 +80,7 @@ void FacePainter::paintIndex(QPainter &p, int suit, int rank, PathOps::Detail de
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
         if (turn == 1) {
-            p.translate(CardShape::Width, CardShape::Height);
+            p.translate(extent.width(), extent.height());
             p.rotate(180);
         }
         p.save();
@@ -89,14 +93,14 @@ void FacePainter::paintIndex(QPainter &p, int suit, int rank, PathOps::Detail de
     }
 }
 
-void FacePainter::paintPips(QPainter &p, int suit, int rank, PathOps::Detail detail)
+void FacePainter::paintPips(QPainter &p, int suit, int rank, qreal height, PathOps::Detail detail)
 {
     const QColor ink = SuitPips::ink(suit);
-    for (const Pip &pip : layout(rank))
-        p.fillPath(SuitPips::placed(suit, pip.x, pip.y, PipHeight, pip.y > Middle + 0.5, detail), ink);
+    for (const Pip &pip : layout(rank, height))
+        p.fillPath(SuitPips::placed(suit, pip.x, pip.y, PipHeight, pip.y > height / 2 + 0.5, detail), ink);
 }
 
-void FacePainter::paintAceOfSpades(QPainter &p, PathOps::Detail detail)
+void FacePainter::paintAceOfSpades(QPainter &p, qreal Middle, PathOps::Detail detail)
 {
     // The deck's signature card: a large spade with a white inlay inside a
     // double ring.
@@ -123,41 +127,48 @@ void FacePainter::paintAceOfSpades(QPainter &p, PathOps::Detail detail)
     p.restore();
 }
 
-void FacePainter::paintFace(QPainter &p, int cardIndex, PathOps::Detail detail)
+void FacePainter::paintFace(QPainter &p, int cardIndex, const CardExtent &extent, PathOps::Detail detail)
 {
     const int suit = cardIndex / 13;
     const int rank = cardIndex % 13 + 1;
-    CardShape::paintBlank(p, Qt::white);
+    const qreal middle = extent.height() / 2;
+    p.fillRect(extent.paper(), Qt::white);
     if (rank >= 11) {
+        // The court's frame is drawn for 96 units on whole pixels: a taller
+        // card centres it, so its divider stays on the card's middle.
+        p.save();
+        p.translate(0, middle - 48);
         CourtPainter::paint(p, suit, rank, detail);
+        p.restore();
     } else if (rank == 1 && suit == SuitPips::Spades) {
-        paintAceOfSpades(p, detail);
+        paintAceOfSpades(p, middle, detail);
     } else if (rank == 1) {
-        p.fillPath(SuitPips::placed(suit, Centre, Middle, 24, false, detail), SuitPips::ink(suit));
+        p.fillPath(SuitPips::placed(suit, Centre, middle, 24, false, detail), SuitPips::ink(suit));
     } else {
-        paintPips(p, suit, rank, detail);
+        paintPips(p, suit, rank, extent.height(), detail);
     }
-    paintIndex(p, suit, rank, detail);
+    paintIndex(p, suit, rank, extent, detail);
 }
 
-void FacePainter::paintJoker(QPainter &p, bool red, PathOps::Detail detail)
+void FacePainter::paintJoker(QPainter &p, bool red, const CardExtent &extent, PathOps::Detail detail)
 {
     const QColor ink = red ? QColor(204, 0, 0) : QColor(0, 0, 0);
-    CardShape::paintBlank(p, Qt::white);
+    p.fillRect(extent.paper(), Qt::white);
     const QString word = QStringLiteral("Joker");
     const QPainterPath text = Glyphs::text(word, 11, 2.6, 2.8, detail);
     const QRectF box = text.boundingRect();
     for (int turn = 0; turn < 2; ++turn) {
         p.save();
         if (turn == 1) {
-            p.translate(CardShape::Width, CardShape::Height);
+            p.translate(extent.width(), extent.height());
             p.rotate(180);
         }
-        p.translate((CardShape::Width - box.width()) / 2 - box.left(), 5);
+        p.translate((extent.width() - box.width()) / 2 - box.left(), 5);
         p.fillPath(text, ink);
         p.restore();
     }
-    JesterPainter::paint(p, QRectF(12, 20, 47, 56), red, detail);
+    // The jester takes the height between the words.
+    JesterPainter::paint(p, QRectF(12, 20, 47, extent.height() - 40), red, detail);
 }
 
 void FacePainter::paintRingMark(QPainter &p)
@@ -165,7 +176,7 @@ void FacePainter::paintRingMark(QPainter &p)
     p.save();
     p.setPen(QPen(QColor(0, 168, 0), 7));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(Centre, Middle), 25, 25);
+    p.drawEllipse(QPointF(Centre, 48), 25, 25);
     p.restore();
 }
 

@@ -90,18 +90,42 @@ QList<int> cardsOf(const Run &run)
 
 // The picture against the card the renderer draws into the same place (card
 // rectangle in the picture's pixels), in percent off.
-double offCard(const QImage &seen, int faceIndex, const QRectF &card)
+double offCard(const QImage &seen, int faceIndex, const QRectF &card, CardSize size = CardSize::Picture,
+               bool bleed = false)
 {
     QImage expected(seen.size(), QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::transparent);
     QPainter p(&expected);
     p.setRenderHint(QPainter::Antialiasing);
-    CardRenderer::paint(p, card, CardArt::face(faceIndex));
+    CardRenderer::paint(p, card, CardArt::face(faceIndex), size, bleed);
     p.end();
     return ImageCheck::percentOff(seen, expected);
 }
 
 } // namespace
+
+// Why script(1) cannot give the program a terminal here, or nothing.
+const char *noTerminal()
+{
+#ifdef Q_OS_WIN
+    return "script(1) makes the terminal here; Windows has none to hand";
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("script")).isEmpty() ? "script(1) (util-linux) is not installed"
+                                                                              : nullptr;
+#endif
+}
+
+// What a shell command writes to its terminal under script(1); it must succeed.
+QString onTerminal(const QString &command)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("script")), {"-qec", command, "/dev/null"});
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        QTest::qFail(qPrintable(QStringLiteral("%1 failed").arg(command)), __FILE__, __LINE__);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+Q_DECLARE_METATYPE(CardSize)
 
 class TstCommandLine : public QObject
 {
@@ -117,6 +141,7 @@ private slots:
     void closedOutputIsSaidSo();
     void qtOptionsAloneOpenTheWindow();
     void aTerminalGetsTheClipboardsForm();
+    void progressShowsOnATerminalOnly();
     void everyCardThatCanBeWrittenIs();
     void saveToWritesWhatSaveAllWrites_data();
     void saveToWritesWhatSaveAllWrites();
@@ -272,21 +297,42 @@ void TstCommandLine::everyCardThatCanBeWrittenIs()
 // form people read: script(1) gives the program one.
 void TstCommandLine::aTerminalGetsTheClipboardsForm()
 {
-#ifdef Q_OS_WIN
-    QSKIP("script(1) makes the terminal here; Windows has none to hand");
-#else
-    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
-    if (script.isEmpty())
-        QSKIP("script(1) (util-linux) is not installed");
-    QProcess p;
-    p.start(script, {"-qec", QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)), "/dev/null"});
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    if (const char *why = noTerminal())
+        QSKIP(why);
+    const QString seen = onTerminal(QStringLiteral("'%1' --draw 52").arg(QStringLiteral(VELMORA_EXE)));
+    const QStringList lines = seen.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 52);
     for (const QString &line : lines)
         QCOMPARE(line, CardEntry::textWithName(line.section(u' ', 1, 1).toInt()));
-#endif
+}
+
+// A long export rewrites one line on a terminal's standard error, and writes
+// nothing of it into a pipe.
+void TstCommandLine::progressShowsOnATerminalOnly()
+{
+    if (const char *why = noTerminal())
+        QSKIP(why);
+    QTemporaryDir out;
+    // Big enough to pass the line's second on any machine of today.
+    const QString export_ = QStringLiteral("'%1' --deck --jokers --save-to '%2' --format png --size 2048")
+                                .arg(QStringLiteral(VELMORA_EXE), out.path());
+    const QString seen = onTerminal(export_ + QStringLiteral(" >/dev/null"));
+    QString pattern = QRegularExpression::escape(Messages::progressLine(1111, 54, 3333, QStringLiteral("4:44")));
+    pattern.replace(QStringLiteral("1111"), QStringLiteral("([0-9]+)")).replace(QStringLiteral("3333"), QStringLiteral("([0-9]+)"));
+    pattern.replace(QRegularExpression::escape(QStringLiteral("4:44")), QStringLiteral("[0-9]+:[0-5][0-9]"));
+    const auto lines = QRegularExpression(u'\r' + pattern).globalMatch(seen);
+    int shown = 0;
+    for (auto it = lines; it.hasNext(); ++shown) {
+        const auto line = it.next();
+        QCOMPARE(line.captured(2).toInt(), line.captured(1).toInt() * 100 / 54);
+    }
+    QVERIFY2(shown > 0, qPrintable(seen));
+    QVERIFY2(!seen.contains(u'\n'), qPrintable(seen)); // one line, rewritten
+    QVERIFY2(seen.endsWith(u'\r'), qPrintable(seen));  // and wiped at the end
+
+    const Run piped = velmora({"--deck", "--save-to", out.path(), "--format", "png", "--size", "2048"});
+    QCOMPARE(piped.exitCode, 0);
+    QCOMPARE(piped.error, QString());
 }
 
 void TstCommandLine::saveToWritesWhatSaveAllWrites_data()
@@ -368,13 +414,24 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn_data()
     QTest::addColumn<QString>("paperLocale");
     QTest::addColumn<QString>("paper"); // for a PDF: what pdfinfo names the pages
     QTest::addColumn<int>("count");
-    QTest::addRow("--size 710: PNGs of 710 x 960") << QStringList{"png", "--size", "710"} << "" << "" << 5;
+    QTest::addColumn<CardSize>("size");
+    QTest::addRow("--size 710: PNGs of 710 x 960") << QStringList{"png", "--size", "710"} << "" << "" << 5
+                                                   << CardSize::Picture;
+    QTest::addRow("a bridge PNG of 675 px is 675 x 1050, laid out for its shape")
+        << QStringList{"png", "--card-size", "bridge", "--size", "675"} << "" << "" << 5 << CardSize::Bridge;
     // Every face, so that each clipped shape of the figures is seen.
-    QTest::addRow("SVG renders elsewhere as the card") << QStringList{"svg"} << "" << "" << 52;
-    QTest::addRow("PDF on A4 sheets, no pictures in it") << QStringList{"pdf"} << "de_DE.UTF-8" << "(A4)" << 5;
-    QTest::addRow("PDF on Letter where the locale prints on it") << QStringList{"pdf"} << "en_US.UTF-8" << "(letter)" << 5;
-    QTest::addRow("PDF one card per page, at card size") << QStringList{"pdf", "--pdf-layout", "card"} << ""
-                                                        << "179 x 241 pts" << 5;
+    QTest::addRow("SVG renders elsewhere as the card") << QStringList{"svg"} << "" << "" << 52 << CardSize::Picture;
+    QTest::addRow("PDF on A4 sheets of poker cards, no pictures in it") << QStringList{"pdf"} << "de_DE.UTF-8" << "(A4)"
+                                                                        << 5 << CardSize::Poker;
+    QTest::addRow("PDF on Letter where the locale prints on it") << QStringList{"pdf", "--card-size", "picture"}
+                                                                << "en_US.UTF-8" << "(letter)" << 5 << CardSize::Picture;
+    // Each face as the PNG draws it, at 300 dpi from the PDF.
+    QTest::addRow("PDF one card per page, at the card's size in whole points")
+        << QStringList{"pdf", "--pdf-layout", "card", "--card-size", "bridge"} << "" << "162 x 252 pts" << 52
+        << CardSize::Bridge;
+    QTest::addRow("with bleed and a back, each page trim and bleed, each front followed by its back")
+        << QStringList{"pdf", "--pdf-layout", "card", "--bleed", "--back", "3"} << "" << "198 x 270 pts" << 52
+        << CardSize::Poker;
 }
 
 void TstCommandLine::drawnFormatsShowTheCardsDrawn()
@@ -383,7 +440,10 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
     QFETCH(QString, paperLocale);
     QFETCH(QString, paper);
     QFETCH(int, count);
+    QFETCH(CardSize, size);
     const QString kind = format.constFirst();
+    const bool backs = format.contains(QStringLiteral("--back"));
+    const qreal bleedMm = format.contains(QStringLiteral("--bleed")) ? CardSizes::BleedMm : 0;
     for (const char *needed : {"pdfinfo", "pdfimages", "pdftoppm", "rsvg-convert"})
         if (QStandardPaths::findExecutable(QLatin1String(needed)).isEmpty())
             QSKIP(qPrintable(QStringLiteral("%1 is not installed (poppler-utils, librsvg2-bin: "
@@ -405,8 +465,9 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
                 ImageCheck::tool(QStringLiteral("rsvg-convert"), {"-w", "284", "-o", png, file});
                 seen = QImage(png);
             }
-            QCOMPARE(seen.size(), kind == QLatin1String("png") ? QSize(710, 960) : QSize(284, 384));
-            const double off = offCard(seen, n - 1, QRectF(QPointF(0, 0), seen.size()));
+            const int width = kind == QLatin1String("png") ? format.constLast().toInt() : 284;
+            QCOMPARE(seen.size(), QSize(width, CardSizes::heightForWidth(size, width)));
+            const double off = offCard(seen, n - 1, QRectF(QPointF(0, 0), seen.size()), size);
             QVERIFY2(off < 1.0, qPrintable(QStringLiteral("%1 is %2% off").arg(file).arg(off)));
         }
         return;
@@ -417,9 +478,9 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
     const QString info = ImageCheck::tool(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: .*") + QRegularExpression::escape(paper))),
              qPrintable(info));
-    const bool sheets = format.size() == 1;
-    QVERIFY2(info.contains(QRegularExpression(sheets ? QStringLiteral("Pages: +1\n") : QStringLiteral("Pages: +5\n"))),
-             qPrintable(info));
+    const bool sheets = !format.contains(QStringLiteral("--pdf-layout"));
+    const int pages = (sheets ? 1 : count) * (backs ? 2 : 1);
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))), qPrintable(info));
     // Only the two heading lines: not one picture anywhere in the document.
     QCOMPARE(ImageCheck::tool(QStringLiteral("pdfimages"), {"-list", pdf}).trimmed().count(u'\n'), 1);
 
@@ -427,7 +488,7 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
     // centred grid of 63 mm cards; alone, the card fills its page.
     const auto points = QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts")).match(info);
     const QSizeF pageMm(points.captured(1).toDouble() * 25.4 / 72, points.captured(2).toDouble() * 25.4 / 72);
-    const QSizeF cardMm = sheets ? QSizeF(63, 63.0 * 96 / 71) : pageMm;
+    const QSizeF cardMm = sheets ? CardSizes::trimMm(size) : pageMm;
     const int columns = int((pageMm.width() - 5) / cardMm.width()) + (sheets ? 0 : 1);
     const int rows = int((pageMm.height() - 5) / cardMm.height()) + (sheets ? 0 : 1);
     const QPointF gridMm((pageMm.width() - columns * cardMm.width()) / 2, (pageMm.height() - rows * cardMm.height()) / 2);
@@ -438,13 +499,15 @@ void TstCommandLine::drawnFormatsShowTheCardsDrawn()
                           cardMm * px);
         const QRect crop = card.toRect();
         const QString prefix = out.filePath(QStringLiteral("page%1").arg(i));
-        const QString page = QString::number(sheets ? 1 : i + 1);
+        const QString page = QString::number(sheets ? 1 : (backs ? 2 * i + 1 : i + 1));
         ImageCheck::tool(QStringLiteral("pdftoppm"), {"-r", "300", "-f", page, "-l", page, "-x", QString::number(crop.x()), "-y",
                                           QString::number(crop.y()), "-W", QString::number(crop.width()), "-H",
                                           QString::number(crop.height()), "-png", "-singlefile", pdf, prefix});
         const QImage seen(prefix + QStringLiteral(".png"));
         QVERIFY(!seen.isNull());
-        const double off = offCard(seen, cards.at(i) - 1, card.translated(-crop.topLeft()));
+        const qreal bleed = bleedMm * px;
+        const double off = offCard(seen, cards.at(i) - 1,
+                                   card.translated(-crop.topLeft()).adjusted(bleed, bleed, -bleed, -bleed), size, bleed > 0);
         QVERIFY2(off < 1.0, qPrintable(QStringLiteral("card %1 is %2% off").arg(i).arg(off)));
     }
 }

@@ -1,6 +1,7 @@
 // The command line's parsing, in process: every option, what it accepts and
 // how it refuses, without a display, a window or a file.
 #include "cli/CommandLine.h"
+#include "core/CardEntry.h"
 #include "core/Messages.h"
 
 #include <QTest>
@@ -15,6 +16,8 @@ class TstCommandLineParse : public QObject
 private slots:
     void parseRules_data();
     void parseRules();
+    void deckRules_data();
+    void deckRules();
 };
 
 void TstCommandLineParse::parseRules_data()
@@ -71,6 +74,16 @@ void TstCommandLineParse::parseRules_data()
     ok("a format's name in any case, a PNG width", png + QStringList{"--size", "744"}, Action::Draw, 1, Format::Png, 744);
     ok("one card per page", {"--draw", "2", "--save-to", "/", "--format", "PDF", "--pdf-layout=Card"}, Action::Draw, 2,
        Format::Pdf, CardFile::PictureWidth, Layout::CardPerPage);
+    const QStringList pdf{"--deck", "--save-to", "/", "--format", "pdf"};
+    bad("--deck is the whole deck, no draw", {"--deck", "--draw", "5"}, Messages::deckOrDraw());
+    bad("a draw holds no jokers", {"--draw", "5", "--jokers"}, Messages::jokersNeedDeck());
+    bad("a flag given twice", {"--deck", "--deck"}, Messages::givenTwice("--deck"));
+    bad("--card-size names a size", png + QStringList{"--card-size", "tarot"}, Messages::cardSizeRefused("tarot"));
+    bad("--card-size needs --save-to", {"--deck", "--card-size", "poker"}, Messages::needsSaveTo("card-size"));
+    bad("--bleed is for PDF only: a picture has no cut", png + QStringList{"--bleed"}, Messages::forPdfOnly("bleed"));
+    bad("--back is for PDF only", png + QStringList{"--back", "2"}, Messages::forPdfOnly("back"));
+    bad("--back counts the 12 backs from 1", pdf + QStringList{"--back", "0"}, Messages::backRefused("0"));
+    bad("file options without a draw or deck", {"--bleed"}, Messages::needsDraw("bleed"));
     ok("Qt's options beside --draw change nothing, even a platform that cannot start",
        {"--draw", "3", "--platform", "xcb", "-style", "fusion", "-reverse"}, Action::Draw, 3);
     ok("Qt's options alone are the window's", {"-platform", "offscreen", "--style", "fusion", "-geometry", "300x300"},
@@ -98,6 +111,38 @@ void TstCommandLineParse::parseRules()
     QTEST(options.format, "format");
     QTEST(options.width, "width");
     QTEST(options.layout, "layout");
+}
+
+// What --deck, --card-size, --bleed and --back make of the options.
+void TstCommandLineParse::deckRules_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("jokers");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("bleed");
+    QTest::addColumn<int>("back");
+    QTest::addRow("--deck alone prints the deck; pictures keep their proportion")
+        << QStringList{"--deck"} << false << int(CardSize::Picture) << false << -1;
+    QTest::addRow("a PDF is poker cards unless told, backs counted from 1")
+        << QStringList{"--deck", "--jokers", "--save-to", "/", "--format", "pdf", "--bleed", "--back", "12"} << true
+        << int(CardSize::Poker) << true << 11;
+    QTest::addRow("--card-size applies to every format, in any case")
+        << QStringList{"--deck", "--save-to", "/", "--format", "svg", "--card-size", "Bridge"} << false
+        << int(CardSize::Bridge) << false << -1;
+}
+
+void TstCommandLineParse::deckRules()
+{
+    QFETCH(QStringList, args);
+    const CommandLine::Parsed parsed = CommandLine::parse(args);
+    QVERIFY(std::holds_alternative<CommandLine::Options>(parsed));
+    const auto &options = std::get<CommandLine::Options>(parsed);
+    QVERIFY(options.deck);
+    QCOMPARE(options.count, CardEntry::DeckSize);
+    QTEST(options.jokers, "jokers");
+    QTEST(int(options.size), "size");
+    QTEST(options.bleed, "bleed");
+    QTEST(options.back, "back");
 }
 
 QTEST_GUILESS_MAIN(TstCommandLineParse)
