@@ -84,4 +84,8 @@ public:
     static QString deckOrDraw();
     static QString jokersNeedDeck();
     static QString progressLine(int done, int total, int percent, const QString &timeLeft);
+
+    // The window's PDF exports and printing, stopped from their progress dialog.
+    static QString exportCancelled(int written, int total);
+    static QString printCancelled();
 };
