@@ -258,15 +258,19 @@ void CardTransfer::withOptions(int purpose, const std::function<void(const Print
         return;
     const PrintChoices last = m_store ? PrintChoices::load(*m_store) : PrintChoices{};
     auto *dialog = new PrintOptionsDialog(PrintOptionsDialog::Purpose(purpose), last, m_list->window());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, work] {
-        const PrintChoices chosen = dialog->choices();
-        if (m_store)
-            chosen.save(*m_store);
-        if (m_busy || !m_list)
-            return;
-        const QScopedValueRollback busy(m_busy, true);
-        work(chosen);
+    // The dialog goes only once the work is done: the work's progress runs
+    // the event queue, which must not delete the dialog inside its own done().
+    connect(dialog, &QDialog::finished, this, [this, dialog, work](int result) {
+        if (result == QDialog::Accepted) {
+            const PrintChoices chosen = dialog->choices();
+            if (m_store)
+                chosen.save(*m_store);
+            if (!m_busy && m_list) {
+                const QScopedValueRollback busy(m_busy, true);
+                work(chosen);
+            }
+        }
+        dialog->deleteLater();
     });
     dialog->open();
 }

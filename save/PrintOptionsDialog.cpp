@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -123,7 +124,14 @@ PrintOptionsDialog::PrintOptionsDialog(Purpose purpose, const PrintChoices &init
     connect(m_layout, &QComboBox::currentIndexChanged, this, &PrintOptionsDialog::updateDuplex);
     drawThumbnails();
     updateDuplex();
-    m_size->setFocus();
+}
+
+void PrintOptionsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The button box hands its default button the focus as it shows; the
+    // step starts at its first choice, so Tab goes down the form in order.
+    m_size->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void PrintOptionsDialog::drawThumbnails()
@@ -151,11 +159,13 @@ void PrintOptionsDialog::drawThumbnails()
         item->setIcon(QIcon(QPixmap::fromImage(image)));
     }
     m_backs->setIconSize(QSize(ThumbnailWidth, height));
-    // Two rows of thumbnails without a scroll bar.
-    const int cell = ThumbnailWidth + 2 * m_backs->spacing() + 14;
+    // Two rows of seven, the scroll bar's room kept so it never wraps them
+    // into three.
+    const int cell = ThumbnailWidth + 14;
     m_backs->setGridSize(QSize(cell, height + fontMetrics().height() + 10));
-    m_backs->setMinimumSize(7 * cell + 2 * m_backs->frameWidth() + 4,
-                            2 * m_backs->gridSize().height() + 2 * m_backs->frameWidth() + 4);
+    const int frame = 2 * m_backs->frameWidth() + 8;
+    m_backs->setMinimumSize(7 * cell + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + frame,
+                            2 * m_backs->gridSize().height() + frame);
 }
 
 void PrintOptionsDialog::updateDuplex()

@@ -27,6 +27,9 @@ public:
     // "Back 1" .. "Back 12" for the backs 0..11: the thumbnails' names.
     static QString backName(int back);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // The thumbnails in the chosen card size.
     void drawThumbnails();
