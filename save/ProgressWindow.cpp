@@ -11,6 +11,7 @@ ProgressWindow::ProgressWindow(QWidget *owner, const QString &label)
     m_dialog->setWindowTitle(label);
     m_dialog->setAccessibleName(label);
     m_dialog->setWindowModality(Qt::WindowModal);
+    m_dialog->setMinimumWidth(360); // room for the title with the file's name
     m_dialog->setMinimumDuration(MinimumDurationMs);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
