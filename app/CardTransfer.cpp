@@ -1,5 +1,7 @@
 #include "app/CardTransfer.h"
 
+#include "save/PrintChoices.h"
+
 #include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
@@ -9,6 +11,10 @@
 #include "core/Platform.h"
 #include "export/BitmapFile.h"
 #include "save/SaveAs.h"
+#include "save/PrintOptionsDialog.h"
+#include "save/ProgressWindow.h"
+#include "core/Messages.h"
+#include "export/DeckExport.h"
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 
@@ -24,6 +30,8 @@
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -49,8 +57,9 @@ QImage handImage(const QList<int> &faces)
 
 } // namespace
 
-CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, QObject *parent)
-    : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder)
+CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, SettingsStore *store,
+                           QObject *parent)
+    : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder), m_store(store)
 {
     m_copyImage = addAction(tr("Copy Card Image"));
     // Every copy key of the platform (Ctrl+C, Ctrl+Insert, ...), and only
@@ -60,18 +69,20 @@ CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit
     m_copyAll = addAction(tr("Copy Drawn Cards"));
     m_saveAs = addAction(tr("Save Card As\u2026"));
     m_exportPdf = addAction(tr("Export Drawn Cards as PDF\u2026"));
+    m_exportDeck = addAction(tr("Export Whole Deck as PDF\u2026"));
     m_print = addAction(tr("Print Drawn Cards\u2026"));
     m_openFolder = addAction(tr("Open Output Folder"));
     connect(m_copyImage, &QAction::triggered, this, &CardTransfer::copyCardImage);
     connect(m_copyAll, &QAction::triggered, this, &CardTransfer::copyDrawnCards);
     connect(m_saveAs, &QAction::triggered, this, &CardTransfer::saveCardAs);
     connect(m_exportPdf, &QAction::triggered, this, &CardTransfer::exportDrawnCardsAsPdf);
+    connect(m_exportDeck, &QAction::triggered, this, &CardTransfer::exportWholeDeckAsPdf);
     connect(m_print, &QAction::triggered, this, &CardTransfer::printDrawnCards);
     connect(m_openFolder, &QAction::triggered, this, &CardTransfer::openOutputFolder);
 
     for (QWidget *widget : {static_cast<QWidget *>(list), static_cast<QWidget *>(preview)}) {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_print, m_openFolder});
+        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_exportDeck, m_print, m_openFolder});
     }
     list->viewport()->installEventFilter(this);
     preview->installEventFilter(this);
@@ -241,11 +252,51 @@ void CardTransfer::saveCardAs()
         SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex, &m_saveFilter);
 }
 
+void CardTransfer::withOptions(int purpose, const std::function<void(const PrintChoices &)> &work)
+{
+    if (m_busy || !m_list)
+        return;
+    const PrintChoices last = m_store ? PrintChoices::load(*m_store) : PrintChoices{};
+    auto *dialog = new PrintOptionsDialog(PrintOptionsDialog::Purpose(purpose), last, m_list->window());
+    // The dialog goes only once the work is done: the work's progress runs
+    // the event queue, which must not delete the dialog inside its own done().
+    connect(dialog, &QDialog::finished, this, [this, dialog, work](int result) {
+        if (result == QDialog::Accepted) {
+            const PrintChoices chosen = dialog->choices();
+            if (m_store)
+                chosen.save(*m_store);
+            if (!m_busy && m_list) {
+                const QScopedValueRollback busy(m_busy, true);
+                work(chosen);
+            }
+        }
+        dialog->deleteLater();
+    });
+    dialog->open();
+}
+
 void CardTransfer::exportDrawnCardsAsPdf()
 {
-    const QList<int> faces = listedFaces();
-    if (!faces.isEmpty())
-        SaveAs::drawnCardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(), faces);
+    const QList<CardArt> arts = CardArt::faces(listedFaces());
+    if (arts.isEmpty())
+        return;
+    withOptions(int(PrintOptionsDialog::Purpose::DrawnPdf), [this, arts](const PrintChoices &chosen) {
+        SaveAs::cardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(),
+                           tr("Export Drawn Cards as PDF"), QStringLiteral("Cards"), arts, chosen.print,
+                           QStringLiteral("Drawn cards"));
+    });
+}
+
+void CardTransfer::exportWholeDeckAsPdf()
+{
+    withOptions(int(PrintOptionsDialog::Purpose::DeckPdf), [this](const PrintChoices &chosen) {
+        QList<CardArt> arts;
+        for (const DeckExport::Card &card : DeckExport::wholeDeck(chosen.jokers))
+            arts.append(card.art);
+        SaveAs::cardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(),
+                           tr("Export Whole Deck as PDF"), QStringLiteral("Deck"), arts, chosen.print,
+                           QStringLiteral("Whole deck"));
+    });
 }
 
 void CardTransfer::printDrawnCards()
@@ -253,10 +304,23 @@ void CardTransfer::printDrawnCards()
     const QList<CardArt> arts = CardArt::faces(listedFaces());
     if (arts.isEmpty())
         return;
-    Platform::current().print(m_list->window(), tr("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
-        QPainter painter;
-        if (painter.begin(&device))
-            CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);
+    withOptions(int(PrintOptionsDialog::Purpose::Print), [this, arts](const PrintChoices &chosen) {
+        QWidget *window = m_list->window();
+        bool cancelled = false;
+        const bool printed = Platform::current().print(window, tr("Print Drawn Cards"),
+                                                       [&](QPagedPaintDevice &device) {
+            // The preview draws the pages too, and may be cancelled alone.
+            ProgressWindow progress(window, tr("Printing the cards\u2026"));
+            QPainter painter;
+            if (painter.begin(&device))
+                CardSheet::paint(painter, device, arts, chosen.print, progress.progress());
+            cancelled = progress.cancelled();
+            // Pages half sent are taken back where the printer allows it.
+            if (auto *printer = dynamic_cast<QPrinter *>(&device); printer && cancelled)
+                printer->abort();
+        });
+        if (printed && cancelled)
+            Platform::current().message(Messages::printCancelled(), applicationTitle(), Platform::Icon::None);
     });
 }
 
@@ -315,9 +379,7 @@ void CardTransfer::startDrag()
     drag->exec(Qt::CopyAction);
     // Told once the drop is over: a box in the middle of the drag would end it.
     if (!m_dragFileProblem.isEmpty())
-        Platform::current().message(QStringLiteral("The dragged card went without its file, so a file manager "
-                                                   "received nothing: %1.")
-                                        .arg(m_dragFileProblem),
-                                    applicationTitle(), Platform::Icon::Warning);
+        Platform::current().message(Messages::dragFileMissing(m_dragFileProblem), applicationTitle(),
+                                    Platform::Icon::Warning);
 }
 

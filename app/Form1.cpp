@@ -58,7 +58,7 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     m_folder = new OutputFolder(ui->Text2, this, m_store, this);
     m_preview = new CardPreview(ui->List1, m_deck, ui->Image1, this);
     m_export = new CardExport(ui->List1, ui->Text2, m_deck, this);
-    new CardTransfer(ui->List1, ui->Image1, m_deck, ui->Text2, this); // copy, context menu, drag
+    new CardTransfer(ui->List1, ui->Image1, m_deck, ui->Text2, &m_store, this); // copy, context menu, drag
 
     // A button pressed while the count field had the focus first settles the
     // count's check; after a refusal the click does not go through.

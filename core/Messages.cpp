@@ -168,3 +168,16 @@ QString Messages::progressLine(int done, int total, int percent, const QString &
 {
     return tr("%1 of %2 cards (%3 %), %4 left").arg(done).arg(total).arg(percent).arg(timeLeft);
 }
+
+QString Messages::exportCancelled(int written, int total)
+{
+    return tr("The export was cancelled: %1 of %2 files written. Every other file is as it was.")
+        .arg(written)
+        .arg(total);
+}
+QString Messages::printCancelled() { return tr("Printing was cancelled."); }
+
+QString Messages::dragFileMissing(const QString &problem)
+{
+    return tr("The dragged card went without its file, so a file manager received nothing: %1.").arg(problem);
+}

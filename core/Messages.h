@@ -85,4 +85,10 @@ public:
     static QString deckOrDraw();
     static QString jokersNeedDeck();
     static QString progressLine(int done, int total, int percent, const QString &timeLeft);
+
+    // The window's PDF exports and printing, stopped from their progress dialog.
+    static QString exportCancelled(int written, int total);
+    static QString printCancelled();
+    // A dragged card whose file could not be written: why.
+    static QString dragFileMissing(const QString &problem);
 };

@@ -8,6 +8,7 @@
 #include "export/NativePath.h"
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
+#include "save/ProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,18 +70,7 @@ bool mayReplace(const QString &path, const QString &caption)
             caption);
 }
 
-QString sheetsFilter()
-{
-    const bool letter = CardSheet::localePaper().id() == QPageSize::Letter;
-    return QCoreApplication::translate("SaveAs", "PDF, %1 sheets with cut marks (*.pdf)")
-        .arg(letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
-}
-
-// A function, not a constant: the text is the user's language, known only once main() runs.
-QString cardPagesFilter()
-{
-    return QCoreApplication::translate("SaveAs", "PDF, one card per page at card size (*.pdf)");
-}
+QString pdfFilter() { return QCoreApplication::translate("SaveAs", "PDF document (*.pdf)"); }
 
 // The name offered first: in the output folder where it is usable, else bare.
 QString suggestedPath(const QString &folderText, const QString &name, CardFile::Format format)
@@ -164,21 +154,34 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
     reportFailure([&] { CardFile::save(face, faceIndex, path, format, width); });
 }
 
-void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces)
+void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &caption, const QString &name,
+                const QList<CardArt> &cards, PrintOptions options, const QString &title)
 {
-    const QPageSize paper = CardSheet::localePaper();
-    QString filter = sheetsFilter();
-    const QString path = askFileName(owner, QCoreApplication::translate("SaveAs", "Export Drawn Cards as PDF"),
-                                     suggestedPath(folderText, QStringLiteral("Cards"), CardFile::Format::Pdf),
-                                     {sheetsFilter(), cardPagesFilter()}, &filter, [](const QString &typed) {
+    options.paper = CardSheet::localePaper();
+    QString filter = pdfFilter();
+    const QString path = askFileName(owner, caption, suggestedPath(folderText, name, CardFile::Format::Pdf),
+                                     {pdfFilter()}, &filter, [](const QString &typed) {
         return QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
             ? typed
             : typed + QStringLiteral(".pdf");
     });
     if (path.isEmpty())
         return;
-    const auto layout = filter == cardPagesFilter() ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
-    reportFailure([&] { CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards")); });
+    ProgressWindow window(owner, QCoreApplication::translate("SaveAs", "Exporting %1\u2026")
+                                     .arg(QDir::toNativeSeparators(QFileInfo(path).fileName())));
+    reportFailure([&] {
+        // The document is made whole in memory and only then takes the name:
+        // a cancel leaves the file as it was.
+        const QByteArray bytes = CardFile::pdf(cards, options, title, window.progress());
+        if (window.cancelled()) {
+            Platform::current().message(Messages::exportCancelled(0, 1), applicationTitle(),
+                                        Platform::Icon::None);
+            return;
+        }
+        if (bytes.isEmpty())
+            throw CardPaths::writeFailure(path, Messages::documentNotMade());
+        CardFile::write(path, bytes);
+    });
 }
 
 void openOutputFolder(const QString &folderText)

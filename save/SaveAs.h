@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/CardSheet.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,9 +20,12 @@ namespace SaveAs {
 void card(QWidget *owner, const QString &folderText, const QString &entry, const QPixmap &face, int faceIndex,
           QString *lastFilter);
 
-// "Export Drawn Cards as PDF…": the faces in draw order, on sheets of the
-// locale's paper or one card per page.
-void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces);
+// "Export Drawn Cards as PDF…" and "Export Whole Deck as PDF…": asks for a
+// name (name.pdf in the output folder offered first) and writes the cards as
+// the options lay them out, sheets on the locale's paper. Past about a second
+// a progress dialog shows, whose Cancel leaves the file as it was and says so.
+void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &caption, const QString &name,
+                const QList<CardArt> &cards, PrintOptions options, const QString &title);
 
 // "Open Output Folder": the folder field's folder in the file manager, or a
 // warning saying why not.
