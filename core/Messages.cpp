@@ -169,11 +169,10 @@ QString Messages::progressLine(int done, int total, int percent, const QString &
     return tr("%1 of %2 cards (%3 %), %4 left").arg(done).arg(total).arg(percent).arg(timeLeft);
 }
 
-QString Messages::exportCancelled(int written, int total)
+QString Messages::exportCancelled()
 {
-    return tr("The export was cancelled: %1 of %2 files written. Every other file is as it was.")
-        .arg(written)
-        .arg(total);
+    // The document is written whole or not at all.
+    return tr("The export was cancelled: no file was written, and an earlier file of that name is as it was.");
 }
 QString Messages::printCancelled() { return tr("Printing was cancelled."); }
 

@@ -87,7 +87,7 @@ public:
     static QString progressLine(int done, int total, int percent, const QString &timeLeft);
 
     // The window's PDF exports and printing, stopped from their progress dialog.
-    static QString exportCancelled(int written, int total);
+    static QString exportCancelled();
     static QString printCancelled();
     // A dragged card whose file could not be written: why.
     static QString dragFileMissing(const QString &problem);

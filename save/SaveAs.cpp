@@ -174,7 +174,7 @@ void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &captio
         // a cancel leaves the file as it was.
         const QByteArray bytes = CardFile::pdf(cards, options, title, window.progress());
         if (window.cancelled()) {
-            Platform::current().message(Messages::exportCancelled(0, 1), applicationTitle(),
+            Platform::current().message(Messages::exportCancelled(), applicationTitle(),
                                         Platform::Icon::None);
             return;
         }
