@@ -261,10 +261,6 @@
         <translation>Zielordner öffnen</translation>
     </message>
     <message>
-        <source>the temporary folder does not exist</source>
-        <translation>der temporäre Ordner existiert nicht</translation>
-    </message>
-    <message>
         <source>no folder can be made in %1: %2</source>
         <translation>in %1 kann kein Ordner angelegt werden: %2</translation>
     </message>
@@ -272,17 +268,35 @@
         <source>Print Drawn Cards</source>
         <translation>Gezogene Karten drucken</translation>
     </message>
+    <message>
+        <source>Export Whole Deck as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF</source>
+        <translation type="unfinished">Gezogene Karten als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export Whole Deck as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the cards…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: velmora [options]
 Draws random playing cards.
-Without options it opens its window. With --draw it prints the drawn cards, one per
-line, optionally writes their faces, and ends. On a terminal a line reads
+Without options it opens its window. With --draw or --deck it prints the cards, one
+per line, optionally writes their files, and ends. On a terminal a line reads
 &quot;Card 17 (four of diamonds)&quot;; into a pipe or file it is &quot;Card 17&lt;TAB&gt;four of diamonds&quot;.
   velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi
   velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut
+  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3
+                                       a whole deck with backs, as print services take it
 
 Exit status: 0 success, 2 bad arguments, 3 a file could not be written,
 4 the window cannot open (no display).
@@ -291,59 +305,43 @@ Options:
   -h, -?, --help           Displays this help.
   -v, --version            Displays version information.
   --draw &lt;count&gt;           Draw &lt;count&gt; distinct cards (1 to 52) and print them.
+  --deck                   Instead of a draw, the whole deck of 52 in suit order
+                           (spades, diamonds, clubs, hearts; ace to king).
+  --jokers                 With --deck, the two jokers after it: Joker 1 (red) and
+                           Joker 2 (black).
   --save-to &lt;folder&gt;       Also write the cards into &lt;folder&gt;: Card N.bmp for each
-                           (.png, .svg), or one Cards.pdf; an existing file is
-                           replaced. A card that cannot be written is named on
-                           standard error and the others are still written.
+                           (.png, .svg; Joker N for the jokers), or one Cards.pdf; an
+                           existing file is replaced. A card that cannot be written
+                           is named on standard error and the others are still
+                           written. Big exports use every core; on a terminal a line
+                           on standard error shows how far they are.
   --format &lt;bmp|png|svg|pdf&gt;  With --save-to, the files&apos; format: bmp (white
                            corners, default), png (transparent corners), svg (a
                            drawing of any size) or pdf (one file, Cards.pdf, with
-                           every card at its real size, 63 mm wide, on A4 or Letter
-                           sheets with cut marks).
+                           every card at its real size on A4 or Letter sheets with
+                           cut marks).
+  --card-size &lt;picture|poker|bridge&gt;  With --save-to, the card&apos;s shape: picture (63 x
+                           85.2 mm, the pictures&apos; own; default but for pdf), poker
+                           (2.5 x 3.5 in; default for pdf) or bridge (2.25 x 3.5 in).
   --size &lt;width&gt;           With --format png: each card &lt;width&gt; pixels wide (%1 to
                            %2), drawn sharp at that size; the height follows the
-                           card&apos;s proportion. Default: the picture&apos;s own 71 x 96.
+                           card size&apos;s proportion, and the file says the resolution
+                           that prints it at its real width (750 px poker: 300 dpi).
+                           Default: the picture&apos;s own 71 x 96.
   --pdf-layout &lt;sheets|card&gt;  With --format pdf: sheets (as many cards as fit a
                            page, default) or card (one card per page of the card&apos;s
                            own size, as printing services take them).
+  --bleed                  With --format pdf: 1/8 in of the card&apos;s background beyond
+                           each cut edge (a poker card&apos;s page is 198 x 270 pt); on
+                           sheets the cut marks stay outside it.
+  --back &lt;1-12&gt;            With --format pdf: that back behind every card. On sheets
+                           each page of fronts is followed by its backs, mirrored
+                           for long-edge duplex; with card, each card&apos;s front page
+                           by its back page.
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation>Aufruf: velmora [Optionen]
-Zieht zufällige Spielkarten.
-Ohne Optionen öffnet es sein Fenster. Mit --draw gibt es die gezogenen Karten aus, eine
-pro Zeile, schreibt auf Wunsch ihre Bilder und endet. Im Terminal lautet eine Zeile
-„Card 17 (Karo Vier)“; in eine Pipe oder Datei „Card 17&lt;TAB&gt;four of diamonds“.
-  velmora --draw 5 --save-to ORDNER --format png --size 744   PNGs für den Druck mit 300 dpi
-  velmora --draw 9 --save-to ORDNER --format pdf              ORDNER/Cards.pdf, fertig zum Schneiden
-
-Rückgabewert: 0 Erfolg, 2 falsche Argumente, 3 eine Datei konnte nicht geschrieben werden,
-4 das Fenster kann nicht geöffnet werden (kein Bildschirm).
-
-Optionen:
-  -h, -?, --help           Zeigt diese Hilfe.
-  -v, --version            Zeigt die Versionsinformation.
-  --draw &lt;Anzahl&gt;          Zieht &lt;Anzahl&gt; verschiedene Karten (1 bis 52) und gibt sie aus.
-  --save-to &lt;Ordner&gt;       Schreibt die Karten auch in &lt;Ordner&gt;: Card N.bmp für jede
-                           (.png, .svg) oder eine Cards.pdf; eine vorhandene Datei wird
-                           ersetzt. Eine Karte, die nicht geschrieben werden kann, wird
-                           auf der Standardfehlerausgabe genannt; die übrigen werden
-                           trotzdem geschrieben.
-  --format &lt;bmp|png|svg|pdf&gt;  Mit --save-to das Format der Dateien: bmp (weiße Ecken,
-                           Vorgabe), png (durchsichtige Ecken), svg (eine Zeichnung
-                           jeder Größe) oder pdf (eine Datei, Cards.pdf, mit jeder
-                           Karte in ihrer wirklichen Größe, 63 mm breit, auf A4- oder
-                           Letter-Bögen mit Schnittmarken).
-  --size &lt;Breite&gt;          Mit --format png: jede Karte &lt;Breite&gt; Pixel breit (%1 bis
-                           %2), scharf in dieser Größe gezeichnet; die Höhe folgt dem
-                           Seitenverhältnis der Karte. Vorgabe: die eigene Größe des
-                           Bildes, 71 x 96.
-  --pdf-layout &lt;sheets|card&gt;  Mit --format pdf: sheets (so viele Karten, wie auf eine
-                           Seite passen, Vorgabe) oder card (eine Karte pro Seite in
-                           der Größe der Karte, wie Druckdienste sie annehmen).
-
-Qts eigene Optionen (-platform, -style, -geometry, ...) gelten für das Fenster.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -615,10 +613,6 @@ Velmora arbeitet weiter, aber diese Änderung geht beim Beenden verloren.</trans
         <translation>--pdf-layout ist sheets oder card, nicht „%1“</translation>
     </message>
     <message>
-        <source>--%1 needs --draw</source>
-        <translation>--%1 braucht --draw</translation>
-    </message>
-    <message>
         <source>the folder %1 does not exist</source>
         <translation>der Ordner %1 existiert nicht</translation>
     </message>
@@ -658,6 +652,149 @@ Velmora arbeitet weiter, aber diese Änderung geht beim Beenden verloren.</trans
         <source>nothing to do; see velmora --help</source>
         <translation>nichts zu tun; siehe velmora --help</translation>
     </message>
+    <message>
+        <source>--%1 needs --draw or --deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (red joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (black joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is for --format pdf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--deck takes the whole deck in order: give it or --draw, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jokers needs --deck (a draw holds no jokers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards (%3 %), %4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptionsDialog</name>
+    <message>
+        <source>Back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For print services, which cut inside the bleed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture printed behind every card, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bac&amp;k:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only sheets with a back have backs pages to mirror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets of paper with cut marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card per page, at card size (for print services)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ayout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the two &amp;jokers after the 52 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SaveAs</name>
@@ -696,20 +833,16 @@ Do you want to replace it?</source>
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
-        <source>PDF, %1 sheets with cut marks (*.pdf)</source>
-        <translation>PDF, %1-Bögen mit Schnittmarken (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, one card per page at card size (*.pdf)</source>
-        <translation>PDF, eine Karte pro Seite in Kartengröße (*.pdf)</translation>
-    </message>
-    <message>
         <source>Save Card As</source>
         <translation>Karte speichern unter</translation>
     </message>
     <message>
-        <source>Export Drawn Cards as PDF</source>
-        <translation>Gezogene Karten als PDF exportieren</translation>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting %1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Shows the %1</source>
-        <translation>Carte affichée : %1</translation>
+        <translation>Carte affichée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -261,16 +261,28 @@
         <translation>Ouvrir le dossier de destination</translation>
     </message>
     <message>
-        <source>the temporary folder does not exist</source>
-        <translation>le dossier temporaire n’existe pas</translation>
-    </message>
-    <message>
         <source>no folder can be made in %1: %2</source>
-        <translation>impossible de créer un dossier dans %1 : %2</translation>
+        <translation>impossible de créer un dossier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Print Drawn Cards</source>
         <translation>Imprimer les cartes tirées</translation>
+    </message>
+    <message>
+        <source>Export Whole Deck as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF</source>
+        <translation type="unfinished">Exporter les cartes tirées en PDF</translation>
+    </message>
+    <message>
+        <source>Export Whole Deck as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the cards…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -278,11 +290,13 @@
     <message>
         <source>Usage: velmora [options]
 Draws random playing cards.
-Without options it opens its window. With --draw it prints the drawn cards, one per
-line, optionally writes their faces, and ends. On a terminal a line reads
+Without options it opens its window. With --draw or --deck it prints the cards, one
+per line, optionally writes their files, and ends. On a terminal a line reads
 &quot;Card 17 (four of diamonds)&quot;; into a pipe or file it is &quot;Card 17&lt;TAB&gt;four of diamonds&quot;.
   velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi
   velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut
+  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3
+                                       a whole deck with backs, as print services take it
 
 Exit status: 0 success, 2 bad arguments, 3 a file could not be written,
 4 the window cannot open (no display).
@@ -291,62 +305,43 @@ Options:
   -h, -?, --help           Displays this help.
   -v, --version            Displays version information.
   --draw &lt;count&gt;           Draw &lt;count&gt; distinct cards (1 to 52) and print them.
+  --deck                   Instead of a draw, the whole deck of 52 in suit order
+                           (spades, diamonds, clubs, hearts; ace to king).
+  --jokers                 With --deck, the two jokers after it: Joker 1 (red) and
+                           Joker 2 (black).
   --save-to &lt;folder&gt;       Also write the cards into &lt;folder&gt;: Card N.bmp for each
-                           (.png, .svg), or one Cards.pdf; an existing file is
-                           replaced. A card that cannot be written is named on
-                           standard error and the others are still written.
+                           (.png, .svg; Joker N for the jokers), or one Cards.pdf; an
+                           existing file is replaced. A card that cannot be written
+                           is named on standard error and the others are still
+                           written. Big exports use every core; on a terminal a line
+                           on standard error shows how far they are.
   --format &lt;bmp|png|svg|pdf&gt;  With --save-to, the files&apos; format: bmp (white
                            corners, default), png (transparent corners), svg (a
                            drawing of any size) or pdf (one file, Cards.pdf, with
-                           every card at its real size, 63 mm wide, on A4 or Letter
-                           sheets with cut marks).
+                           every card at its real size on A4 or Letter sheets with
+                           cut marks).
+  --card-size &lt;picture|poker|bridge&gt;  With --save-to, the card&apos;s shape: picture (63 x
+                           85.2 mm, the pictures&apos; own; default but for pdf), poker
+                           (2.5 x 3.5 in; default for pdf) or bridge (2.25 x 3.5 in).
   --size &lt;width&gt;           With --format png: each card &lt;width&gt; pixels wide (%1 to
                            %2), drawn sharp at that size; the height follows the
-                           card&apos;s proportion. Default: the picture&apos;s own 71 x 96.
+                           card size&apos;s proportion, and the file says the resolution
+                           that prints it at its real width (750 px poker: 300 dpi).
+                           Default: the picture&apos;s own 71 x 96.
   --pdf-layout &lt;sheets|card&gt;  With --format pdf: sheets (as many cards as fit a
                            page, default) or card (one card per page of the card&apos;s
                            own size, as printing services take them).
+  --bleed                  With --format pdf: 1/8 in of the card&apos;s background beyond
+                           each cut edge (a poker card&apos;s page is 198 x 270 pt); on
+                           sheets the cut marks stay outside it.
+  --back &lt;1-12&gt;            With --format pdf: that back behind every card. On sheets
+                           each page of fronts is followed by its backs, mirrored
+                           for long-edge duplex; with card, each card&apos;s front page
+                           by its back page.
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation>Utilisation : velmora [options]
-Tire des cartes à jouer au hasard.
-Sans option, il ouvre sa fenêtre. Avec --draw, il affiche les cartes tirées, une par
-ligne, écrit au besoin leurs images, puis se termine. Dans un terminal, une ligne se
-lit « Card 17 (quatre de carreau) » ; dans un tube ou un fichier,
-« Card 17&lt;TAB&gt;four of diamonds ».
-  velmora --draw 5 --save-to DOSSIER --format png --size 744   PNG pour l’impression à 300 dpi
-  velmora --draw 9 --save-to DOSSIER --format pdf              DOSSIER/Cards.pdf, prêt à découper
-
-Code de sortie : 0 succès, 2 arguments incorrects, 3 un fichier n’a pas pu être écrit,
-4 la fenêtre ne peut pas s’ouvrir (pas d’écran).
-
-Options :
-  -h, -?, --help           Affiche cette aide.
-  -v, --version            Affiche les informations de version.
-  --draw &lt;nombre&gt;          Tire &lt;nombre&gt; cartes distinctes (1 à 52) et les affiche.
-  --save-to &lt;dossier&gt;      Écrit aussi les cartes dans &lt;dossier&gt; : Card N.bmp pour
-                           chacune (.png, .svg), ou un seul Cards.pdf ; un fichier
-                           existant est remplacé. Une carte qui ne peut pas être
-                           écrite est signalée sur la sortie d’erreur standard et
-                           les autres sont tout de même écrites.
-  --format &lt;bmp|png|svg|pdf&gt;  Avec --save-to, le format des fichiers : bmp (coins
-                           blancs, par défaut), png (coins transparents), svg (un
-                           dessin de toute taille) ou pdf (un seul fichier,
-                           Cards.pdf, avec chaque carte à sa taille réelle, 63 mm
-                           de large, sur des feuilles A4 ou Letter avec traits de
-                           coupe).
-  --size &lt;largeur&gt;         Avec --format png : chaque carte fait &lt;largeur&gt; pixels
-                           de large (%1 à %2), dessinée nette à cette taille ; la
-                           hauteur suit les proportions de la carte. Par défaut :
-                           la taille propre de l’image, 71 x 96.
-  --pdf-layout &lt;sheets|card&gt;  Avec --format pdf : sheets (autant de cartes que la
-                           page en contient, par défaut) ou card (une carte par
-                           page au format de la carte, comme les services
-                           d’impression les acceptent).
-
-Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fenêtre.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -439,7 +434,7 @@ Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fen�
     </message>
     <message>
         <source>No card left to draw: all %1 cards are listed</source>
-        <translation>Plus aucune carte à tirer : les %1 cartes sont toutes dans la liste</translation>
+        <translation>Plus aucune carte à tirer&#xa0;: les %1 cartes sont toutes dans la liste</translation>
     </message>
     <message>
         <source>Cannot draw %1 distinct cards from a deck of %2</source>
@@ -447,11 +442,11 @@ Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fen�
     </message>
     <message>
         <source>ChangeCard property must be from 0 to 53!</source>
-        <translation>La propriété ChangeCard doit être comprise entre 0 et 53 !</translation>
+        <translation>La propriété ChangeCard doit être comprise entre 0 et 53&#xa0;!</translation>
     </message>
     <message>
         <source>ChangeBack property must be from 0 to 11!</source>
-        <translation>La propriété ChangeBack doit être comprise entre 0 et 11 !</translation>
+        <translation>La propriété ChangeBack doit être comprise entre 0 et 11&#xa0;!</translation>
     </message>
     <message>
         <source>You cannot change this property.</source>
@@ -495,27 +490,27 @@ Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fen�
     </message>
     <message>
         <source>Please select folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
     <message>
         <source>No output folder is set. Type a folder into &quot;%1&quot; or choose one with the ... button.</source>
-        <translation>Aucun dossier de destination n’est défini. Saisissez un dossier dans « %1 » ou choisissez-en un avec le bouton « ... ».</translation>
+        <translation>Aucun dossier de destination n’est défini. Saisissez un dossier dans «&#xa0;%1&#xa0;» ou choisissez-en un avec le bouton «&#xa0;...&#xa0;».</translation>
     </message>
     <message>
         <source>The output folder &quot;%1&quot; is not a full path. Type the whole path of the folder, or choose one with the ... button.</source>
-        <translation>Le dossier de destination « %1 » n’est pas un chemin complet. Saisissez le chemin complet du dossier ou choisissez-en un avec le bouton « ... ».</translation>
+        <translation>Le dossier de destination «&#xa0;%1&#xa0;» n’est pas un chemin complet. Saisissez le chemin complet du dossier ou choisissez-en un avec le bouton «&#xa0;...&#xa0;».</translation>
     </message>
     <message>
         <source>The output folder &quot;%1&quot; does not exist. Type an existing folder into &quot;%2&quot; or choose one with the ... button.</source>
-        <translation>Le dossier de destination « %1 » n’existe pas. Saisissez un dossier existant dans « %2 » ou choisissez-en un avec le bouton « ... ».</translation>
+        <translation>Le dossier de destination «&#xa0;%1&#xa0;» n’existe pas. Saisissez un dossier existant dans «&#xa0;%2&#xa0;» ou choisissez-en un avec le bouton «&#xa0;...&#xa0;».</translation>
     </message>
     <message>
         <source>Velmora could not open the folder &quot;%1&quot;: no file manager is set up to show it.</source>
-        <translation>Velmora n’a pas pu ouvrir le dossier « %1 » : aucun gestionnaire de fichiers n’est configuré pour l’afficher.</translation>
+        <translation>Velmora n’a pas pu ouvrir le dossier «&#xa0;%1&#xa0;»&#xa0;: aucun gestionnaire de fichiers n’est configuré pour l’afficher.</translation>
     </message>
     <message>
         <source>Saved %1 of %2 cards. The others could not be written; the messages before this one say why.</source>
-        <translation>Cartes enregistrées : %1 sur %2. Les autres n’ont pas pu être écrites ; les messages précédents en donnent la raison.</translation>
+        <translation>Cartes enregistrées&#xa0;: %1 sur %2. Les autres n’ont pas pu être écrites&#xa0;; les messages précédents en donnent la raison.</translation>
     </message>
     <message>
         <source>Report the other cards of this save together at the end</source>
@@ -524,28 +519,28 @@ Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fen�
     <message numerus="yes">
         <source>Saved %1 of %n card.</source>
         <translation>
-            <numerusform>Carte enregistrée : %1 sur %n.</numerusform>
-            <numerusform>Cartes enregistrées : %1 sur %n.</numerusform>
+            <numerusform>Carte enregistrée&#xa0;: %1 sur %n.</numerusform>
+            <numerusform>Cartes enregistrées&#xa0;: %1 sur %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Saved %1 of %n cards.</source>
         <translation>
-            <numerusform>Carte enregistrée : %1 sur %n.</numerusform>
-            <numerusform>Cartes enregistrées : %1 sur %n.</numerusform>
+            <numerusform>Carte enregistrée&#xa0;: %1 sur %n.</numerusform>
+            <numerusform>Cartes enregistrées&#xa0;: %1 sur %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n could not be written: %1.</source>
         <comment>the cards not written, and why</comment>
         <translation>
-            <numerusform>%n n’a pas pu être écrite : %1.</numerusform>
-            <numerusform>%n n’ont pas pu être écrites : %1.</numerusform>
+            <numerusform>%n n’a pas pu être écrite&#xa0;: %1.</numerusform>
+            <numerusform>%n n’ont pas pu être écrites&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d’écrire %1 : %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
@@ -567,11 +562,11 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;; see velmora --help</source>
-        <translation>argument inattendu « %1 » ; voir velmora --help</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; voir velmora --help</translation>
     </message>
     <message>
         <source>unknown option %1; see velmora --help</source>
-        <translation>option inconnue %1 ; voir velmora --help</translation>
+        <translation>option inconnue %1&#xa0;; voir velmora --help</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
@@ -579,19 +574,19 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>%1 needs a value; see velmora --help</source>
-        <translation>%1 attend une valeur ; voir velmora --help</translation>
+        <translation>%1 attend une valeur&#xa0;; voir velmora --help</translation>
     </message>
     <message>
         <source>--draw needs a number of cards from 1 to %1, not &quot;%2&quot;</source>
-        <translation>--draw attend un nombre de cartes de 1 à %1, pas « %2 »</translation>
+        <translation>--draw attend un nombre de cartes de 1 à %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--draw needs a number of cards from 1 to %1; &quot;%2&quot; is out of range</source>
-        <translation>--draw attend un nombre de cartes de 1 à %1 ; « %2 » est hors limites</translation>
+        <translation>--draw attend un nombre de cartes de 1 à %1&#xa0;; «&#xa0;%2&#xa0;» est hors limites</translation>
     </message>
     <message>
         <source>--size needs a width in pixels, a whole number from %1 to %2, not &quot;%3&quot;</source>
-        <translation>--size attend une largeur en pixels, un nombre entier de %1 à %2, pas « %3 »</translation>
+        <translation>--size attend une largeur en pixels, un nombre entier de %1 à %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>--%1 is for the files of --save-to, which is not given</source>
@@ -603,11 +598,11 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>--format is bmp, png, svg or pdf, not &quot;%1&quot;</source>
-        <translation>--format vaut bmp, png, svg ou pdf, pas « %1 »</translation>
+        <translation>--format vaut bmp, png, svg ou pdf, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--size is for --format png only (SVG and PDF are drawings of any size; a bitmap is the picture&apos;s own)</source>
-        <translation>--size ne s’applique qu’à --format png (SVG et PDF sont des dessins de toute taille ; un bitmap a la taille propre de l’image)</translation>
+        <translation>--size ne s’applique qu’à --format png (SVG et PDF sont des dessins de toute taille&#xa0;; un bitmap a la taille propre de l’image)</translation>
     </message>
     <message>
         <source>--pdf-layout is for --format pdf only</source>
@@ -615,11 +610,7 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>--pdf-layout is sheets or card, not &quot;%1&quot;</source>
-        <translation>--pdf-layout vaut sheets ou card, pas « %1 »</translation>
-    </message>
-    <message>
-        <source>--%1 needs --draw</source>
-        <translation>--%1 nécessite --draw</translation>
+        <translation>--pdf-layout vaut sheets ou card, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -635,7 +626,7 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>cannot reach the folder %1: %2</source>
-        <translation>impossible d’atteindre le dossier %1 : %2</translation>
+        <translation>impossible d’atteindre le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
@@ -643,23 +634,166 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>there is no display to open the window on; --draw works without one (see velmora --help)</source>
-        <translation>aucun écran où ouvrir la fenêtre ; --draw fonctionne sans écran (voir velmora --help)</translation>
+        <translation>aucun écran où ouvrir la fenêtre&#xa0;; --draw fonctionne sans écran (voir velmora --help)</translation>
     </message>
     <message>
         <source>the window cannot open: %1; --draw works without it</source>
-        <translation>la fenêtre ne peut pas s’ouvrir : %1 ; --draw fonctionne sans elle</translation>
+        <translation>la fenêtre ne peut pas s’ouvrir&#xa0;: %1&#xa0;; --draw fonctionne sans elle</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d’écrire sur la sortie standard : %1</translation>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>standard output is closed; nothing was done</source>
-        <translation>la sortie standard est fermée ; rien n’a été fait</translation>
+        <translation>la sortie standard est fermée&#xa0;; rien n’a été fait</translation>
     </message>
     <message>
         <source>nothing to do; see velmora --help</source>
-        <translation>rien à faire ; voir velmora --help</translation>
+        <translation>rien à faire&#xa0;; voir velmora --help</translation>
+    </message>
+    <message>
+        <source>--%1 needs --draw or --deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (red joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (black joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is for --format pdf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--deck takes the whole deck in order: give it or --draw, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jokers needs --deck (a draw holds no jokers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards (%3 %), %4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptionsDialog</name>
+    <message>
+        <source>Back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For print services, which cut inside the bleed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture printed behind every card, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bac&amp;k:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only sheets with a back have backs pages to mirror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets of paper with cut marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card per page, at card size (for print services)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ayout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the two &amp;jokers after the 52 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -696,23 +830,19 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
-    </message>
-    <message>
-        <source>PDF, %1 sheets with cut marks (*.pdf)</source>
-        <translation>PDF, feuilles %1 avec traits de coupe (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, one card per page at card size (*.pdf)</source>
-        <translation>PDF, une carte par page au format carte (*.pdf)</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Save Card As</source>
         <translation>Enregistrer la carte sous</translation>
     </message>
     <message>
-        <source>Export Drawn Cards as PDF</source>
-        <translation>Exporter les cartes tirées en PDF</translation>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting %1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

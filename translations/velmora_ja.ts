@@ -261,10 +261,6 @@
         <translation>保存先フォルダーを開く</translation>
     </message>
     <message>
-        <source>the temporary folder does not exist</source>
-        <translation>一時フォルダーが存在しません</translation>
-    </message>
-    <message>
         <source>no folder can be made in %1: %2</source>
         <translation>%1にフォルダーを作成できません：%2</translation>
     </message>
@@ -272,17 +268,35 @@
         <source>Print Drawn Cards</source>
         <translation>引いたカードを印刷</translation>
     </message>
+    <message>
+        <source>Export Whole Deck as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF</source>
+        <translation type="unfinished">引いたカードをPDFにエクスポート</translation>
+    </message>
+    <message>
+        <source>Export Whole Deck as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the cards…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: velmora [options]
 Draws random playing cards.
-Without options it opens its window. With --draw it prints the drawn cards, one per
-line, optionally writes their faces, and ends. On a terminal a line reads
+Without options it opens its window. With --draw or --deck it prints the cards, one
+per line, optionally writes their files, and ends. On a terminal a line reads
 &quot;Card 17 (four of diamonds)&quot;; into a pipe or file it is &quot;Card 17&lt;TAB&gt;four of diamonds&quot;.
   velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi
   velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut
+  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3
+                                       a whole deck with backs, as print services take it
 
 Exit status: 0 success, 2 bad arguments, 3 a file could not be written,
 4 the window cannot open (no display).
@@ -291,57 +305,43 @@ Options:
   -h, -?, --help           Displays this help.
   -v, --version            Displays version information.
   --draw &lt;count&gt;           Draw &lt;count&gt; distinct cards (1 to 52) and print them.
+  --deck                   Instead of a draw, the whole deck of 52 in suit order
+                           (spades, diamonds, clubs, hearts; ace to king).
+  --jokers                 With --deck, the two jokers after it: Joker 1 (red) and
+                           Joker 2 (black).
   --save-to &lt;folder&gt;       Also write the cards into &lt;folder&gt;: Card N.bmp for each
-                           (.png, .svg), or one Cards.pdf; an existing file is
-                           replaced. A card that cannot be written is named on
-                           standard error and the others are still written.
+                           (.png, .svg; Joker N for the jokers), or one Cards.pdf; an
+                           existing file is replaced. A card that cannot be written
+                           is named on standard error and the others are still
+                           written. Big exports use every core; on a terminal a line
+                           on standard error shows how far they are.
   --format &lt;bmp|png|svg|pdf&gt;  With --save-to, the files&apos; format: bmp (white
                            corners, default), png (transparent corners), svg (a
                            drawing of any size) or pdf (one file, Cards.pdf, with
-                           every card at its real size, 63 mm wide, on A4 or Letter
-                           sheets with cut marks).
+                           every card at its real size on A4 or Letter sheets with
+                           cut marks).
+  --card-size &lt;picture|poker|bridge&gt;  With --save-to, the card&apos;s shape: picture (63 x
+                           85.2 mm, the pictures&apos; own; default but for pdf), poker
+                           (2.5 x 3.5 in; default for pdf) or bridge (2.25 x 3.5 in).
   --size &lt;width&gt;           With --format png: each card &lt;width&gt; pixels wide (%1 to
                            %2), drawn sharp at that size; the height follows the
-                           card&apos;s proportion. Default: the picture&apos;s own 71 x 96.
+                           card size&apos;s proportion, and the file says the resolution
+                           that prints it at its real width (750 px poker: 300 dpi).
+                           Default: the picture&apos;s own 71 x 96.
   --pdf-layout &lt;sheets|card&gt;  With --format pdf: sheets (as many cards as fit a
                            page, default) or card (one card per page of the card&apos;s
                            own size, as printing services take them).
+  --bleed                  With --format pdf: 1/8 in of the card&apos;s background beyond
+                           each cut edge (a poker card&apos;s page is 198 x 270 pt); on
+                           sheets the cut marks stay outside it.
+  --back &lt;1-12&gt;            With --format pdf: that back behind every card. On sheets
+                           each page of fronts is followed by its backs, mirrored
+                           for long-edge duplex; with card, each card&apos;s front page
+                           by its back page.
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation>使い方: velmora [オプション]
-ランダムにトランプのカードを引きます。
-オプションなしではウィンドウを開きます。--draw を付けると、引いたカードを1行に
-1枚ずつ出力し、必要ならその画像を書き出して終了します。端末では1行が
-「Card 17 (ダイヤの4)」、パイプやファイルへは「Card 17&lt;TAB&gt;four of diamonds」です。
-  velmora --draw 5 --save-to DIR --format png --size 744   300 dpiの印刷用PNG
-  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf（切って使えます）
-
-終了コード: 0 成功、2 引数の誤り、3 書き込めなかったファイルがある、
-4 ウィンドウを開けない（ディスプレイがない）。
-
-オプション:
-  -h, -?, --help           このヘルプを表示します。
-  -v, --version            バージョン情報を表示します。
-  --draw &lt;枚数&gt;            異なるカードを&lt;枚数&gt;枚（1～52）引いて出力します。
-  --save-to &lt;フォルダー&gt;   カードを&lt;フォルダー&gt;にも書き出します。各カードを
-                           Card N.bmp（.png、.svg）として、または1つの
-                           Cards.pdfにまとめます。既存のファイルは置き換えます。
-                           書き込めないカードは標準エラー出力に示し、残りの
-                           カードは書き込みを続けます。
-  --format &lt;bmp|png|svg|pdf&gt;  --save-to のファイル形式: bmp（角は白、既定）、
-                           png（角は透明）、svg（任意のサイズで描ける図形）、
-                           pdf（1つのファイルCards.pdf。すべてのカードを実寸の
-                           幅63 mmで、トンボ付きのA4またはLetter用紙に並べます）。
-  --size &lt;幅&gt;              --format png と共に使います。各カードを幅&lt;幅&gt;ピクセル
-                           （%1～%2）とし、そのサイズでくっきり描きます。高さは
-                           カードの縦横比に従います。既定: 画像本来の71 x 96。
-  --pdf-layout &lt;sheets|card&gt;  --format pdf と共に使います。sheets（1ページに入る
-                           だけカードを並べる、既定）またはcard（カードと同じ
-                           サイズのページに1枚ずつ。印刷サービス向け）。
-
-Qt独自のオプション（-platform、-style、-geometry など）はウィンドウ用です。
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -610,10 +610,6 @@ Velmoraはこのまま動作しますが、この変更は終了時に失われ�
         <translation>--pdf-layout には sheets か card を指定してください。「%1」は使えません</translation>
     </message>
     <message>
-        <source>--%1 needs --draw</source>
-        <translation>--%1 には --draw が必要です</translation>
-    </message>
-    <message>
         <source>the folder %1 does not exist</source>
         <translation>フォルダー %1 は存在しません</translation>
     </message>
@@ -653,6 +649,149 @@ Velmoraはこのまま動作しますが、この変更は終了時に失われ�
         <source>nothing to do; see velmora --help</source>
         <translation>何もすることがありません。velmora --help を参照してください</translation>
     </message>
+    <message>
+        <source>--%1 needs --draw or --deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (red joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (black joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is for --format pdf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--deck takes the whole deck in order: give it or --draw, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jokers needs --deck (a draw holds no jokers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards (%3 %), %4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptionsDialog</name>
+    <message>
+        <source>Back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For print services, which cut inside the bleed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture printed behind every card, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bac&amp;k:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only sheets with a back have backs pages to mirror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets of paper with cut marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card per page, at card size (for print services)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ayout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the two &amp;jokers after the 52 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SaveAs</name>
@@ -691,20 +830,16 @@ Do you want to replace it?</source>
 置き換えますか？</translation>
     </message>
     <message>
-        <source>PDF, %1 sheets with cut marks (*.pdf)</source>
-        <translation>PDF、トンボ付きの%1用紙 (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, one card per page at card size (*.pdf)</source>
-        <translation>PDF、カードサイズのページに1枚ずつ (*.pdf)</translation>
-    </message>
-    <message>
         <source>Save Card As</source>
         <translation>カードに名前を付けて保存</translation>
     </message>
     <message>
-        <source>Export Drawn Cards as PDF</source>
-        <translation>引いたカードをPDFにエクスポート</translation>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting %1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -261,10 +261,6 @@
         <translation>Abrir pasta de destino</translation>
     </message>
     <message>
-        <source>the temporary folder does not exist</source>
-        <translation>a pasta temporária não existe</translation>
-    </message>
-    <message>
         <source>no folder can be made in %1: %2</source>
         <translation>não é possível criar uma pasta em %1: %2</translation>
     </message>
@@ -272,17 +268,35 @@
         <source>Print Drawn Cards</source>
         <translation>Imprimir cartas tiradas</translation>
     </message>
+    <message>
+        <source>Export Whole Deck as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF</source>
+        <translation type="unfinished">Exportar cartas tiradas como PDF</translation>
+    </message>
+    <message>
+        <source>Export Whole Deck as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the cards…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Usage: velmora [options]
 Draws random playing cards.
-Without options it opens its window. With --draw it prints the drawn cards, one per
-line, optionally writes their faces, and ends. On a terminal a line reads
+Without options it opens its window. With --draw or --deck it prints the cards, one
+per line, optionally writes their files, and ends. On a terminal a line reads
 &quot;Card 17 (four of diamonds)&quot;; into a pipe or file it is &quot;Card 17&lt;TAB&gt;four of diamonds&quot;.
   velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi
   velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut
+  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3
+                                       a whole deck with backs, as print services take it
 
 Exit status: 0 success, 2 bad arguments, 3 a file could not be written,
 4 the window cannot open (no display).
@@ -291,61 +305,43 @@ Options:
   -h, -?, --help           Displays this help.
   -v, --version            Displays version information.
   --draw &lt;count&gt;           Draw &lt;count&gt; distinct cards (1 to 52) and print them.
+  --deck                   Instead of a draw, the whole deck of 52 in suit order
+                           (spades, diamonds, clubs, hearts; ace to king).
+  --jokers                 With --deck, the two jokers after it: Joker 1 (red) and
+                           Joker 2 (black).
   --save-to &lt;folder&gt;       Also write the cards into &lt;folder&gt;: Card N.bmp for each
-                           (.png, .svg), or one Cards.pdf; an existing file is
-                           replaced. A card that cannot be written is named on
-                           standard error and the others are still written.
+                           (.png, .svg; Joker N for the jokers), or one Cards.pdf; an
+                           existing file is replaced. A card that cannot be written
+                           is named on standard error and the others are still
+                           written. Big exports use every core; on a terminal a line
+                           on standard error shows how far they are.
   --format &lt;bmp|png|svg|pdf&gt;  With --save-to, the files&apos; format: bmp (white
                            corners, default), png (transparent corners), svg (a
                            drawing of any size) or pdf (one file, Cards.pdf, with
-                           every card at its real size, 63 mm wide, on A4 or Letter
-                           sheets with cut marks).
+                           every card at its real size on A4 or Letter sheets with
+                           cut marks).
+  --card-size &lt;picture|poker|bridge&gt;  With --save-to, the card&apos;s shape: picture (63 x
+                           85.2 mm, the pictures&apos; own; default but for pdf), poker
+                           (2.5 x 3.5 in; default for pdf) or bridge (2.25 x 3.5 in).
   --size &lt;width&gt;           With --format png: each card &lt;width&gt; pixels wide (%1 to
                            %2), drawn sharp at that size; the height follows the
-                           card&apos;s proportion. Default: the picture&apos;s own 71 x 96.
+                           card size&apos;s proportion, and the file says the resolution
+                           that prints it at its real width (750 px poker: 300 dpi).
+                           Default: the picture&apos;s own 71 x 96.
   --pdf-layout &lt;sheets|card&gt;  With --format pdf: sheets (as many cards as fit a
                            page, default) or card (one card per page of the card&apos;s
                            own size, as printing services take them).
+  --bleed                  With --format pdf: 1/8 in of the card&apos;s background beyond
+                           each cut edge (a poker card&apos;s page is 198 x 270 pt); on
+                           sheets the cut marks stay outside it.
+  --back &lt;1-12&gt;            With --format pdf: that back behind every card. On sheets
+                           each page of fronts is followed by its backs, mirrored
+                           for long-edge duplex; with card, each card&apos;s front page
+                           by its back page.
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation>Uso: velmora [opções]
-Tira cartas de baralho aleatórias.
-Sem opções, abre sua janela. Com --draw, mostra as cartas tiradas, uma por
-linha, opcionalmente grava suas imagens e termina. No terminal uma linha diz
-“Card 17 (quatro de ouros)”; em um pipe ou arquivo, “Card 17&lt;TAB&gt;four of diamonds”.
-  velmora --draw 5 --save-to PASTA --format png --size 744   PNGs para impressão a 300 dpi
-  velmora --draw 9 --save-to PASTA --format pdf              PASTA/Cards.pdf, pronto para recortar
-
-Código de saída: 0 sucesso, 2 argumentos inválidos, 3 um arquivo não pôde ser gravado,
-4 a janela não pode ser aberta (sem tela).
-
-Opções:
-  -h, -?, --help           Mostra esta ajuda.
-  -v, --version            Mostra informações da versão.
-  --draw &lt;quantidade&gt;      Tira &lt;quantidade&gt; cartas diferentes (de 1 a 52) e as
-                           mostra.
-  --save-to &lt;pasta&gt;        Também grava as cartas em &lt;pasta&gt;: Card N.bmp para cada
-                           uma (.png, .svg), ou um único Cards.pdf; um arquivo
-                           existente é substituído. Uma carta que não pode ser
-                           gravada é informada na saída de erro padrão, e as demais
-                           são gravadas mesmo assim.
-  --format &lt;bmp|png|svg|pdf&gt;  Com --save-to, o formato dos arquivos: bmp (cantos
-                           brancos, padrão), png (cantos transparentes), svg (um
-                           desenho de qualquer tamanho) ou pdf (um arquivo,
-                           Cards.pdf, com cada carta em seu tamanho real, 63 mm de
-                           largura, em folhas A4 ou Letter com marcas de corte).
-  --size &lt;largura&gt;         Com --format png: cada carta com &lt;largura&gt; pixels de
-                           largura (de %1 a %2), desenhada nítida nesse tamanho; a
-                           altura segue a proporção da carta. Padrão: o tamanho
-                           próprio da imagem, 71 x 96.
-  --pdf-layout &lt;sheets|card&gt;  Com --format pdf: sheets (tantas cartas quantas
-                           couberem em uma página, padrão) ou card (uma carta por
-                           página, no tamanho da carta, como as gráficas as
-                           aceitam).
-
-As opções próprias do Qt (-platform, -style, -geometry, ...) valem para a janela.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -617,10 +613,6 @@ O Velmora continua funcionando, mas esta alteração será perdida quando ele fo
         <translation>--pdf-layout é sheets ou card, não “%1”</translation>
     </message>
     <message>
-        <source>--%1 needs --draw</source>
-        <translation>--%1 precisa de --draw</translation>
-    </message>
-    <message>
         <source>the folder %1 does not exist</source>
         <translation>a pasta %1 não existe</translation>
     </message>
@@ -660,6 +652,149 @@ O Velmora continua funcionando, mas esta alteração será perdida quando ele fo
         <source>nothing to do; see velmora --help</source>
         <translation>nada a fazer; consulte velmora --help</translation>
     </message>
+    <message>
+        <source>--%1 needs --draw or --deck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (red joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (black joker)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is for --format pdf only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--deck takes the whole deck in order: give it or --draw, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--jokers needs --deck (a draw holds no jokers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards (%3 %), %4 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintOptionsDialog</name>
+    <message>
+        <source>Back %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For print services, which cut inside the bleed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture printed behind every card, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bac&amp;k:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only sheets with a back have backs pages to mirror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets of paper with cut marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card per page, at card size (for print services)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&amp;ayout:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the two &amp;jokers after the 52 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SaveAs</name>
@@ -698,20 +833,16 @@ Do you want to replace it?</source>
 Deseja substituí-lo?</translation>
     </message>
     <message>
-        <source>PDF, %1 sheets with cut marks (*.pdf)</source>
-        <translation>PDF, folhas %1 com marcas de corte (*.pdf)</translation>
-    </message>
-    <message>
-        <source>PDF, one card per page at card size (*.pdf)</source>
-        <translation>PDF, uma carta por página no tamanho da carta (*.pdf)</translation>
-    </message>
-    <message>
         <source>Save Card As</source>
         <translation>Salvar carta como</translation>
     </message>
     <message>
-        <source>Export Drawn Cards as PDF</source>
-        <translation>Exportar cartas tiradas como PDF</translation>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting %1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
