@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Export Whole Deck as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Kartenspiel als PDF exportieren…</translation>
     </message>
     <message>
         <source>Export Drawn Cards as PDF</source>
-        <translation type="unfinished">Gezogene Karten als PDF exportieren</translation>
+        <translation>Gezogene Karten als PDF exportieren</translation>
     </message>
     <message>
         <source>Export Whole Deck as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Kartenspiel als PDF exportieren</translation>
     </message>
     <message>
         <source>Printing the cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten werden gedruckt…</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,63 @@ Options:
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: velmora [Optionen]
+Zieht zufällige Spielkarten.
+Ohne Optionen öffnet es sein Fenster. Mit --draw oder --deck gibt es die Karten aus,
+eine pro Zeile, schreibt auf Wunsch ihre Dateien und endet. Im Terminal lautet eine
+Zeile „Card 17 (Karo Vier)“; in eine Pipe oder Datei „Card 17&lt;TAB&gt;four of diamonds“.
+  velmora --draw 5 --save-to ORDNER --format png --size 744   PNGs für den Druck mit 300 dpi
+  velmora --draw 9 --save-to ORDNER --format pdf              ORDNER/Cards.pdf, fertig zum Schneiden
+  velmora --deck --jokers --save-to ORDNER --format pdf --pdf-layout card --bleed --back 3
+                                       ganzes Kartenspiel mit Rückseiten, für Druckdienste
+
+Rückgabewert: 0 Erfolg, 2 falsche Argumente, 3 eine Datei konnte nicht geschrieben werden,
+4 das Fenster kann nicht geöffnet werden (kein Bildschirm).
+
+Optionen:
+  -h, -?, --help           Zeigt diese Hilfe.
+  -v, --version            Zeigt die Versionsinformation.
+  --draw &lt;Anzahl&gt;          Zieht &lt;Anzahl&gt; verschiedene Karten (1 bis 52) und gibt sie aus.
+  --deck                   Statt eines Ziehens das ganze Kartenspiel mit 52 Karten in
+                           Farbfolge (Pik, Karo, Kreuz, Herz; Ass bis König).
+  --jokers                 Mit --deck danach die beiden Joker: Joker 1 (rot) und
+                           Joker 2 (schwarz).
+  --save-to &lt;Ordner&gt;       Schreibt die Karten auch in &lt;Ordner&gt;: Card N.bmp für jede
+                           (.png, .svg; Joker N für die Joker) oder eine Cards.pdf;
+                           eine vorhandene Datei wird ersetzt. Eine Karte, die nicht
+                           geschrieben werden kann, wird auf der Standardfehlerausgabe
+                           genannt; die übrigen werden trotzdem geschrieben. Große
+                           Exporte nutzen jeden Prozessorkern; im Terminal zeigt eine
+                           Zeile auf der Standardfehlerausgabe, wie weit sie sind.
+  --format &lt;bmp|png|svg|pdf&gt;  Mit --save-to das Format der Dateien: bmp (weiße Ecken,
+                           Vorgabe), png (durchsichtige Ecken), svg (eine Zeichnung
+                           jeder Größe) oder pdf (eine Datei, Cards.pdf, mit jeder
+                           Karte in ihrer wirklichen Größe auf A4- oder Letter-Bögen
+                           mit Schnittmarken).
+  --card-size &lt;picture|poker|bridge&gt;  Mit --save-to die Form der Karte: picture (63 x
+                           85,2 mm, die eigene der Bilder; Vorgabe außer bei pdf),
+                           poker (2,5 x 3,5 Zoll; Vorgabe bei pdf) oder bridge
+                           (2,25 x 3,5 Zoll).
+  --size &lt;Breite&gt;          Mit --format png: jede Karte &lt;Breite&gt; Pixel breit (%1 bis
+                           %2), scharf in dieser Größe gezeichnet; die Höhe folgt dem
+                           Seitenverhältnis der Kartengröße, und die Datei nennt die
+                           Auflösung, die sie in ihrer wirklichen Breite druckt
+                           (750 px poker: 300 dpi). Vorgabe: die eigene Größe des
+                           Bildes, 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  Mit --format pdf: sheets (so viele Karten, wie auf eine
+                           Seite passen, Vorgabe) oder card (eine Karte pro Seite in
+                           der Größe der Karte, wie Druckdienste sie annehmen).
+  --bleed                  Mit --format pdf: 1/8 Zoll vom Hintergrund der Karte über
+                           jede Schnittkante hinaus (die Seite einer Pokerkarte ist
+                           198 x 270 pt); auf Bögen bleiben die Schnittmarken
+                           außerhalb davon.
+  --back &lt;1-12&gt;            Mit --format pdf: diese Rückseite hinter jeder Karte. Auf
+                           Bögen folgen auf jede Seite mit Vorderseiten ihre
+                           Rückseiten, gespiegelt für Duplex an der langen Kante; bei
+                           card folgt auf die Vorderseite jeder Karte ihre Rückseite.
+
+Qts eigene Optionen (-platform, -style, -geometry, ...) gelten für das Fenster.
+</translation>
     </message>
 </context>
 <context>
@@ -654,146 +710,146 @@ Velmora arbeitet weiter, aber diese Änderung geht beim Beenden verloren.</trans
     </message>
     <message>
         <source>--%1 needs --draw or --deck</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht --draw oder --deck</translation>
     </message>
     <message>
         <source>%1 (red joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (roter Joker)</translation>
     </message>
     <message>
         <source>%1 (black joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (schwarzer Joker)</translation>
     </message>
     <message>
         <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size ist picture, poker oder bridge, nicht „%1“</translation>
     </message>
     <message>
         <source>--%1 is for --format pdf only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gilt nur für --format pdf</translation>
     </message>
     <message>
         <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--back ist eine der Rückseiten 1 bis 12, nicht „%1“</translation>
     </message>
     <message>
         <source>--deck takes the whole deck in order: give it or --draw, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--deck nimmt das ganze Kartenspiel der Reihe nach: geben Sie es oder --draw an, nicht beides</translation>
     </message>
     <message>
         <source>--jokers needs --deck (a draw holds no jokers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--jokers braucht --deck (gezogene Karten enthalten keine Joker)</translation>
     </message>
     <message>
         <source>%1 of %2 cards (%3 %), %4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Karten (%3 %), noch %4</translation>
     </message>
     <message>
         <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export wurde abgebrochen: Es wurde keine Datei geschrieben, und eine frühere Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Printing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucken wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte wurde ohne ihre Datei gezogen und abgelegt, daher hat die Dateiverwaltung nichts erhalten: %1.</translation>
     </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>
     <message>
         <source>Back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückseite %1</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckoptionen</translation>
     </message>
     <message>
         <source>PDF Options</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Optionen</translation>
     </message>
     <message>
         <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker, 2,5 x 3,5 Zoll (63,5 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bridge, 2,25 x 3,5 Zoll (57,2 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild, 63 x 85,2 mm (die eigene Form der Bilder)</translation>
     </message>
     <message>
         <source>Card size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartengröße</translation>
     </message>
     <message>
         <source>Card &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kartengröße:</translation>
     </message>
     <message>
         <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschnitt: das Bild reicht 1/8 Zoll über jede Schnittkante</translation>
     </message>
     <message>
         <source>For print services, which cut inside the bleed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Druckdienste, die innerhalb des Beschnitts schneiden.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückseite</translation>
     </message>
     <message>
         <source>The picture printed behind every card, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild auf der Rückseite jeder Karte, oder keines.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Bac&amp;k:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückseite:</translation>
     </message>
     <message>
         <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplex: Rückseiten gespiegelt für beidseitigen Druck (lange Kante)</translation>
     </message>
     <message>
         <source>Only sheets with a back have backs pages to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Bögen mit gewählter Rückseite haben Rückseiten zum Spiegeln.</translation>
     </message>
     <message>
         <source>Sheets of paper with cut marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierbögen mit Schnittmarken</translation>
     </message>
     <message>
         <source>One card per page, at card size (for print services)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte pro Seite in Kartengröße (für Druckdienste)</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>L&amp;ayout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout:</translation>
     </message>
     <message>
         <source>Add the two &amp;jokers after the 52 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zwei &amp;Joker nach den 52 Karten anfügen</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren…</translation>
     </message>
 </context>
 <context>
@@ -838,11 +894,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Exporting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird exportiert…</translation>
     </message>
 </context>
 <context>

@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Export Whole Deck as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la baraja entera como PDF…</translation>
     </message>
     <message>
         <source>Export Drawn Cards as PDF</source>
-        <translation type="unfinished">Exportar cartas sacadas como PDF</translation>
+        <translation>Exportar cartas sacadas como PDF</translation>
     </message>
     <message>
         <source>Export Whole Deck as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la baraja entera como PDF</translation>
     </message>
     <message>
         <source>Printing the cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo las cartas…</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,66 @@ Options:
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: velmora [opciones]
+Saca cartas de juego al azar.
+Sin opciones abre su ventana. Con --draw o --deck muestra las cartas, una por
+línea, opcionalmente guarda sus archivos, y termina. En un terminal una línea dice
+«Card 17 (cuatro de diamantes)»; en una tubería o un archivo, «Card 17&lt;TAB&gt;four of diamonds».
+  velmora --draw 5 --save-to CARPETA --format png --size 744   PNG para imprimir a 300 ppp
+  velmora --draw 9 --save-to CARPETA --format pdf              CARPETA/Cards.pdf, lista para recortar
+  velmora --deck --jokers --save-to CARPETA --format pdf --pdf-layout card --bleed --back 3
+                                       la baraja entera con dorsos, para imprentas
+
+Estado de salida: 0 éxito, 2 argumentos incorrectos, 3 no se pudo escribir un archivo,
+4 la ventana no se puede abrir (no hay pantalla).
+
+Opciones:
+  -h, -?, --help           Muestra esta ayuda.
+  -v, --version            Muestra la información de la versión.
+  --draw &lt;número&gt;          Saca &lt;número&gt; cartas distintas (de 1 a 52) y las muestra.
+  --deck                   En lugar de sacar cartas, la baraja entera de 52 en orden
+                           de palos (picas, diamantes, tréboles, corazones; del as
+                           al rey).
+  --jokers                 Con --deck, los dos comodines después: Joker 1 (rojo) y
+                           Joker 2 (negro).
+  --save-to &lt;carpeta&gt;      Además guarda las cartas en &lt;carpeta&gt;: Card N.bmp para
+                           cada una (.png, .svg; Joker N para los comodines), o un
+                           solo Cards.pdf; un archivo existente se reemplaza. Una
+                           carta que no se puede escribir se nombra en la salida de
+                           error estándar y las demás se escriben igualmente. Las
+                           exportaciones grandes usan todos los núcleos; en un
+                           terminal, una línea en la salida de error estándar
+                           muestra cuánto llevan.
+  --format &lt;bmp|png|svg|pdf&gt;  Con --save-to, el formato de los archivos: bmp
+                           (esquinas blancas, predeterminado), png (esquinas
+                           transparentes), svg (un dibujo de cualquier tamaño) o pdf
+                           (un archivo, Cards.pdf, con cada carta a su tamaño real
+                           en hojas A4 o Letter con marcas de corte).
+  --card-size &lt;picture|poker|bridge&gt;  Con --save-to, la forma de la carta: picture
+                           (63 x 85,2 mm, la propia de las imágenes; predeterminado
+                           salvo para pdf), poker (2,5 x 3,5 pulg.; predeterminado
+                           para pdf) o bridge (2,25 x 3,5 pulg.).
+  --size &lt;ancho&gt;           Con --format png: cada carta de &lt;ancho&gt; píxeles de ancho
+                           (de %1 a %2), dibujada nítida a ese tamaño; el alto sigue
+                           la proporción del tamaño de carta, y el archivo indica la
+                           resolución que la imprime a su ancho real (750 px en
+                           poker: 300 ppp). Predeterminado: el tamaño propio de la
+                           imagen, 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  Con --format pdf: sheets (tantas cartas como quepan en
+                           una página, predeterminado) o card (una carta por página
+                           del tamaño de la carta, como las aceptan las imprentas).
+  --bleed                  Con --format pdf: 1/8 pulg. del fondo de la carta más
+                           allá de cada borde de corte (la página de una carta de
+                           póker mide 198 x 270 pt); en hojas, las marcas de corte
+                           quedan fuera.
+  --back &lt;1-12&gt;            Con --format pdf: ese dorso detrás de cada carta. En
+                           hojas, cada página de anversos va seguida de sus dorsos,
+                           en espejo para doble cara por el borde largo; con card,
+                           la página del anverso de cada carta va seguida de la de
+                           su dorso.
+
+Las opciones propias de Qt (-platform, -style, -geometry, ...) son para la ventana.
+</translation>
     </message>
 </context>
 <context>
@@ -654,146 +713,146 @@ Velmora sigue funcionando, pero este cambio se perderá al cerrarlo.</translatio
     </message>
     <message>
         <source>--%1 needs --draw or --deck</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita --draw o --deck</translation>
     </message>
     <message>
         <source>%1 (red joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (comodín rojo)</translation>
     </message>
     <message>
         <source>%1 (black joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (comodín negro)</translation>
     </message>
     <message>
         <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size es picture, poker o bridge, no «%1»</translation>
     </message>
     <message>
         <source>--%1 is for --format pdf only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo sirve con --format pdf</translation>
     </message>
     <message>
         <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--back es uno de los dorsos del 1 al 12, no «%1»</translation>
     </message>
     <message>
         <source>--deck takes the whole deck in order: give it or --draw, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--deck toma la baraja entera en orden: indique esta opción o --draw, no ambas</translation>
     </message>
     <message>
         <source>--jokers needs --deck (a draw holds no jokers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--jokers necesita --deck (al sacar cartas no salen comodines)</translation>
     </message>
     <message>
         <source>%1 of %2 cards (%3 %), %4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 cartas (%3 %), faltan %4</translation>
     </message>
     <message>
         <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la exportación: no se escribió ningún archivo, y un archivo anterior con ese nombre sigue como estaba.</translation>
     </message>
     <message>
         <source>Printing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la impresión.</translation>
     </message>
     <message>
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta arrastrada salió sin su archivo, así que el gestor de archivos no recibió nada: %1.</translation>
     </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>
     <message>
         <source>Back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorso %1</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de impresión</translation>
     </message>
     <message>
         <source>PDF Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de PDF</translation>
     </message>
     <message>
         <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Póker, 2,5 x 3,5 pulg. (63,5 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bridge, 2,25 x 3,5 pulg. (57,2 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen, 63 x 85,2 mm (la forma propia de las imágenes)</translation>
     </message>
     <message>
         <source>Card size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de carta</translation>
     </message>
     <message>
         <source>Card &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño de carta:</translation>
     </message>
     <message>
         <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sangrado: la imagen sobrepasa 1/8 pulg. cada borde de corte</translation>
     </message>
     <message>
         <source>For print services, which cut inside the bleed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para imprentas, que cortan dentro del sangrado.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorso</translation>
     </message>
     <message>
         <source>The picture printed behind every card, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen impresa en el dorso de cada carta, o ninguna.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Bac&amp;k:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dorso:</translation>
     </message>
     <message>
         <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A doble cara: páginas de dorsos en espejo (borde largo)</translation>
     </message>
     <message>
         <source>Only sheets with a back have backs pages to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las hojas con dorso tienen páginas de dorsos que poner en espejo.</translation>
     </message>
     <message>
         <source>Sheets of paper with cut marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas de papel con marcas de corte</translation>
     </message>
     <message>
         <source>One card per page, at card size (for print services)</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carta por página, a tamaño de carta (para imprentas)</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposición</translation>
     </message>
     <message>
         <source>L&amp;ayout:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dis&amp;posición:</translation>
     </message>
     <message>
         <source>Add the two &amp;jokers after the 52 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir los dos co&amp;modines tras las 52 cartas</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar…</translation>
     </message>
 </context>
 <context>
@@ -838,11 +897,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exporting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando %1…</translation>
     </message>
 </context>
 <context>

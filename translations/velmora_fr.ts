@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Export Whole Deck as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter tout le jeu en PDF…</translation>
     </message>
     <message>
         <source>Export Drawn Cards as PDF</source>
-        <translation type="unfinished">Exporter les cartes tirées en PDF</translation>
+        <translation>Exporter les cartes tirées en PDF</translation>
     </message>
     <message>
         <source>Export Whole Deck as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter tout le jeu en PDF</translation>
     </message>
     <message>
         <source>Printing the cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression des cartes…</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,67 @@ Options:
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: velmora [options]
+Tire des cartes à jouer au hasard.
+Sans option, il ouvre sa fenêtre. Avec --draw ou --deck, il affiche les cartes, une par
+ligne, écrit au besoin leurs fichiers, puis se termine. Dans un terminal, une ligne se
+lit «&#xa0;Card 17 (quatre de carreau)&#xa0;»&#xa0;; dans un tube ou un fichier,
+«&#xa0;Card 17&lt;TAB&gt;four of diamonds&#xa0;».
+  velmora --draw 5 --save-to DOSSIER --format png --size 744   PNG pour l’impression à 300 dpi
+  velmora --draw 9 --save-to DOSSIER --format pdf              DOSSIER/Cards.pdf, prêt à découper
+  velmora --deck --jokers --save-to DOSSIER --format pdf --pdf-layout card --bleed --back 3
+                                       tout le jeu avec dos, pour un service d’impression
+
+Code de sortie&#xa0;: 0 succès, 2 arguments incorrects, 3 un fichier n’a pas pu être écrit,
+4 la fenêtre ne peut pas s’ouvrir (pas d’écran).
+
+Options&#xa0;:
+  -h, -?, --help           Affiche cette aide.
+  -v, --version            Affiche les informations de version.
+  --draw &lt;nombre&gt;          Tire &lt;nombre&gt; cartes distinctes (1 à 52) et les affiche.
+  --deck                   Au lieu d’un tirage, tout le jeu de 52 cartes dans l’ordre
+                           des couleurs (pique, carreau, trèfle, cœur&#xa0;; de l’as au
+                           roi).
+  --jokers                 Avec --deck, les deux jokers à la suite&#xa0;: Joker 1 (rouge)
+                           et Joker 2 (noir).
+  --save-to &lt;dossier&gt;      Écrit aussi les cartes dans &lt;dossier&gt;&#xa0;: Card N.bmp pour
+                           chacune (.png, .svg&#xa0;; Joker N pour les jokers), ou un seul
+                           Cards.pdf&#xa0;; un fichier existant est remplacé. Une carte
+                           qui ne peut pas être écrite est signalée sur la sortie
+                           d’erreur standard et les autres sont tout de même
+                           écrites. Les gros exports utilisent tous les cœurs du
+                           processeur&#xa0;; dans un terminal, une ligne sur la sortie
+                           d’erreur standard indique où ils en sont.
+  --format &lt;bmp|png|svg|pdf&gt;  Avec --save-to, le format des fichiers&#xa0;: bmp (coins
+                           blancs, par défaut), png (coins transparents), svg (un
+                           dessin de toute taille) ou pdf (un seul fichier,
+                           Cards.pdf, avec chaque carte à sa taille réelle sur des
+                           feuilles A4 ou Letter avec traits de coupe).
+  --card-size &lt;picture|poker|bridge&gt;  Avec --save-to, la forme de la carte&#xa0;: picture
+                           (63 x 85,2 mm, celle des images&#xa0;; par défaut, sauf pour
+                           pdf), poker (2,5 x 3,5 pouces&#xa0;; par défaut pour pdf) ou
+                           bridge (2,25 x 3,5 pouces).
+  --size &lt;largeur&gt;         Avec --format png&#xa0;: chaque carte fait &lt;largeur&gt; pixels
+                           de large (%1 à %2), dessinée nette à cette taille&#xa0;; la
+                           hauteur suit les proportions du format de carte, et le
+                           fichier indique la résolution qui l’imprime à sa largeur
+                           réelle (750 px en poker&#xa0;: 300 dpi). Par défaut&#xa0;: la
+                           taille propre de l’image, 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  Avec --format pdf&#xa0;: sheets (autant de cartes que la
+                           page en contient, par défaut) ou card (une carte par
+                           page au format de la carte, comme les services
+                           d’impression les acceptent).
+  --bleed                  Avec --format pdf&#xa0;: 1/8 pouce du fond de la carte
+                           au-delà de chaque bord de coupe (la page d’une carte de
+                           poker fait 198 x 270 pt)&#xa0;; sur les feuilles, les traits
+                           de coupe restent en dehors.
+  --back &lt;1-12&gt;            Avec --format pdf&#xa0;: ce dos derrière chaque carte. Sur les
+                           feuilles, chaque page de faces est suivie de ses dos, en
+                           miroir pour le recto verso bord long&#xa0;; avec card, la page
+                           de face de chaque carte est suivie de sa page de dos.
+
+Les options propres à Qt (-platform, -style, -geometry, ...) concernent la fenêtre.
+</translation>
     </message>
 </context>
 <context>
@@ -654,146 +714,146 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
     </message>
     <message>
         <source>--%1 needs --draw or --deck</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend --draw ou --deck</translation>
     </message>
     <message>
         <source>%1 (red joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (joker rouge)</translation>
     </message>
     <message>
         <source>%1 (black joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (joker noir)</translation>
     </message>
     <message>
         <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size vaut picture, poker ou bridge, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--%1 is for --format pdf only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne s’applique qu’à --format pdf</translation>
     </message>
     <message>
         <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--back vaut l’un des dos 1 à 12, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--deck takes the whole deck in order: give it or --draw, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--deck prend tout le jeu dans l’ordre&#xa0;: donnez-le ou --draw, pas les deux</translation>
     </message>
     <message>
         <source>--jokers needs --deck (a draw holds no jokers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--jokers attend --deck (un tirage ne contient pas de joker)</translation>
     </message>
     <message>
         <source>%1 of %2 cards (%3 %), %4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 cartes (%3&#xa0;%), encore %4</translation>
     </message>
     <message>
         <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’export a été annulé&#xa0;: aucun fichier n’a été écrit, et un fichier antérieur de ce nom est resté tel quel.</translation>
     </message>
     <message>
         <source>Printing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’impression a été annulée.</translation>
     </message>
     <message>
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte glissée est partie sans son fichier, le gestionnaire de fichiers n’a donc rien reçu&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>
     <message>
         <source>Back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos %1</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d’impression</translation>
     </message>
     <message>
         <source>PDF Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options PDF</translation>
     </message>
     <message>
         <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker, 2,5 x 3,5 pouces (63,5 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bridge, 2,25 x 3,5 pouces (57,2 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image, 63 x 85,2 mm (la forme propre des images)</translation>
     </message>
     <message>
         <source>Card size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des cartes</translation>
     </message>
     <message>
         <source>Card &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille des cartes&#xa0;:</translation>
     </message>
     <message>
         <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fond perdu&#xa0;: l’image dépasse de 1/8 pouce chaque bord de coupe</translation>
     </message>
     <message>
         <source>For print services, which cut inside the bleed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les services d’impression, qui coupent dans le fond perdu.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos</translation>
     </message>
     <message>
         <source>The picture printed behind every card, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image imprimée au dos de chaque carte, ou aucune.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Bac&amp;k:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dos&#xa0;:</translation>
     </message>
     <message>
         <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recto &amp;verso&#xa0;: pages de dos en miroir (retournement bord long)</translation>
     </message>
     <message>
         <source>Only sheets with a back have backs pages to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les feuilles avec un dos ont des pages de dos à mettre en miroir.</translation>
     </message>
     <message>
         <source>Sheets of paper with cut marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuilles de papier avec traits de coupe</translation>
     </message>
     <message>
         <source>One card per page, at card size (for print services)</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte par page, au format de la carte (services d’impression)</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en page</translation>
     </message>
     <message>
         <source>L&amp;ayout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise en page&#xa0;:</translation>
     </message>
     <message>
         <source>Add the two &amp;jokers after the 52 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les deux &amp;jokers après les 52 cartes</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter…</translation>
     </message>
 </context>
 <context>
@@ -838,11 +898,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exporting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation de %1…</translation>
     </message>
 </context>
 <context>

@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Export Whole Deck as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>デッキ全体をPDFにエクスポート…</translation>
     </message>
     <message>
         <source>Export Drawn Cards as PDF</source>
-        <translation type="unfinished">引いたカードをPDFにエクスポート</translation>
+        <translation>引いたカードをPDFにエクスポート</translation>
     </message>
     <message>
         <source>Export Whole Deck as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>デッキ全体をPDFにエクスポート</translation>
     </message>
     <message>
         <source>Printing the cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>カードを印刷しています…</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,63 @@ Options:
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: velmora [オプション]
+ランダムにトランプのカードを引きます。
+オプションなしではウィンドウを開きます。--draw または --deck を付けると、カードを
+1行に1枚ずつ出力し、必要ならそのファイルを書き出して終了します。端末では1行が
+「Card 17 (ダイヤの4)」、パイプやファイルへは「Card 17&lt;TAB&gt;four of diamonds」です。
+  velmora --draw 5 --save-to DIR --format png --size 744   300 dpiの印刷用PNG
+  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf（切って使えます）
+  velmora --deck --jokers --save-to DIR --format pdf --pdf-layout card --bleed --back 3
+                                       裏面付きのデッキ全体（印刷サービス向け）
+
+終了コード: 0 成功、2 引数の誤り、3 書き込めなかったファイルがある、
+4 ウィンドウを開けない（ディスプレイがない）。
+
+オプション:
+  -h, -?, --help           このヘルプを表示します。
+  -v, --version            バージョン情報を表示します。
+  --draw &lt;枚数&gt;            異なるカードを&lt;枚数&gt;枚（1～52）引いて出力します。
+  --deck                   カードを引く代わりに、52枚のデッキ全体をスート順
+                           （スペード、ダイヤ、クラブ、ハート。エースから
+                           キング）に出力します。
+  --jokers                 --deck と共に使います。最後に2枚のジョーカー、
+                           Joker 1（赤）とJoker 2（黒）を加えます。
+  --save-to &lt;フォルダー&gt;   カードを&lt;フォルダー&gt;にも書き出します。各カードを
+                           Card N.bmp（.png、.svg。ジョーカーはJoker N）として、
+                           または1つのCards.pdfにまとめます。既存のファイルは
+                           置き換えます。書き込めないカードは標準エラー出力に
+                           示し、残りのカードは書き込みを続けます。大きな
+                           エクスポートはすべてのコアを使い、端末では標準エラー
+                           出力の1行に進み具合を示します。
+  --format &lt;bmp|png|svg|pdf&gt;  --save-to のファイル形式: bmp（角は白、既定）、
+                           png（角は透明）、svg（任意のサイズで描ける図形）、
+                           pdf（1つのファイルCards.pdf。すべてのカードを実寸で、
+                           トンボ付きのA4またはLetter用紙に並べます）。
+  --card-size &lt;picture|poker|bridge&gt;  --save-to のカードの形: picture（63 x
+                           85.2 mm、画像本来の形。pdf以外の既定）、poker
+                           （2.5 x 3.5インチ。pdfの既定）、bridge（2.25 x
+                           3.5インチ）。
+  --size &lt;幅&gt;              --format png と共に使います。各カードを幅&lt;幅&gt;ピクセル
+                           （%1～%2）とし、そのサイズでくっきり描きます。高さは
+                           カードサイズの縦横比に従い、ファイルには実寸の幅で
+                           印刷するための解像度を記録します（pokerの750 px:
+                           300 dpi）。既定: 画像本来の71 x 96。
+  --pdf-layout &lt;sheets|card&gt;  --format pdf と共に使います。sheets（1ページに入る
+                           だけカードを並べる、既定）またはcard（カードと同じ
+                           サイズのページに1枚ずつ。印刷サービス向け）。
+  --bleed                  --format pdf と共に使います。各裁断線の外側へ1/8
+                           インチ分カードの背景を延ばします（pokerカードの
+                           ページは198 x 270 pt）。用紙ではトンボをその外側に
+                           置きます。
+  --back &lt;1-12&gt;            --format pdf と共に使います。すべてのカードの裏に
+                           その裏面を付けます。用紙では表面の各ページの後に、
+                           長辺とじの両面印刷用に反転した裏面のページが続き
+                           ます。cardでは各カードの表面ページの後に裏面ページが
+                           続きます。
+
+Qt独自のオプション（-platform、-style、-geometry など）はウィンドウ用です。
+</translation>
     </message>
 </context>
 <context>
@@ -651,146 +707,146 @@ Velmoraはこのまま動作しますが、この変更は終了時に失われ�
     </message>
     <message>
         <source>--%1 needs --draw or --deck</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 には --draw または --deck が必要です</translation>
     </message>
     <message>
         <source>%1 (red joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (赤のジョーカー)</translation>
     </message>
     <message>
         <source>%1 (black joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (黒のジョーカー)</translation>
     </message>
     <message>
         <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size には picture、poker、bridge のいずれかを指定してください。「%1」は使えません</translation>
     </message>
     <message>
         <source>--%1 is for --format pdf only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 は --format pdf 専用です</translation>
     </message>
     <message>
         <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--back には裏面の番号を1～12で指定してください。「%1」は使えません</translation>
     </message>
     <message>
         <source>--deck takes the whole deck in order: give it or --draw, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--deck はデッキ全体を順に使います。--deck と --draw のどちらか一方だけを指定してください</translation>
     </message>
     <message>
         <source>--jokers needs --deck (a draw holds no jokers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--jokers には --deck が必要です（引いたカードにジョーカーは含まれません）</translation>
     </message>
     <message>
         <source>%1 of %2 cards (%3 %), %4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%2枚中%1枚（%3 %）、残り %4</translation>
     </message>
     <message>
         <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートを中止しました。ファイルは書き込まれておらず、同じ名前の既存のファイルは元のままです。</translation>
     </message>
     <message>
         <source>Printing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷を中止しました。</translation>
     </message>
     <message>
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラッグしたカードにファイルが付いていなかったため、ファイルマネージャーは何も受け取りませんでした：%1</translation>
     </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>
     <message>
         <source>Back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>裏面 %1</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷オプション</translation>
     </message>
     <message>
         <source>PDF Options</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFオプション</translation>
     </message>
     <message>
         <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーカー、2.5 x 3.5インチ (63.5 x 88.9 mm)</translation>
     </message>
     <message>
         <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブリッジ、2.25 x 3.5インチ (57.2 x 88.9 mm)</translation>
     </message>
     <message>
         <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像、63 x 85.2 mm（画像本来の形）</translation>
     </message>
     <message>
         <source>Card size</source>
-        <translation type="unfinished"></translation>
+        <translation>カードサイズ</translation>
     </message>
     <message>
         <source>Card &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>カードサイズ(&amp;S):</translation>
     </message>
     <message>
         <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
-        <translation type="unfinished"></translation>
+        <translation>裁ち落とし(&amp;L): 裁断線の外へ1/8インチ絵を延ばす</translation>
     </message>
     <message>
         <source>For print services, which cut inside the bleed.</source>
-        <translation type="unfinished"></translation>
+        <translation>裁ち落としの内側で裁断する印刷サービス向けです。</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>裏面</translation>
     </message>
     <message>
         <source>The picture printed behind every card, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>各カードの裏に印刷する絵、またはなし。</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Bac&amp;k:</source>
-        <translation type="unfinished"></translation>
+        <translation>裏面(&amp;K):</translation>
     </message>
     <message>
         <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
-        <translation type="unfinished"></translation>
+        <translation>両面印刷(&amp;U): 裏面ページを反転（長辺とじ）</translation>
     </message>
     <message>
         <source>Only sheets with a back have backs pages to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>反転する裏面ページがあるのは、裏面付きの用紙レイアウトだけです。</translation>
     </message>
     <message>
         <source>Sheets of paper with cut marks</source>
-        <translation type="unfinished"></translation>
+        <translation>トンボ付きの用紙</translation>
     </message>
     <message>
         <source>One card per page, at card size (for print services)</source>
-        <translation type="unfinished"></translation>
+        <translation>1ページに1枚、カードと同じサイズ（印刷サービス向け）</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>レイアウト</translation>
     </message>
     <message>
         <source>L&amp;ayout:</source>
-        <translation type="unfinished"></translation>
+        <translation>レイアウト(&amp;A):</translation>
     </message>
     <message>
         <source>Add the two &amp;jokers after the 52 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>52枚の後に2枚のジョーカーを追加(&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート(&amp;E)…</translation>
     </message>
 </context>
 <context>
@@ -835,11 +891,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF文書 (*.pdf)</translation>
     </message>
     <message>
         <source>Exporting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1をエクスポートしています…</translation>
     </message>
 </context>
 <context>

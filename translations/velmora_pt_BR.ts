@@ -270,19 +270,19 @@
     </message>
     <message>
         <source>Export Whole Deck as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar baralho inteiro como PDF…</translation>
     </message>
     <message>
         <source>Export Drawn Cards as PDF</source>
-        <translation type="unfinished">Exportar cartas tiradas como PDF</translation>
+        <translation>Exportar cartas tiradas como PDF</translation>
     </message>
     <message>
         <source>Export Whole Deck as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar baralho inteiro como PDF</translation>
     </message>
     <message>
         <source>Printing the cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimindo as cartas…</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,66 @@ Options:
 
 Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: velmora [opções]
+Tira cartas de baralho aleatórias.
+Sem opções, abre sua janela. Com --draw ou --deck, mostra as cartas, uma por
+linha, opcionalmente grava seus arquivos e termina. No terminal uma linha diz
+“Card 17 (quatro de ouros)”; em um pipe ou arquivo, “Card 17&lt;TAB&gt;four of diamonds”.
+  velmora --draw 5 --save-to PASTA --format png --size 744   PNGs para impressão a 300 dpi
+  velmora --draw 9 --save-to PASTA --format pdf              PASTA/Cards.pdf, pronto para recortar
+  velmora --deck --jokers --save-to PASTA --format pdf --pdf-layout card --bleed --back 3
+                                       o baralho inteiro com versos, para gráficas
+
+Código de saída: 0 sucesso, 2 argumentos inválidos, 3 um arquivo não pôde ser gravado,
+4 a janela não pode ser aberta (sem tela).
+
+Opções:
+  -h, -?, --help           Mostra esta ajuda.
+  -v, --version            Mostra informações da versão.
+  --draw &lt;quantidade&gt;      Tira &lt;quantidade&gt; cartas diferentes (de 1 a 52) e as
+                           mostra.
+  --deck                   Em vez de tirar cartas, o baralho inteiro de 52 na ordem
+                           dos naipes (espadas, ouros, paus, copas; do ás ao rei).
+  --jokers                 Com --deck, os dois curingas depois dele: Joker 1
+                           (vermelho) e Joker 2 (preto).
+  --save-to &lt;pasta&gt;        Também grava as cartas em &lt;pasta&gt;: Card N.bmp para cada
+                           uma (.png, .svg; Joker N para os curingas), ou um único
+                           Cards.pdf; um arquivo existente é substituído. Uma carta
+                           que não pode ser gravada é informada na saída de erro
+                           padrão, e as demais são gravadas mesmo assim.
+                           Exportações grandes usam todos os núcleos; no terminal,
+                           uma linha na saída de erro padrão mostra o andamento.
+  --format &lt;bmp|png|svg|pdf&gt;  Com --save-to, o formato dos arquivos: bmp (cantos
+                           brancos, padrão), png (cantos transparentes), svg (um
+                           desenho de qualquer tamanho) ou pdf (um arquivo,
+                           Cards.pdf, com cada carta em seu tamanho real em folhas
+                           A4 ou Letter com marcas de corte).
+  --card-size &lt;picture|poker|bridge&gt;  Com --save-to, o formato da carta: picture
+                           (63 x 85,2 mm, o das próprias imagens; padrão, exceto
+                           para pdf), poker (2,5 x 3,5 pol.; padrão para pdf) ou
+                           bridge (2,25 x 3,5 pol.).
+  --size &lt;largura&gt;         Com --format png: cada carta com &lt;largura&gt; pixels de
+                           largura (de %1 a %2), desenhada nítida nesse tamanho; a
+                           altura segue a proporção do tamanho da carta, e o arquivo
+                           informa a resolução que o imprime na largura real
+                           (750 px no poker: 300 dpi). Padrão: o tamanho próprio da
+                           imagem, 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  Com --format pdf: sheets (tantas cartas quantas
+                           couberem em uma página, padrão) ou card (uma carta por
+                           página, no tamanho da carta, como as gráficas as
+                           aceitam).
+  --bleed                  Com --format pdf: 1/8 pol. do fundo da carta além de
+                           cada borda de corte (a página de uma carta de poker tem
+                           198 x 270 pt); nas folhas, as marcas de corte ficam fora
+                           dessa área.
+  --back &lt;1-12&gt;            Com --format pdf: esse verso atrás de cada carta. Nas
+                           folhas, cada página de frentes é seguida de seus versos,
+                           espelhados para frente e verso pela borda longa; com
+                           card, a página da frente de cada carta é seguida da
+                           página do seu verso.
+
+As opções próprias do Qt (-platform, -style, -geometry, ...) valem para a janela.
+</translation>
     </message>
 </context>
 <context>
@@ -654,146 +713,146 @@ O Velmora continua funcionando, mas esta alteração será perdida quando ele fo
     </message>
     <message>
         <source>--%1 needs --draw or --deck</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 precisa de --draw ou --deck</translation>
     </message>
     <message>
         <source>%1 (red joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (curinga vermelho)</translation>
     </message>
     <message>
         <source>%1 (black joker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (curinga preto)</translation>
     </message>
     <message>
         <source>--card-size is picture, poker or bridge, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size é picture, poker ou bridge, não “%1”</translation>
     </message>
     <message>
         <source>--%1 is for --format pdf only</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 só vale com --format pdf</translation>
     </message>
     <message>
         <source>--back is one of the backs 1 to 12, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--back é um dos versos de 1 a 12, não “%1”</translation>
     </message>
     <message>
         <source>--deck takes the whole deck in order: give it or --draw, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--deck usa o baralho inteiro em ordem: informe-o ou --draw, não os dois</translation>
     </message>
     <message>
         <source>--jokers needs --deck (a draw holds no jokers)</source>
-        <translation type="unfinished"></translation>
+        <translation>--jokers precisa de --deck (cartas tiradas não incluem curingas)</translation>
     </message>
     <message>
         <source>%1 of %2 cards (%3 %), %4 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 cartas (%3 %), faltam %4</translation>
     </message>
     <message>
         <source>The export was cancelled: no file was written, and an earlier file of that name is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>A exportação foi cancelada: nenhum arquivo foi gravado, e um arquivo anterior com esse nome continua como estava.</translation>
     </message>
     <message>
         <source>Printing was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressão foi cancelada.</translation>
     </message>
     <message>
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A carta arrastada foi sem o seu arquivo, então o gerenciador de arquivos não recebeu nada: %1.</translation>
     </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>
     <message>
         <source>Back %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verso %1</translation>
     </message>
     <message>
         <source>Print Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de impressão</translation>
     </message>
     <message>
         <source>PDF Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de PDF</translation>
     </message>
     <message>
         <source>Poker, 2.5 x 3.5 in (63.5 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker, 2,5 x 3,5 pol. (63,5 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Bridge, 2.25 x 3.5 in (57.2 x 88.9 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bridge, 2,25 x 3,5 pol. (57,2 x 88,9 mm)</translation>
     </message>
     <message>
         <source>Picture, 63 x 85.2 mm (the pictures&apos; own shape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem, 63 x 85,2 mm (o formato próprio das imagens)</translation>
     </message>
     <message>
         <source>Card size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da carta</translation>
     </message>
     <message>
         <source>Card &amp;size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho da carta:</translation>
     </message>
     <message>
         <source>B&amp;leed: the picture runs 1/8 in beyond each cut edge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sangria: a imagem passa 1/8 pol. de cada borda de corte</translation>
     </message>
     <message>
         <source>For print services, which cut inside the bleed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para gráficas, que cortam dentro da sangria.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Verso</translation>
     </message>
     <message>
         <source>The picture printed behind every card, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem impressa no verso de cada carta, ou nenhuma.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Bac&amp;k:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verso:</translation>
     </message>
     <message>
         <source>D&amp;uplex: backs pages mirrored for printing on both sides (long edge)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplex: páginas de verso espelhadas para frente e verso (borda longa)</translation>
     </message>
     <message>
         <source>Only sheets with a back have backs pages to mirror.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só folhas com verso têm páginas de verso para espelhar.</translation>
     </message>
     <message>
         <source>Sheets of paper with cut marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Folhas de papel com marcas de corte</translation>
     </message>
     <message>
         <source>One card per page, at card size (for print services)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma carta por página, no tamanho da carta (para gráficas)</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>L&amp;ayout:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout:</translation>
     </message>
     <message>
         <source>Add the two &amp;jokers after the 52 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar os dois c&amp;uringas após as 52 cartas</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar…</translation>
     </message>
 </context>
 <context>
@@ -838,11 +897,11 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Exporting %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando %1…</translation>
     </message>
 </context>
 <context>
