@@ -90,7 +90,9 @@ void install()
         const QByteArray value = qgetenv(variable);
         if (value.isEmpty())
             continue;
-        if (value == "C" || value.startsWith("C.") || value == "POSIX") {
+        // Exactly these: "C.UTF-8", the default of many containers, is no
+        // request for English, and LANGUAGE still decides there.
+        if (value == "C" || value == "POSIX") {
             install(QLocale::c());
             return;
         }
