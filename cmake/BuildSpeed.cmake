@@ -30,15 +30,13 @@ target_link_libraries(velmora_pch PRIVATE Qt6::Widgets)
 target_precompile_headers(velmora_pch PRIVATE
     <QApplication> <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <QHash> <QImage> <QLabel>
     <QLineEdit> <QList> <QObject> <QPainter> <QPixmap> <QPointer> <QString> <QStringList> <QTemporaryDir>
-    <QVariant> <QWidget> <QAction> <QFutureWatcher> <QKeyEvent> <QListWidget> <QMessageBox> <QMouseEvent>
-    <QProgressBar> <QStyle> <QTimer> <QUrl> <memory> <functional> <optional>)
+    <QVariant> <QWidget>)
 
 add_library(velmora_pch_gui OBJECT "${CMAKE_CURRENT_LIST_DIR}/Precompiled.cpp")
 target_link_libraries(velmora_pch_gui PRIVATE Qt6::Gui)
 target_precompile_headers(velmora_pch_gui PRIVATE
     <QByteArray> <QDir> <QFileInfo> <QHash> <QImage> <QPainter> <QPainterPath> <QSettings> <QString>
-    <QStringList> <QTransform> <QCoreApplication> <QBuffer> <QPdfWriter> <QFuture> <QThreadPool>
-    <QStandardPaths> <cmath> <memory> <functional> <optional>)
+    <QStringList> <QTransform>)
 
 # A target that declares no QObject class has an empty generated moc unit:
 # loading the header would be its whole cost.
