@@ -673,7 +673,7 @@ int main(int argc, char **argv)
     // one-file Qt Widgets program.
     const QByteArray builds = qgetenv("VELMORA_BUILD_TIMES");
     if (!builds.isEmpty()) {
-        Row buildRow{"First build (make program on a fresh copy) vs a one-file Qt Widgets program", "s", "<= 3x", {}, 3.0};
+        Row buildRow{"First build (make program on a fresh copy) vs a one-file Qt Widgets program", "s", "<= 4x", {}, 4.0};
         for (const QByteArray &round : builds.trimmed().split('\n')) {
             const QList<QByteArray> pair = round.simplified().split(' ');
             if (pair.size() != 2 || pair[0].toDouble() <= 0 || pair[1].toDouble() <= 0)

@@ -38,8 +38,17 @@ target_precompile_headers(velmora_pch_gui PRIVATE
     <QByteArray> <QDir> <QFileInfo> <QHash> <QImage> <QPainter> <QPainterPath> <QSettings> <QString>
     <QStringList> <QTransform>)
 
-# velmora_use_pch(target [GUI]): GUI for a target that links no widgets.
-# Not for the programs whose only source is main(): on Windows a WIN32
+# A target that declares no QObject class has an empty generated moc unit:
+# loading the header would be its whole cost.
+function(velmora_skip_pch_in_moc_unit target)
+    get_target_property(binary_dir ${target} BINARY_DIR)
+    set_source_files_properties("${binary_dir}/${target}_autogen/mocs_compilation.cpp"
+        TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
+
+# velmora_use_pch(target [GUI] [NO_MOC]): GUI for a target that links no
+# widgets; NO_MOC for one that declares no QObject class.
+# The Windows programs whose only source is main() go without: a WIN32
 # program is compiled with QT_NEEDS_QMAIN (Qt's entry point calls qMain),
 # which the shared header was not, so GCC would set it aside with a warning.
 function(velmora_use_pch target)
@@ -48,4 +57,11 @@ function(velmora_use_pch target)
     else()
         target_precompile_headers(${target} REUSE_FROM velmora_pch)
     endif()
+    if("NO_MOC" IN_LIST ARGN)
+        velmora_skip_pch_in_moc_unit(${target})
+    endif()
 endfunction()
+
+# The hosts declare no QObject class either.
+velmora_skip_pch_in_moc_unit(velmora_pch)
+velmora_skip_pch_in_moc_unit(velmora_pch_gui)
