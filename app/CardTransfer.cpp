@@ -237,7 +237,8 @@ void CardTransfer::printDrawnCards()
     const QList<CardArt> arts = faceArts(listedFaces());
     if (arts.isEmpty())
         return;
-    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), [arts](QPagedPaintDevice &device) {
+    const QString pdfPath = SaveAs::drawnCardsPdfPath(m_folder ? m_folder->text() : QString());
+    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), pdfPath, [arts](QPagedPaintDevice &device) {
         QPainter painter;
         if (painter.begin(&device))
             CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);

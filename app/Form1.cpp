@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -25,7 +26,12 @@ namespace {
 
 QFont arialBold(double points)
 {
-    QFont font(QStringLiteral("Arial"));
+    // A Windows without Arial (and Wine's own prefix) would otherwise stand a
+    // bold serif face in for it, and the window looks broken at first sight:
+    // after Arial comes the desktop's own face, and failing that any sans.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(QFont::Bold);
     return font;

@@ -163,7 +163,7 @@ void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int>
     const QPageSize paper = CardSheet::localePaper();
     QString filter = sheetsFilter();
     const QString path = askFileName(owner, QStringLiteral("Export Drawn Cards as PDF"),
-                                     suggestedPath(folderText, QStringLiteral("Cards"), CardFile::Format::Pdf),
+                                     drawnCardsPdfPath(folderText),
                                      {sheetsFilter(), cardPagesFilter}, &filter, [](const QString &typed) {
         return QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
             ? typed
@@ -173,6 +173,11 @@ void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int>
         return;
     const auto layout = filter == cardPagesFilter ? CardSheet::Layout::CardPerPage : CardSheet::Layout::Sheets;
     reportFailure([&] { CardFile::savePdf(faces, path, layout, paper, QStringLiteral("Drawn cards")); });
+}
+
+QString drawnCardsPdfPath(const QString &folderText)
+{
+    return suggestedPath(folderText, QStringLiteral("Cards"), CardFile::Format::Pdf);
 }
 
 void openOutputFolder(const QString &folderText)

@@ -22,6 +22,9 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
 // locale's paper or one card per page.
 void drawnCardsAsPdf(QWidget *owner, const QString &folderText, const QList<int> &faces);
 
+// The name the drawn cards' PDF is offered under, printed or exported.
+QString drawnCardsPdfPath(const QString &folderText);
+
 // "Open Output Folder": the folder field's folder in the file manager, or a
 // warning saying why not.
 void openOutputFolder(const QString &folderText);
