@@ -4,8 +4,9 @@
 // the walk; then asks whether the window still handles messages.
 //
 // Exit status: 0 the walk ended and the window responds; 1 the walk hung or
-// failed, or the window froze; 2 bad use or the program showed no window; 77 skipped,
-// because this system's uiautomationcore.dll lacks the client functions.
+// failed, or the window froze; 2 bad use or the program showed no window; 77
+// skipped: this system's uiautomationcore.dll lacks the client functions, or
+// Wine has no display to show the window on.
 //
 // Only the flat Uia* functions are used: Wine has no CUIAutomation class to
 // create, and the functions are looked up at run time so that a system
@@ -205,6 +206,14 @@ int main()
     if (argc < 2) {
         std::printf("usage: uia_probe PROGRAM [ARGS...]\n");
         return 2;
+    }
+    // Wine shows windows only on an X (or Wayland) display, and finds one in
+    // the Unix environment, which it hands on.
+    const bool underWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    if (underWine && !GetEnvironmentVariableW(L"DISPLAY", nullptr, 0)
+        && !GetEnvironmentVariableW(L"WAYLAND_DISPLAY", nullptr, 0)) {
+        std::printf("uia_probe: skipped: Wine without a display shows no window\n");
+        return 77;
     }
     HMODULE dll = LoadLibraryW(L"uiautomationcore.dll");
     if (!dll) {
