@@ -15,9 +15,9 @@
 #include "core/SettingsStore.h"
 #include "widgets/WindowPointer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -26,11 +26,14 @@ namespace {
 
 QFont arialBold(double points)
 {
-    // A Windows without Arial (and Wine's own prefix) would otherwise stand a
-    // bold serif face in for it, and the window looks broken at first sight:
-    // after Arial comes the desktop's own face, and failing that any sans.
+    // Where Arial is missing (a Windows without it, a fresh Wine prefix) Qt
+    // for Windows would take the first face of the alphabet, a bold serif
+    // one there, and the window looks broken at first sight. After Arial
+    // come the face made to its metrics, so the fixed layout still fits, and
+    // the face the desktop writes its messages in (Segoe UI on Windows 10).
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QApplication::font("QMessageBox").family()});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(QFont::Bold);
