@@ -1,12 +1,14 @@
-// uia_probe PROGRAM [ARGS...]: starts PROGRAM, finds its window and walks it
-// as a UI Automation client does (the window's node, its first child and the
-// siblings after it, then a search of every descendant), with a time limit on
-// the walk; then asks whether the window still handles messages.
+// uia_probe [--reference BARE] PROGRAM [ARGS...]: starts PROGRAM, finds its
+// window and walks it as a UI Automation client does (the window's node, its
+// first child and the siblings after it, then a search of every descendant),
+// with a time limit on the walk; then asks whether the window still answers
+// and takes input.
 //
-// Exit status: 0 the walk ended and the window responds; 1 the walk hung or
-// failed, or the window froze; 2 bad use or the program showed no window; 77
-// skipped: this system's uiautomationcore.dll lacks the client functions, or
-// Wine has no display to show the window on.
+// Exit status: 0 the walk ended and the window takes input; 1 the walk hung
+// or failed, or the window froze; 2 bad use or the program showed no window;
+// 77 skipped: this system's uiautomationcore.dll lacks the client functions,
+// Wine has no display to show the window on, or the reference window hangs
+// or freezes as well (the fault is then the system's or the toolkit's).
 //
 // Only the flat Uia* functions are used: Wine has no CUIAutomation class to
 // create, and the functions are looked up at run time so that a system
@@ -64,7 +66,6 @@ struct Uia {
 };
 Uia uia;
 
-HWND window;
 // The step the walk is at, for the report when it hangs.
 volatile LONG step;
 const char *const stepNames[] = {"not started", "node of the window", "name of the window",
@@ -130,8 +131,9 @@ HUIANODE navigate(HUIANODE from, int direction)
     return SUCCEEDED(hr) ? firstNode(data) : nullptr;
 }
 
-DWORD WINAPI walk(void *)
+DWORD WINAPI walk(void *param)
 {
+    const HWND window = static_cast<HWND>(param);
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     at(1);
     HUIANODE root = nullptr;
@@ -196,6 +198,63 @@ bool responds(HWND hwnd)
     return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+// A thread waiting in an outgoing COM call still answers sent messages (as
+// above) but handles no posted ones: no click, no key. A posted minimise
+// shows whether it does.
+bool takesPostedInput(HWND hwnd)
+{
+    PostMessageW(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    for (int tries = 0; tries < 50 && !IsIconic(hwnd); ++tries)
+        Sleep(100);
+    return IsIconic(hwnd);
+}
+
+// Starts the command, walks its window and ends it: 0 the walk ended and the
+// window takes input, 1 it hung, failed or froze, 2 no window.
+int probe(std::wstring command)
+{
+    if (command.front() != L'"')
+        command = L"\"" + command + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION program{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program)) {
+        std::printf("uia_probe: cannot start the program (error %lu)\n", GetLastError());
+        return 2;
+    }
+    Search search{program.dwProcessId, nullptr};
+    for (int tries = 0; tries < 300 && !search.found; ++tries) {
+        Sleep(100);
+        EnumWindows(visibleWindowOf, reinterpret_cast<LPARAM>(&search));
+    }
+    if (!search.found) {
+        std::printf("uia_probe: the program showed no window in 30 s\n");
+        TerminateProcess(program.hProcess, 2);
+        return 2;
+    }
+    HWND window = search.found;
+    Sleep(1000); // past the start-up's own work
+    std::printf("uia_probe: before the walk the window %s\n", responds(window) ? "responds" : "does not respond");
+
+    // The walk may hang for good: it runs on a thread of its own, which is
+    // left behind when the time is up.
+    InterlockedExchange(&step, 0);
+    HANDLE walker = CreateThread(nullptr, 0, walk, window, 0, nullptr);
+    DWORD walkResult = 1;
+    const bool ended = WaitForSingleObject(walker, 20000) == WAIT_OBJECT_0;
+    const bool walked = ended && GetExitCodeThread(walker, &walkResult) && walkResult == 0;
+    if (!ended)
+        std::printf("uia_probe: the walk hung at: %s (20 s)\n", stepNames[InterlockedCompareExchange(&step, 0, 0)]);
+    const bool answers = responds(window);
+    const bool alive = answers && takesPostedInput(window);
+    std::printf("uia_probe: after the walk the window %s\n",
+                alive     ? "responds and takes input"
+                : answers ? "answers sent messages but takes no input (a posted minimise waited 5 s)"
+                          : "is frozen (5 s without an answer)");
+    TerminateProcess(program.hProcess, 0);
+    return walked && alive ? 0 : 1;
+}
+
 } // namespace
 
 int main()
@@ -204,7 +263,7 @@ int main()
     int argc = 0;
     LPWSTR *argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argc < 2) {
-        std::printf("usage: uia_probe PROGRAM [ARGS...]\n");
+        std::printf("usage: uia_probe [--reference BARE_PROGRAM] PROGRAM [ARGS...]\n");
         return 2;
     }
     // Wine shows windows only on an X (or Wayland) display, and finds one in
@@ -226,43 +285,25 @@ int main()
         || !resolve(dll, "UiaNodeRelease", &uia.nodeRelease))
         return 77;
 
+    // With --reference, the reference program (a bare window of the same
+    // toolkit) is walked first: where it freezes too, the fault lies below
+    // the program, and its run is skipped with that evidence.
+    int first = 1;
+    if (argc >= 4 && std::wstring(argv[1]) == L"--reference") {
+        std::printf("uia_probe: the reference\n");
+        if (probe(argv[2]) != 0) {
+            std::printf("uia_probe: skipped: the reference window hangs or freezes too\n");
+            std::fflush(stdout);
+            ExitProcess(77);
+        }
+        first = 3;
+    }
     std::wstring command;
-    for (int i = 1; i < argc; ++i)
-        command += std::wstring(i > 1 ? L" \"" : L"\"") + argv[i] + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION program{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program)) {
-        std::printf("uia_probe: cannot start the program (error %lu)\n", GetLastError());
-        return 2;
-    }
-    Search search{program.dwProcessId, nullptr};
-    for (int tries = 0; tries < 300 && !search.found; ++tries) {
-        Sleep(100);
-        EnumWindows(visibleWindowOf, reinterpret_cast<LPARAM>(&search));
-    }
-    if (!search.found) {
-        std::printf("uia_probe: the program showed no window in 30 s\n");
-        TerminateProcess(program.hProcess, 2);
-        return 2;
-    }
-    window = search.found;
-    Sleep(1000); // past the start-up's own work
-    std::printf("uia_probe: before the walk the window %s\n", responds(window) ? "responds" : "does not respond");
-
-    // The walk may hang for good: it runs on a thread of its own, which is
-    // left behind when the time is up.
-    HANDLE walker = CreateThread(nullptr, 0, walk, nullptr, 0, nullptr);
-    DWORD walkResult = 1;
-    const bool ended = WaitForSingleObject(walker, 20000) == WAIT_OBJECT_0;
-    const bool walked = ended && GetExitCodeThread(walker, &walkResult) && walkResult == 0;
-    if (!ended)
-        std::printf("uia_probe: the walk hung at: %s (20 s)\n", stepNames[InterlockedCompareExchange(&step, 0, 0)]);
-    const bool alive = responds(window);
-    std::printf("uia_probe: after the walk the window %s\n", alive ? "responds" : "is frozen (5 s without an answer)");
+    for (int i = first; i < argc; ++i)
+        command += std::wstring(i > first ? L" \"" : L"\"") + argv[i] + L"\"";
+    const int result = probe(command);
     std::fflush(stdout);
-    TerminateProcess(program.hProcess, 0);
-    // Not returning through the C runtime: its exit would wait on nothing,
-    // but a hung walker thread must not hold the probe up.
-    ExitProcess(walked && alive ? 0 : 1);
+    // Not returning through the C runtime: a hung walker thread must not hold
+    // the probe up.
+    ExitProcess(result);
 }
