@@ -1,13 +1,20 @@
 #include "app/CardTransfer.h"
 
-#include "cardface/CardImageSet.h"
+#include "save/PrintChoices.h"
+
+#include "pictures/CardImageSet.h"
 #include "cardface/Deck.h"
 #include "core/CardEntry.h"
 #include "core/Failure.h"
+#include "core/XdgFolder.h"
 #include "widgets/ListBox.h"
 #include "core/Platform.h"
-#include "export/CardExport.h"
-#include "export/SaveAs.h"
+#include "export/BitmapFile.h"
+#include "save/SaveAs.h"
+#include "save/PrintOptionsDialog.h"
+#include "save/ProgressWindow.h"
+#include "core/Messages.h"
+#include "export/DeckExport.h"
 #include "render/CardRenderer.h"
 #include "render/CardSheet.h"
 
@@ -23,18 +30,13 @@
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
+#include <QScopedValueRollback>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
-
-QList<CardArt> faceArts(const QList<int> &faces)
-{
-    QList<CardArt> arts;
-    for (int face : faces)
-        arts.append(CardArt::face(face));
-    return arts;
-}
 
 // The hand as one picture: the cards side by side at twice their size on
 // white, with a little room between them.
@@ -46,37 +48,41 @@ QImage handImage(const QList<int> &faces)
     QImage image(int(faces.size()) * (width + gap) - gap, card.height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Each card's own picture, as a PNG of that width holds it: curves drawn
+    // in place would round a pixel's edge differently at each offset.
     for (int i = 0; i < faces.size(); ++i)
-        CardRenderer::paint(painter, QRectF(QPointF(i * (width + gap), 0), card), CardArt::face(faces.at(i)));
+        painter.drawImage(i * (width + gap), 0, CardRenderer::image(CardArt::face(faces.at(i)), width));
     return image;
 }
 
 } // namespace
 
-CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, QObject *parent)
-    : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder)
+CardTransfer::CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, SettingsStore *store,
+                           QObject *parent)
+    : QObject(parent), m_list(list), m_preview(preview), m_deck(deck), m_folder(folder), m_store(store)
 {
-    m_copyImage = addAction(QStringLiteral("Copy Card Image"));
+    m_copyImage = addAction(tr("Copy Card Image"));
     // Every copy key of the platform (Ctrl+C, Ctrl+Insert, ...), and only
     // while the list has the focus: in the folder field they copy its text.
     m_copyImage->setShortcuts(QKeySequence::Copy);
     m_copyImage->setShortcutContext(Qt::WidgetShortcut);
-    m_copyAll = addAction(QStringLiteral("Copy Drawn Cards"));
-    m_saveAs = addAction(QStringLiteral("Save Card As\u2026"));
-    m_exportPdf = addAction(QStringLiteral("Export Drawn Cards as PDF\u2026"));
-    m_print = addAction(QStringLiteral("Print Drawn Cards\u2026"));
-    m_openFolder = addAction(QStringLiteral("Open Output Folder"));
+    m_copyAll = addAction(tr("Copy Drawn Cards"));
+    m_saveAs = addAction(tr("Save Card As\u2026"));
+    m_exportPdf = addAction(tr("Export Drawn Cards as PDF\u2026"));
+    m_exportDeck = addAction(tr("Export Whole Deck as PDF\u2026"));
+    m_print = addAction(tr("Print Drawn Cards\u2026"));
+    m_openFolder = addAction(tr("Open Output Folder"));
     connect(m_copyImage, &QAction::triggered, this, &CardTransfer::copyCardImage);
     connect(m_copyAll, &QAction::triggered, this, &CardTransfer::copyDrawnCards);
     connect(m_saveAs, &QAction::triggered, this, &CardTransfer::saveCardAs);
     connect(m_exportPdf, &QAction::triggered, this, &CardTransfer::exportDrawnCardsAsPdf);
+    connect(m_exportDeck, &QAction::triggered, this, &CardTransfer::exportWholeDeckAsPdf);
     connect(m_print, &QAction::triggered, this, &CardTransfer::printDrawnCards);
     connect(m_openFolder, &QAction::triggered, this, &CardTransfer::openOutputFolder);
 
     for (QWidget *widget : {static_cast<QWidget *>(list), static_cast<QWidget *>(preview)}) {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
-        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_print, m_openFolder});
+        widget->addActions({m_copyImage, m_copyAll, m_saveAs, m_exportPdf, m_exportDeck, m_print, m_openFolder});
     }
     list->viewport()->installEventFilter(this);
     preview->installEventFilter(this);
@@ -146,19 +152,45 @@ QMimeData *CardTransfer::selectedCardData(bool withFile)
     if (!selectedCard(&entry, &face))
         return nullptr;
     auto *data = new QMimeData;
-    data->setImageData(CardExport::bitmapFace(face));
+    data->setImageData(BitmapFile::opaqueFace(face));
     data->setText(entryWithName(entry));
     if (withFile) {
         try {
             const QString path = dragFilePath(entry + QStringLiteral(".png"));
-            CardExport::saveBitmap(face, path, CardExport::ImageFormat::Png);
+            BitmapFile::save(face, path, CardFile::Format::Png);
             data->setUrls({QUrl::fromLocalFile(path)});
         } catch (const Failure &failure) {
             // The picture and the text still go; only a file manager gets nothing.
             qWarning("Velmora: the dragged card goes without its file: %s", qUtf8Printable(failure.description()));
+            m_dragFileProblem = failure.description();
         }
     }
     return data;
+}
+
+QString CardTransfer::dragFolderBase()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The shared temporary folder is anyone's, and TMPDIR may name the root
+    // or nothing at all: the file goes to the session's private folder, else
+    // to the user's cache.
+    const QString runtime = xdgRuntimeFolder();
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = xdgUserFolder("XDG_CACHE_HOME", ".cache", QStandardPaths::GenericCacheLocation);
+    if (!makeUserFolder(cache))
+        throw Failure(QStringLiteral("the cache folder %1 does not exist and cannot be made")
+                          .arg(QDir::toNativeSeparators(cache)));
+    return cache;
+#else
+    // Elsewhere the temporary folder is the user's own. One that does not
+    // exist gives an empty path, and a folder made from that would land in
+    // the root.
+    const QString temp = QDir::tempPath();
+    if (temp.isEmpty())
+        throw Failure(QStringLiteral("the temporary folder does not exist"));
+    return temp;
+#endif
 }
 
 QString CardTransfer::dragFilePath(const QString &fileName)
@@ -168,15 +200,11 @@ QString CardTransfer::dragFilePath(const QString &fileName)
     if (m_dragFolder && !QFileInfo(m_dragFolder->path()).isDir())
         m_dragFolder.reset();
     if (!m_dragFolder) {
-        // A TMPDIR that does not exist gives an empty path, and a folder made
-        // from that would land in the root.
-        const QString temp = QDir::tempPath();
-        if (temp.isEmpty())
-            throw Failure(QStringLiteral("the temporary folder does not exist"));
-        auto folder = std::make_unique<QTemporaryDir>(temp + QStringLiteral("/velmora-XXXXXX"));
+        const QString base = dragFolderBase();
+        auto folder = std::make_unique<QTemporaryDir>(base + QStringLiteral("/velmora-drag-XXXXXX"));
         if (!folder->isValid())
-            throw Failure(QStringLiteral("no folder can be made in %1: %2")
-                              .arg(QDir::toNativeSeparators(temp), folder->errorString()));
+            throw Failure(tr("no folder can be made in %1: %2")
+                      .arg(QDir::toNativeSeparators(base), folder->errorString()));
         m_dragFolder = std::move(folder);
     }
     return m_dragFolder->filePath(fileName);
@@ -221,27 +249,80 @@ void CardTransfer::saveCardAs()
     QPixmap face;
     int faceIndex = -1;
     if (selectedCard(&entry, &face, &faceIndex))
-        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex,
-                     entryWithName(entry), &m_saveFilter);
+        SaveAs::card(m_list->window(), m_folder ? m_folder->text() : QString(), entry, face, faceIndex, &m_saveFilter);
+}
+
+void CardTransfer::withOptions(int purpose, const std::function<void(const PrintChoices &)> &work)
+{
+    if (m_busy || !m_list)
+        return;
+    const PrintChoices last = m_store ? PrintChoices::load(*m_store) : PrintChoices{};
+    auto *dialog = new PrintOptionsDialog(PrintOptionsDialog::Purpose(purpose), last, m_list->window());
+    // The dialog goes only once the work is done: the work's progress runs
+    // the event queue, which must not delete the dialog inside its own done().
+    connect(dialog, &QDialog::finished, this, [this, dialog, work](int result) {
+        if (result == QDialog::Accepted) {
+            const PrintChoices chosen = dialog->choices();
+            if (m_store)
+                chosen.save(*m_store);
+            if (!m_busy && m_list) {
+                const QScopedValueRollback busy(m_busy, true);
+                work(chosen);
+            }
+        }
+        dialog->deleteLater();
+    });
+    dialog->open();
 }
 
 void CardTransfer::exportDrawnCardsAsPdf()
 {
-    const QList<int> faces = listedFaces();
-    if (!faces.isEmpty())
-        SaveAs::drawnCardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(), faces);
+    const QList<CardArt> arts = CardArt::faces(listedFaces());
+    if (arts.isEmpty())
+        return;
+    withOptions(int(PrintOptionsDialog::Purpose::DrawnPdf), [this, arts](const PrintChoices &chosen) {
+        SaveAs::cardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(),
+                           tr("Export Drawn Cards as PDF"), QStringLiteral("Cards"), arts, chosen.print,
+                           QStringLiteral("Drawn cards"));
+    });
+}
+
+void CardTransfer::exportWholeDeckAsPdf()
+{
+    withOptions(int(PrintOptionsDialog::Purpose::DeckPdf), [this](const PrintChoices &chosen) {
+        QList<CardArt> arts;
+        for (const DeckExport::Card &card : DeckExport::wholeDeck(chosen.jokers))
+            arts.append(card.art);
+        SaveAs::cardsAsPdf(m_list->window(), m_folder ? m_folder->text() : QString(),
+                           tr("Export Whole Deck as PDF"), QStringLiteral("Deck"), arts, chosen.print,
+                           QStringLiteral("Whole deck"));
+    });
 }
 
 void CardTransfer::printDrawnCards()
 {
-    const QList<CardArt> arts = faceArts(listedFaces());
+    const QList<CardArt> arts = CardArt::faces(listedFaces());
     if (arts.isEmpty())
         return;
-    const QString pdfPath = SaveAs::drawnCardsPdfPath(m_folder ? m_folder->text() : QString());
-    Platform::current().print(m_list->window(), QStringLiteral("Print Drawn Cards"), pdfPath, [arts](QPagedPaintDevice &device) {
-        QPainter painter;
-        if (painter.begin(&device))
-            CardSheet::paint(painter, device, arts, CardSheet::Layout::Sheets);
+    withOptions(int(PrintOptionsDialog::Purpose::Print), [this, arts](const PrintChoices &chosen) {
+        QWidget *window = m_list->window();
+        bool cancelled = false;
+        // With no printer the pages go to a file, offered as the export offers it.
+        const QString pdfPath = SaveAs::pdfPath(m_folder ? m_folder->text() : QString(), QStringLiteral("Cards"));
+        const bool printed = Platform::current().print(window, tr("Print Drawn Cards"), pdfPath,
+                                                       [&](QPagedPaintDevice &device) {
+            // The preview draws the pages too, and may be cancelled alone.
+            ProgressWindow progress(window, tr("Printing the cards\u2026"));
+            QPainter painter;
+            if (painter.begin(&device))
+                CardSheet::paint(painter, device, arts, chosen.print, progress.progress());
+            cancelled = progress.cancelled();
+            // Pages half sent are taken back where the printer allows it.
+            if (auto *printer = dynamic_cast<QPrinter *>(&device); printer && cancelled)
+                printer->abort();
+        });
+        if (printed && cancelled)
+            Platform::current().message(Messages::printCancelled(), applicationTitle(), Platform::Icon::None);
     });
 }
 
@@ -289,6 +370,7 @@ bool CardTransfer::eventFilter(QObject *watched, QEvent *event)
 
 void CardTransfer::startDrag()
 {
+    m_dragFileProblem.clear();
     QMimeData *data = selectedCardData(true);
     if (!data)
         return;
@@ -297,6 +379,9 @@ void CardTransfer::startDrag()
     drag->setPixmap(m_deck->Picture());
     drag->setHotSpot(QPoint(m_deck->Picture().width() / 2, m_deck->Picture().height() / 2));
     drag->exec(Qt::CopyAction);
+    // Told once the drop is over: a box in the middle of the drag would end it.
+    if (!m_dragFileProblem.isEmpty())
+        Platform::current().message(Messages::dragFileMissing(m_dragFileProblem), applicationTitle(),
+                                    Platform::Icon::Warning);
 }
 
-#include "moc_CardTransfer.cpp"

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class Deck;
@@ -13,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QMimeData;
 class QTemporaryDir;
+class SettingsStore;
+struct PrintChoices;
 
 // Cards leaving the window: copy (Ctrl+C on the list), the context menu of the
 // list and the preview, and dragging an entry or the preview into another
@@ -24,7 +27,10 @@ class CardTransfer : public QObject
 {
     Q_OBJECT
 public:
-    CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, QObject *parent = nullptr);
+    // The store keeps the PDF and print options between runs; without one
+    // every run starts from the defaults.
+    CardTransfer(ListBox *list, QLabel *preview, Deck *deck, QLineEdit *folder, SettingsStore *store = nullptr,
+                 QObject *parent = nullptr);
     ~CardTransfer() override;
 
     // The context menu's entries, in menu order.
@@ -32,6 +38,7 @@ public:
     QAction *copyDrawnCardsAction() const { return m_copyAll; }
     QAction *saveCardAsAction() const { return m_saveAs; }
     QAction *exportPdfAction() const { return m_exportPdf; }
+    QAction *exportDeckAction() const { return m_exportDeck; }
     QAction *printAction() const { return m_print; }
     QAction *openOutputFolderAction() const { return m_openFolder; }
 
@@ -42,16 +49,19 @@ public:
     // PNG at the picture's size or larger for screens and print, SVG, PDF or
     // bitmap, by the name's extension or else the chosen file type.
     void saveCardAs();
-    // Every listed card, in list order: on sheets of the locale's paper with
-    // cut marks, or one card per page.
+    // Every listed card, in list order, or the whole deck in suit order, after
+    // a step that asks for the card size, bleed, back, duplex and layout: on
+    // sheets of the locale's paper with cut marks, or one card per page.
     void exportDrawnCardsAsPdf();
+    void exportWholeDeckAsPdf();
     void printDrawnCards();
     void openOutputFolder();
 
     // What a copy or a drag hands out for the selected entry: the face, the
     // entry with its card's name and, with a file, "Card N.png" written now in
     // a folder of this object's own (left out, with a warning in the log, when
-    // it cannot be written); nullptr with no entry selected.
+    // it cannot be written, and the reason kept for the drag to tell); nullptr
+    // with no entry selected.
     QMimeData *selectedCardData(bool withFile);
 
     // "Card 17 (four of diamonds)"; an entry that names no card stays as it is.
@@ -69,18 +79,27 @@ private:
     // The face index of every listed card, in list order.
     QList<int> listedFaces() const;
     void startDrag();
+    // The options step, then (once it is accepted, with the choices kept)
+    // the work; nothing while an export or print is already running, since
+    // its progress reports let the menu be opened again.
+    void withOptions(int purpose, const std::function<void(const PrintChoices &)> &work);
     // Where a dragged file goes: in a folder of ours that exists now. Throws
     // Failure when none can be made.
     QString dragFilePath(const QString &fileName);
+    // The private folder of the user's that the drag folder goes in.
+    static QString dragFolderBase();
 
     QPointer<ListBox> m_list;
     QPointer<QLabel> m_preview;
     QPointer<Deck> m_deck;
     QPointer<QLineEdit> m_folder;
+    SettingsStore *m_store = nullptr;
+    bool m_busy = false; // an export or print is running
     QAction *m_copyImage = nullptr;
     QAction *m_copyAll = nullptr;
     QAction *m_saveAs = nullptr;
     QAction *m_exportPdf = nullptr;
+    QAction *m_exportDeck = nullptr;
     QAction *m_print = nullptr;
     QAction *m_openFolder = nullptr;
     // The file type last chosen in Save Card As, offered first the next time.
@@ -90,4 +109,5 @@ private:
     // Dragged files must outlive the drop, since a file manager copies them
     // after it; the folder goes with this object, when the program ends.
     std::unique_ptr<QTemporaryDir> m_dragFolder;
+    QString m_dragFileProblem;   // why the running drag's file could not be written
 };

@@ -4,8 +4,8 @@
 // %ERRORLEVEL%. Without options of its own it starts the window, velmora.exe
 // beside it, with the same arguments, and returns at once, as starting a
 // windowed program from cmd does.
-#include "app/CommandLine.h"
-#include "app/Console.h"
+#include "cli/CommandLine.h"
+#include "cli/Console.h"
 
 #include <QString>
 
@@ -55,7 +55,8 @@ int startWindow()
 
 int main(int argc, char *argv[])
 {
-    if (CommandLine::wanted(argc, argv))
-        return CommandLine::run(argc, argv);
+    const CommandLine::Parsed parsed = CommandLine::parse(CommandLine::arguments(argc, argv).mid(1));
+    if (!CommandLine::wantsWindow(parsed))
+        return CommandLine::run(parsed);
     return startWindow();
 }

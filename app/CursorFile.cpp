@@ -1,6 +1,6 @@
 #include "app/CursorFile.h"
 
-#include "cardface/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -4,13 +4,14 @@
 #include "app/CardTransfer.h"
 #include "app/IconFile.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
+#include "save/CardExport.h"
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "draw/CountEntry.h"
 #include "app/MainModule.h"
-#include "export/FolderMark.h"
-#include "export/OutputFolder.h"
+#include "core/Messages.h"
+#include "save/FolderMark.h"
+#include "save/OutputFolder.h"
 #include "core/RandomSource.h"
 #include "core/SettingsStore.h"
 #include "widgets/WindowPointer.h"
@@ -46,6 +47,8 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_store(store), m_random(random)
 {
     ui->setupUi(this);
+    // The folder field's caption is named in messages too: one text for both.
+    ui->Frame4->setTitle(Messages::folderLabel());
     applyLook();
 
     // The card face control sits at its laid-out place over the count frame;
@@ -64,7 +67,7 @@ Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     m_folder = new OutputFolder(ui->Text2, this, m_store, this);
     m_preview = new CardPreview(ui->List1, m_deck, ui->Image1, this);
     m_export = new CardExport(ui->List1, ui->Text2, m_deck, this);
-    new CardTransfer(ui->List1, ui->Image1, m_deck, ui->Text2, this); // copy, context menu, drag
+    new CardTransfer(ui->List1, ui->Image1, m_deck, ui->Text2, &m_store, this); // copy, context menu, drag
 
     // A button pressed while the count field had the focus first settles the
     // count's check; after a refusal the click does not go through.
@@ -113,7 +116,7 @@ void Form1::applyLook()
     }
     ui->ProgressBar1->setRange(0, 100);
     ui->ProgressBar1->setValue(0);
-    ui->ProgressBar1->setFormat(QStringLiteral("Progress Bar"));
+    ui->ProgressBar1->setFormat(tr("Progress Bar"));
     ui->ProgressBar1->setTextVisible(true);
 }
 
@@ -162,4 +165,3 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-#include "moc_Form1.cpp"

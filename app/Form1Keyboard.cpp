@@ -57,13 +57,13 @@ void Form1::describeControls()
     // The frames' captions are what a sighted user reads above each field;
     // the descriptions add what the captions leave unsaid.
     ui->Text1->setAccessibleName(ui->Frame1->title());
-    ui->Text1->setAccessibleDescription(QStringLiteral("Number of cards to draw, 1 to 52"));
-    ui->List1->setAccessibleName(QStringLiteral("Drawn cards"));
-    ui->List1->setAccessibleDescription(QStringLiteral("Select a card to preview it"));
+    ui->Text1->setAccessibleDescription(tr("Number of cards to draw, 1 to 52"));
+    ui->List1->setAccessibleName(tr("Drawn cards"));
+    ui->List1->setAccessibleDescription(tr("Select a card to preview it"));
     ui->Text2->setAccessibleName(ui->Frame4->title());
-    ui->Text2->setAccessibleDescription(QStringLiteral("The folder the card images are saved into"));
-    ui->PushButton9->setAccessibleName(QStringLiteral("Choose output folder"));
-    ui->PushButton9->setToolTip(QStringLiteral("Choose output folder"));
-    ui->ProgressBar1->setAccessibleName(QStringLiteral("Draw progress"));
-    ui->ProgressBar1->setAccessibleDescription(QStringLiteral("How far the current draw has come"));
+    ui->Text2->setAccessibleDescription(tr("The folder the card images are saved into"));
+    ui->PushButton9->setAccessibleName(tr("Choose output folder"));
+    ui->PushButton9->setToolTip(ui->PushButton9->accessibleName());
+    ui->ProgressBar1->setAccessibleName(tr("Draw progress"));
+    ui->ProgressBar1->setAccessibleDescription(tr("How far the current draw has come"));
 }

@@ -1,6 +1,6 @@
 #include "app/IconFile.h"
 
-#include "cardface/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QFile>
 #include <QIconEngine>

@@ -69,4 +69,3 @@ bool PointerRules::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-#include "moc_PointerRules.cpp"

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -16,20 +17,36 @@
 #include <QTime>
 #include <QUrl>
 
+namespace {
+
+QMessageBox::Icon boxIcon(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::None: return QMessageBox::NoIcon;
+    case Platform::Icon::Warning: return QMessageBox::Warning;
+    case Platform::Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
 void QtPlatform::message(const QString &text, const QString &title, Icon icon)
 {
-    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
-    switch (icon) {
-    case Icon::None: boxIcon = QMessageBox::NoIcon; break;
-    case Icon::Warning: boxIcon = QMessageBox::Warning; break;
-    case Icon::Critical: boxIcon = QMessageBox::Critical; break;
-    }
-    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    messageWithOption(text, title, icon, QString());
+}
+
+bool QtPlatform::messageWithOption(const QString &text, const QString &title, Icon icon, const QString &option)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("velmoraMessageBox"));
     // The one button both confirms and cancels: Escape closes the box too.
     box.setEscapeButton(QMessageBox::Ok);
+    if (!option.isEmpty())
+        box.setCheckBox(new QCheckBox(option, &box));
     TitleFit::fitTitle(box);
     box.exec();
+    return box.checkBox() && box.checkBox()->isChecked();
 }
 
 bool QtPlatform::question(const QString &text, const QString &title)
@@ -82,7 +99,10 @@ bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfP
                      [&paint](QPrinter *target) { paint(*target); });
     // The preview's toolbar buttons take no focus and its Print has no key, so
     // a keyboard user could not print from it: give it the platform's Print key.
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // Qt's own word, from Qt's catalogue: the context is named apart so that
+    // our catalogues do not take it over.
+    static const char previewContext[] = "QPrintPreviewDialog";
+    const QString printText = QCoreApplication::translate(previewContext, "Print");
     for (QAction *action : dialog.findChildren<QAction *>()) {
         if (action->text() == printText && action->shortcut().isEmpty()) {
             action->setShortcut(QKeySequence::Print);
@@ -96,7 +116,7 @@ bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfP
                 action->disconnect(&dialog);
                 QObject::connect(action, &QAction::triggered, &dialog, [&] {
                     const QString chosen = saveFileName(
-                        &dialog, QCoreApplication::translate("QPrintPreviewDialog", "Export to PDF"),
+                        &dialog, QCoreApplication::translate(previewContext, "Export to PDF"),
                         printer.outputFileName(), QStringLiteral("*.pdf"), nullptr);
                     if (chosen.isEmpty())
                         return;

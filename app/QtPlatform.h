@@ -8,6 +8,7 @@ class QtPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &title, Icon icon) override;
+    bool messageWithOption(const QString &text, const QString &title, Icon icon, const QString &option) override;
     bool question(const QString &text, const QString &title) override;
     QString browseFolder(QWidget *owner, const QString &prompt, const QString &startFolder) override;
     bool openUrl(const QUrl &url) override;

@@ -180,4 +180,3 @@ void SkinFramework::ApplyWindow(QWidget *window)
         window->setStyleSheet(m_sheet);
 }
 
-#include "moc_SkinFramework.cpp"

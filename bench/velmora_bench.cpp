@@ -1,9 +1,11 @@
 // make bench: Velmora against the floor of each thing it does, side by side in
 // one run. Every measure checks its result before its time counts.
 #include "bench/BenchStats.h"
+#include "core/Messages.h"
+#include "render/CardRenderer.h"
 #include "draw/CardDraw.h"
-#include "export/CardExport.h"
-#include "cardface/CardImageSet.h"
+#include "save/CardExport.h"
+#include "pictures/CardImageSet.h"
 #include "app/Form1.h"
 #include "core/Platform.h"
 #include "core/RandomSource.h"
@@ -11,6 +13,7 @@
 #include "ui_Form1.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +25,9 @@
 #include <QTest>
 #include <QTime>
 
+#include <functional>
 #include <numeric>
+#include <sched.h>
 #include <random>
 #include <fcntl.h>
 #include <spawn.h>
@@ -52,6 +57,11 @@ class BenchPlatform final : public Platform
 {
 public:
     void message(const QString &text, const QString &, Icon) override { messages.append(text); }
+    bool messageWithOption(const QString &text, const QString &, Icon, const QString &) override
+    {
+        messages.append(text);
+        return false;
+    }
     bool question(const QString &, const QString &) override { return false; }
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool openUrl(const QUrl &) override { return true; }
@@ -278,6 +288,104 @@ QString loadAverage()
     return QString::fromLatin1(f.readAll().split(' ').mid(0, 3).join(' '));
 }
 
+double secondsOf(const std::function<void()> &work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return clock.nsecsElapsed() / 1e9;
+}
+
+// The whole deck as PNGs through the command line, on one core (taskset -c 0)
+// or on all; the files are checked before the time counts.
+double deckSeconds(int width, bool oneCore)
+{
+    QTemporaryDir out;
+    QStringList args{"--deck", "--save-to", out.path(), "--format", "png", "--size", QString::number(width)};
+    QString program = QString::fromUtf8(VELMORA_EXE);
+    if (oneCore) {
+        args.prepend(program);
+        args.prepend(QStringLiteral("0"));
+        args.prepend(QStringLiteral("-c"));
+        program = QStringLiteral("taskset");
+    }
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    const double seconds = secondsOf([&] {
+        p.start(program, args);
+        if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+            fail(QStringLiteral("the deck export failed: %1").arg(QString::fromLocal8Bit(p.readAllStandardError())));
+    });
+    const QStringList files = QDir(out.path()).entryList({"*.png"}, QDir::Files);
+    if (files.size() != cards || QImageReader(out.filePath(files.first())).size().width() != width)
+        fail("the deck export did not write 52 PNGs of that width");
+    return seconds;
+}
+
+// The parallel rows: all cores against one at 1024 px; with big, the 4096 px
+// deck on one core against its floor, encoding the same 52 images already
+// drawn (drawn here one at a time, untimed, on the same one core).
+void deckRows(QList<Row> &table, bool big)
+{
+    Row parallel{"--deck --format png --size 1024: all cores vs one core (taskset -c 0)", "s", "<= 0.645x (1.55x faster)",
+                 {}, 1 / 1.55};
+    deckSeconds(1024, false); // warm the page cache
+    for (int i = 0; i < rounds; ++i) {
+        double all = 0, one = 0;
+        if (i % 2 == 0)
+            all = deckSeconds(1024, false), one = deckSeconds(1024, true);
+        else
+            one = deckSeconds(1024, true), all = deckSeconds(1024, false);
+        parallel.samples.add(all, one);
+    }
+    table << parallel;
+    if (!big)
+        return;
+    cpu_set_t first;
+    CPU_ZERO(&first);
+    CPU_SET(0, &first);
+    cpu_set_t before;
+    sched_getaffinity(0, sizeof(before), &before);
+    const auto encodeFloor = [&](int quality, qint64 *bytes) {
+        sched_setaffinity(0, sizeof(first), &first);
+        double seconds = 0;
+        for (int i = 0; i < cards; ++i) {
+            QImage image = CardRenderer::image(CardArt::face(i), 4096, CardSize::Picture);
+            QByteArray encoded;
+            QBuffer buffer(&encoded);
+            buffer.open(QIODevice::WriteOnly);
+            seconds += secondsOf([&] {
+                if (!image.save(&buffer, "PNG", quality))
+                    fail("the floor could not encode");
+            });
+            *bytes += encoded.size();
+        }
+        sched_setaffinity(0, sizeof(before), &before);
+        return seconds;
+    };
+    constexpr int bigRounds = 3;
+    Row oneCore{"--deck --format png --size 4096 on one core vs encoding the same 52 images alone", "s", "<= 1.3x",
+                {}, 1.3};
+    Row allCores{"--deck --format png --size 4096 on all cores vs the same encoding floor (one core)", "s", "-", {}};
+    qint64 defaultBytes = 0, fastBytes = 0;
+    double fastSeconds = 0;
+    for (int i = 0; i < bigRounds; ++i) {
+        double one = 0, all = 0, alone = 0;
+        defaultBytes = 0;
+        if (i % 2 == 0)
+            one = deckSeconds(4096, true), all = deckSeconds(4096, false), alone = encodeFloor(-1, &defaultBytes);
+        else
+            alone = encodeFloor(-1, &defaultBytes), all = deckSeconds(4096, false), one = deckSeconds(4096, true);
+        oneCore.samples.add(one, alone);
+        allCores.samples.add(all, alone);
+    }
+    fastSeconds = encodeFloor(80, &fastBytes); // Qt maps quality 80 to deflate level 1
+    table << oneCore << allCores;
+    std::printf("PNG compression at 4096 px, 52 faces, one core: default level %.1f MB, %.1f s to encode; "
+                "deflate level 1 (quality 80) %.1f MB, %.1f s\n\n",
+                defaultBytes / 1e6, median(oneCore.samples.floor), fastBytes / 1e6, fastSeconds);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -292,7 +400,20 @@ int main(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "--start-up-stages") == 0)
         return startUpStages(argc, argv);
 
+    // The save rows alone (after one draw), for a quick look at the save layer
+    // where building and timing everything else would take too long.
+    const bool saveRowsOnly = argc > 1 && qstrcmp(argv[1], "--save-rows") == 0;
     QApplication app(argc, argv);
+    // The deck rows alone, with the 4096 px deck (minutes on one core).
+    if (argc > 1 && qstrcmp(argv[1], "--deck-rows") == 0) {
+        std::printf("Machine: %ld cores (nproc), %s, load average %s\n\n", sysconf(_SC_NPROCESSORS_ONLN),
+                    qPrintable(cpuModel()), qPrintable(loadAverage()));
+        QList<Row> table;
+        deckRows(table, true);
+        printTable(table);
+        std::printf("\nLoad average after: %s\n", qPrintable(loadAverage()));
+        return 0;
+    }
     std::printf("Machine: %ld cores (nproc), %s, Qt %s (built against %s), load average %s\n",
                 sysconf(_SC_NPROCESSORS_ONLN), qPrintable(cpuModel()), qVersion(), QT_VERSION_STR,
                 qPrintable(loadAverage()));
@@ -309,47 +430,55 @@ int main(int argc, char **argv)
     Row decodeRow{"Picture set decoding (on its own thread), share of start-up", "ms", "-", {}, 0, true};
 
     // Start-up and memory: the program and the bare window as child processes.
-    qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
-    startUp(VELMORA_EXE); // warm the page cache for both
-    startUp(BARE_WINDOW_EXE);
-    pictureLoadMs(argv[0]);
-    for (int i = 0; i < startUpRounds; ++i) {
-        const bool velmoraFirst = i % 2 == 0;
-        const Shown bare1 = velmoraFirst ? Shown{} : startUp(BARE_WINDOW_EXE);
-        const Shown real = startUp(VELMORA_EXE);
-        const Shown bare = velmoraFirst ? startUp(BARE_WINDOW_EXE) : bare1;
-        const auto [wait, decode] = pictureLoadMs(argv[0]);
-        startRow.samples.add(real.ms, bare.ms);
-        rssRow.samples.add(real.rssMb, bare.rssMb);
-        hwmRow.samples.add(real.hwmMb, bare.hwmMb);
-        pictureRow.samples.add(wait, real.ms);
-        decodeRow.samples.add(decode, real.ms);
-    }
-    qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
-    table << startRow << rssRow << hwmRow << pictureRow << decodeRow;
-
-    // The command line end to end: start, draw 52, write 52 bitmaps, exit;
-    // against a minimal Qt program writing the same 52 files.
-    {
-        QTemporaryDir cliOut, bareOut;
-        const QString exe = QString::fromUtf8(VELMORA_EXE), bareExe = QString::fromUtf8(BARE_WRITES_EXE);
-        const QStringList cliArgs{"--draw", "52", "--save-to", cliOut.path()};
-        runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
-        runToEnd(bareExe, {cliOut.path(), bareOut.path()});
-        Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
-                   "<= 1.3x", {}, 1.3};
-        Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
-        for (int i = 0; i < rounds; ++i) {
-            const bool cliFirst = i % 2 == 0;
-            const double b1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path()});
-            const double y1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"});
-            const double r = runToEnd(exe, cliArgs);
-            const double b = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path()}) : b1;
-            const double y = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"}) : y1;
-            cliRow.samples.add(r, b);
-            cliSyncRow.samples.add(r, y);
+    if (!saveRowsOnly) {
+        qputenv("VELMORA_EXIT_WHEN_SHOWN", "1");
+        startUp(VELMORA_EXE); // warm the page cache for both
+        startUp(BARE_WINDOW_EXE);
+        pictureLoadMs(argv[0]);
+        for (int i = 0; i < startUpRounds; ++i) {
+            const bool velmoraFirst = i % 2 == 0;
+            const Shown bare1 = velmoraFirst ? Shown{} : startUp(BARE_WINDOW_EXE);
+            const Shown real = startUp(VELMORA_EXE);
+            const Shown bare = velmoraFirst ? startUp(BARE_WINDOW_EXE) : bare1;
+            const auto [wait, decode] = pictureLoadMs(argv[0]);
+            startRow.samples.add(real.ms, bare.ms);
+            rssRow.samples.add(real.rssMb, bare.rssMb);
+            hwmRow.samples.add(real.hwmMb, bare.hwmMb);
+            pictureRow.samples.add(wait, real.ms);
+            decodeRow.samples.add(decode, real.ms);
         }
-        table << cliRow << cliSyncRow;
+        qunsetenv("VELMORA_EXIT_WHEN_SHOWN");
+        table << startRow << rssRow << hwmRow << pictureRow << decodeRow;
+        // --start-up: these rows alone, for comparing builds of the start-up in
+        // alternating runs (a few seconds each instead of the whole table).
+        if (argc > 1 && qstrcmp(argv[1], "--start-up") == 0) {
+            printTable(table);
+            return 0;
+        }
+
+        // The command line end to end: start, draw 52, write 52 bitmaps, exit;
+        // against a minimal Qt program writing the same 52 files.
+        {
+            QTemporaryDir cliOut, bareOut;
+            const QString exe = QString::fromUtf8(VELMORA_EXE), bareExe = QString::fromUtf8(BARE_WRITES_EXE);
+            const QStringList cliArgs{"--draw", "52", "--save-to", cliOut.path()};
+            runToEnd(exe, cliArgs); // warm the page cache, and the files the floor copies
+            runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+            Row cliRow{"Command line --draw 52 --save-to vs minimal Qt program writing the same 52 files", "ms",
+                       "<= 1.3x", {}, 1.3};
+            Row cliSyncRow{"Command line --draw 52 --save-to vs the same, each file flushed (fdatasync)", "ms", "-", {}};
+            for (int i = 0; i < rounds; ++i) {
+                const bool cliFirst = i % 2 == 0;
+                const double b1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path()});
+                const double y1 = cliFirst ? 0 : runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"});
+                const double r = runToEnd(exe, cliArgs);
+                const double b = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path()}) : b1;
+                const double y = cliFirst ? runToEnd(bareExe, {cliOut.path(), bareOut.path(), "--sync"}) : y1;
+                cliRow.samples.add(r, b);
+                cliSyncRow.samples.add(r, y);
+            }
+            table << cliRow << cliSyncRow;
+        }
     }
 
     // In-process: the real window on the real event loop, and beside it the
@@ -412,7 +541,7 @@ int main(int argc, char **argv)
     Row drawRow{"Draw of 52 cards vs shuffle + 52 yields", "ms", "-", {}};
     Row drawUiRow{"Draw of 52 cards vs same list/progress updates on bare widgets", "ms", "<= 1.2x", {}, 1.2};
     realDraw(), shuffleDraw(), bareDraw();
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < (saveRowsOnly ? 0 : rounds); ++i) {
         double r = 0, s = 0, b = 0;
         if (i % 2 == 0) {
             r = timed(realDraw), s = timed(shuffleDraw), b = timed(bareDraw);
@@ -422,7 +551,8 @@ int main(int argc, char **argv)
         drawRow.samples.add(r, s);
         drawUiRow.samples.add(r, b);
     }
-    table << drawRow << drawUiRow;
+    if (!saveRowsOnly)
+        table << drawRow << drawUiRow;
 
     // Save-all of the 52 listed cards against writing the same bytes plainly.
     QTemporaryDir saved, plain, atomic;
@@ -430,7 +560,7 @@ int main(int argc, char **argv)
     const auto realSave = [&] {
         platform.messages.clear();
         form.exporter().PushButton1_Click();
-        if (platform.messages != QStringList{QStringLiteral("Done.")})
+        if (platform.messages != QStringList{Messages::done()})
             fail(QStringLiteral("save-all said: %1").arg(platform.messages.join(" | ")));
     };
     realSave();
@@ -527,7 +657,7 @@ int main(int argc, char **argv)
     };
     Row selectRow{"Selection change until the preview holds the face (per change)", "us", "-", {}};
     realSelect(), bareSelect();
-    for (int i = 0; i < rounds; ++i) {
+    for (int i = 0; i < (saveRowsOnly ? 0 : rounds); ++i) {
         double r = 0, b = 0;
         if (i % 2 == 0)
             r = timed(realSelect), b = timed(bareSelect);
@@ -535,7 +665,8 @@ int main(int argc, char **argv)
             b = timed(bareSelect), r = timed(realSelect);
         selectRow.samples.add(r * 1000 / cards, b * 1000 / cards);
     }
-    table << selectRow;
+    if (!saveRowsOnly)
+        table << selectRow;
 
     // The build, timed by bench/build-time.sh before this program ran (make
     // bench passes its rounds on): a newcomer's make program against the
@@ -552,6 +683,8 @@ int main(int argc, char **argv)
         table.prepend(buildRow);
     }
 
+    if (!saveRowsOnly)
+        deckRows(table, false);
     printTable(table);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "cardface/Deck.h"
 
-#include "cardface/CardImageSet.h"
+#include "core/Messages.h"
+#include "pictures/CardImageSet.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
 
@@ -90,7 +91,7 @@ QPixmap Deck::Picture() const
 
 void Deck::setPicture(const QPixmap &)
 {
-    refuse(QStringLiteral("You cannot change this property."), Platform::Icon::None);
+    refuse(Messages::cannotChangeProperty(), Platform::Icon::None);
 }
 
 void Deck::setChangeCard(qint16 newCard)
@@ -106,7 +107,7 @@ void Deck::setChangeBack(qint16 newBack)
 void Deck::applyCard(std::optional<qint64> newCard)
 {
     if (!newCard || *newCard < 0 || *newCard > BlackJoker) {
-        refuse(QStringLiteral("ChangeCard property must be from 0 to 53!"), Platform::Icon::Critical);
+        refuse(Messages::changeCardRange(), Platform::Icon::Critical);
         return;
     }
     m_currentIndex = static_cast<qint16>(*newCard);
@@ -123,7 +124,7 @@ void Deck::applyCard(std::optional<qint64> newCard)
 void Deck::applyBack(std::optional<qint64> newBack)
 {
     if (!newBack || *newBack < 0 || *newBack >= CardImageSet::BackCount) {
-        refuse(QStringLiteral("ChangeBack property must be from 0 to 11!"), Platform::Icon::Critical);
+        refuse(Messages::changeBackRange(), Platform::Icon::Critical);
         return;
     }
     m_currentIndex = static_cast<qint16>(*newBack);
@@ -259,4 +260,3 @@ void Deck::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_icon);
 }
 
-#include "moc_Deck.cpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cardface/PictureNames.h"
+#include "pictures/PictureNames.h"
 #include "cardface/PropertyBag.h"
 
 #include <QPixmap>

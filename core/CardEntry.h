@@ -29,8 +29,12 @@ std::optional<int> cardOf(const QString &entryText);
 
 // The card's name in words, as a person says it: "four of diamonds" for card
 // 17. Suits run spades, diamonds, clubs, hearts; ranks ace to king. Empty for
-// a number that is no card (outside 1..52).
+// a number that is no card (outside 1..52). In the user's language.
 QString cardName(int cardNumber);
+
+// The name in English whatever the language: for what programs read (the
+// command line's pipe form) and for the files' own descriptions.
+QString englishCardName(int cardNumber);
 
 // The entry with the card's name, as people read it: "Card 17 (four of
 // diamonds)"; the entry alone for a number that is no card.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Messages.h"
+
 #include <QString>
 #include <exception>
 
@@ -8,15 +10,22 @@
 class Failure : public std::exception
 {
 public:
-    explicit Failure(QString description) : m_description(std::move(description)) {}
+    explicit Failure(QString description, QString reason = QString())
+        : m_description(std::move(description)), m_reason(std::move(reason))
+    {
+    }
 
     const QString &description() const noexcept { return m_description; }
+    // Why, without what or where ("No such file or directory"): what a
+    // summary of many failures repeats once. The description when none is known.
+    const QString &reason() const noexcept { return m_reason.isEmpty() ? m_description : m_reason; }
     const char *what() const noexcept override { return "Velmora failure"; }
 
-    static Failure typeMismatch() { return Failure(QStringLiteral("Type mismatch")); }
-    static Failure overflow() { return Failure(QStringLiteral("Overflow")); }
-    static Failure divisionByZero() { return Failure(QStringLiteral("Division by zero")); }
+    static Failure typeMismatch() { return Failure(Messages::typeMismatch()); }
+    static Failure overflow() { return Failure(Messages::overflow()); }
+    static Failure divisionByZero() { return Failure(Messages::divisionByZero()); }
 
 private:
     QString m_description;
+    QString m_reason;
 };

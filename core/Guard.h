@@ -25,7 +25,10 @@ public:
             std::forward<Statement>(statement)();
             return true;
         } catch (const Failure &failure) {
-            ErrorReport::show(failure.description(), m_location, line);
+            if (m_report)
+                m_report(failure, line);
+            else
+                ErrorReport::show(failure.description(), m_location, line);
             return false;
         }
     }
@@ -43,6 +46,11 @@ public:
 
     const QString &location() const { return m_location; }
 
+    // Reports failures through the function instead of the error report box;
+    // an empty one goes back to the box.
+    using Report = std::function<void(const Failure &failure, int line)>;
+    void reportWith(Report report) { m_report = std::move(report); }
+
     // Test seam: makes the statement at (location, line) fail before it runs
     // whenever the function returns true. Empty in the program.
     using Injector = std::function<bool(const QString &location, int line)>;
@@ -50,5 +58,6 @@ public:
 
 private:
     QString m_location;
+    Report m_report;
     static inline Injector s_injector;
 };

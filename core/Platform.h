@@ -21,6 +21,9 @@ public:
 
     // A modal box with one OK button; returns once the user has closed it.
     virtual void message(const QString &text, const QString &title, Icon icon) = 0;
+    // The same box with a check box labelled option, unticked; true when the
+    // user ticked it before closing.
+    virtual bool messageWithOption(const QString &text, const QString &title, Icon icon, const QString &option) = 0;
     // A modal warning with Yes and No, No the default; true for Yes.
     virtual bool question(const QString &text, const QString &title) = 0;
     // The chosen folder's path in native separators, or an empty text on cancel.

@@ -1,13 +1,17 @@
 #include "core/SettingsStore.h"
 
+#include "core/Messages.h"
 #include "core/XdgFolder.h"
 #include "core/IniFormat.h"
 #include "core/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtGlobal>
 
 #ifdef Q_OS_UNIX
@@ -23,10 +27,9 @@ QString keyPath(const QString &key)
     return SettingsStore::section() + u'/' + key;
 }
 
-QString configFolder()
-{
-    return xdgUserFolder("XDG_CONFIG_HOME", ".config", QStandardPaths::GenericConfigLocation);
-}
+// How long the values must stay unchanged before the warning of a failed
+// write opens: longer than the pause between two keystrokes.
+constexpr int quietMilliseconds = 1000;
 
 } // namespace
 
@@ -37,7 +40,8 @@ SettingsStore::SettingsStore()
         QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Quenlow"),
         QSettings::NativeFormat);
 #else
-    openFile(configFolder() + QStringLiteral("/Quenlow.conf"));
+    openFile(xdgUserFolder("XDG_CONFIG_HOME", ".config", QStandardPaths::GenericConfigLocation)
+             + QStringLiteral("/Quenlow.conf"));
 #endif
 }
 
@@ -46,7 +50,12 @@ SettingsStore::SettingsStore(const QString &iniFile)
     openFile(iniFile);
 }
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore()
+{
+    // Closing before the quiet moment came: the user still hears of it.
+    if (m_warning && m_warning->isActive())
+        showWarning();
+}
 
 void SettingsStore::openFile(const QString &path)
 {
@@ -96,25 +105,48 @@ QString SettingsStore::fileProblem() const
 #endif
 }
 
-QString SettingsStore::lockProblem() const
+QString SettingsStore::writeProblem()
 {
-    // QSettings takes a lock file beside the file it writes, and waits until
-    // it can: through a FIFO of that name, or a folder it cannot remove as
-    // stale, it waits for ever. The registry takes no lock file.
+    // The registry takes no lock file and has no folder to make.
     if (m_file.isEmpty())
         return QString();
     const QFileInfo file(m_file);
-    const QString lock = (file.isSymLink() ? file.canonicalFilePath() : m_file) + QStringLiteral(".lock");
+    const QString target = file.isSymLink() ? file.canonicalFilePath() : m_file;
+    // QSettings makes every missing folder on the way to its file, the home
+    // folder included.
+    if (!makeUserFolder(QFileInfo(target).absolutePath()))
+        return QStringLiteral("its folder does not exist and cannot be made there");
+
+    // QSettings takes a lock file beside the file it writes, and waits until
+    // it can: through a FIFO of that name, or a folder it cannot remove as
+    // stale, it waits for ever.
+    const QString lock = target + QStringLiteral(".lock");
 #ifdef Q_OS_UNIX
     struct stat entry;
-    if (::lstat(QFile::encodeName(lock).constData(), &entry) != 0 || S_ISREG(entry.st_mode))
-        return QString();
+    const bool plain = ::lstat(QFile::encodeName(lock).constData(), &entry) != 0 || S_ISREG(entry.st_mode);
 #else
     const QFileInfo info(lock);
-    if (!info.exists() || info.isFile())
-        return QString();
+    const bool plain = !info.exists() || info.isFile();
 #endif
-    return QStringLiteral("%1, where its lock file goes, is not a regular file").arg(QDir::toNativeSeparators(lock));
+    if (!plain)
+        return QStringLiteral("%1, where its lock file goes, is not a regular file").arg(QDir::toNativeSeparators(lock));
+
+    // A regular lock file it waits on too: left by a program that ended in a
+    // folder that does not let it be removed, for ever; held by another
+    // running program, until the lock is half a minute old. So the lock is
+    // taken here first, for a bounded time, and let go just before QSettings
+    // takes it again. Once a wait has run out, later writes only look.
+    QLockFile lockFile(lock);
+    if (lockFile.tryLock(m_lockWaitFailed ? 50 : 1000)) {
+        lockFile.unlock();
+        return QString();
+    }
+    m_lockWaitFailed = true;
+    return QStringLiteral("its lock file %1 %2")
+        .arg(QDir::toNativeSeparators(lock),
+             lockFile.error() == QLockFile::LockFailedError
+                 ? QStringLiteral("stayed taken (by another program, or left behind and not removable)")
+                 : QStringLiteral("cannot be made"));
 }
 
 bool SettingsStore::contains(const QString &key) const
@@ -145,6 +177,9 @@ QString SettingsStore::get(const QString &key, const QString &defaultValue) cons
 
 bool SettingsStore::set(const QString &key, const QString &value)
 {
+    // Still changing: the warning waits on.
+    if (m_warning && m_warning->isActive())
+        m_warning->start();
     if (!m_settings)
         return reportFailure(key, value, fileProblem().isEmpty() ? QStringLiteral("unusable") : fileProblem());
     // The file may have become a link, a FIFO or too big since it was read.
@@ -159,23 +194,27 @@ bool SettingsStore::set(const QString &key, const QString &value)
     // compared with is the one on disk: sync() reads the file again only when
     // its size or time changed since this copy last read or wrote it, which
     // is when another running copy wrote it. After a failed write the disk may
-    // differ from memory, so then every set writes.
-    m_settings->sync();
-    const QVariant stored = m_settings->value(keyPath(key));
-    if (!m_writeFailed && stored.userType() == QMetaType::QString && stored.toString() == value
-        && m_settings->status() == QSettings::NoError) {
-        m_unsaved.remove(key);
-        return true;
+    // differ from memory, so then every set writes; and a sync() then would
+    // write what QSettings still holds, so it waits for the lock check.
+    if (!m_writeFailed) {
+        m_settings->sync();
+        const QVariant stored = m_settings->value(keyPath(key));
+        if (stored.userType() == QMetaType::QString && stored.toString() == value
+            && m_settings->status() == QSettings::NoError)
+            return true;
     }
-    const QString lock = lockProblem();
-    if (!lock.isEmpty())
-        return reportFailure(key, value, lock);
-    m_settings->setValue(keyPath(key), value);
+    const QString cannot = writeProblem();
+    if (!cannot.isEmpty())
+        return reportFailure(key, value, cannot);
+    // Every value an earlier write could not store goes with this one.
+    m_unsaved.insert(key, value);
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
+        m_settings->setValue(keyPath(it.key()), it.value());
     m_settings->sync();
     // A status the first read left behind stays for the whole run: only an
     // access error means the value did not reach the disk.
     if (m_settings->status() != QSettings::AccessError) {
-        m_unsaved.remove(key);
+        m_unsaved.clear();
         return true;
     }
     return reportFailure(key, value, QStringLiteral("the file could not be written"));
@@ -188,15 +227,28 @@ bool SettingsStore::reportFailure(const QString &key, const QString &value, cons
     qWarning("Velmora: could not write setting \"%s\" to %s: %s", qPrintable(key), qPrintable(location()),
              qPrintable(why));
     // Once per run: a failing disk must not turn every keystroke into a box.
-    if (!m_failureReported) {
-        m_failureReported = true;
-        Platform::current().message(
-            QStringLiteral("Your settings could not be saved to %1.\r\n"
-                           "Velmora keeps working, but this change will be lost when it closes.")
-                .arg(location()),
-            applicationTitle(), Platform::Icon::Warning);
+    if (m_failureReported)
+        return false;
+    m_failureReported = true;
+    if (!QCoreApplication::instance()) {
+        showWarning();
+        return false;
     }
+    m_warning = std::make_unique<QTimer>();
+    m_warning->setSingleShot(true);
+    m_warning->setInterval(quietMilliseconds);
+    QObject::connect(m_warning.get(), &QTimer::timeout, [this] { showWarning(); });
+    m_warning->start();
     return false;
+}
+
+void SettingsStore::showWarning()
+{
+    if (m_warning)
+        m_warning->stop();
+    Platform::current().message(
+        Messages::settingsNotSaved(location()),
+        applicationTitle(), Platform::Icon::Warning);
 }
 
 QString SettingsStore::location() const

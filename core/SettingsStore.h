@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSettings;
+class QTimer;
 
 // Per-user text values of section "Velmora" of application "Quenlow".
 // Linux and macOS: the plain INI file Quenlow.conf in the user's config folder
@@ -20,7 +21,14 @@ class QSettings;
 // take seconds) nor written through or replaced; the run then starts from the
 // defaults and keeps its values in memory. While anything but a regular file
 // stands where the file's lock file goes, the file is read but not written
-// (taking the lock would wait on it for ever).
+// (taking the lock would wait on it for ever). A lock that stays taken for
+// about a second leaves the change unwritten, in memory; every value not
+// written goes with the next write that can take the lock. A missing folder
+// is made only in a folder that exists.
+//
+// The warning that settings cannot be saved waits until the values have
+// stopped changing for a moment (or the store closes): a box opening between
+// two keystrokes would take the second.
 class SettingsStore
 {
 public:
@@ -48,13 +56,17 @@ private:
     void openFile(const QString &path);
     // Why the file cannot be used (no regular file, too big), or an empty text.
     QString fileProblem() const;
-    // Why the file cannot be written (its lock file cannot be), or an empty text.
-    QString lockProblem() const;
+    // Why the file cannot be written now (its folder cannot be made, its lock
+    // file cannot be taken within about a second), or an empty text.
+    QString writeProblem();
     bool reportFailure(const QString &key, const QString &value, const QString &why);
+    void showWarning();
 
     std::unique_ptr<QSettings> m_settings;
     QString m_file;                       // empty for the registry
     QHash<QString, QString> m_unsaved;    // values that could not reach the store
     bool m_writeFailed = false;
     bool m_failureReported = false;
+    bool m_lockWaitFailed = false;        // later writes wait only a moment
+    std::unique_ptr<QTimer> m_warning;    // the warning, waiting for a quiet moment
 };

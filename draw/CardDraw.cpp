@@ -1,6 +1,8 @@
 #include "draw/CardDraw.h"
 
+#include "core/Messages.h"
 #include "core/CardEntry.h"
+#include "core/DrawRule.h"
 #include "core/ErrorReport.h"
 #include "core/Failure.h"
 #include "core/Guard.h"
@@ -25,28 +27,6 @@ CardDraw::CardDraw(ListBox *list, QLineEdit *count, QProgressBar *progress,
 CardDraw::~CardDraw()
 {
     *m_alive = false;
-}
-
-qint16 CardDraw::candidate(RandomSource &random, float clock)
-{
-    random.reseed(clock);
-    return qint16(std::floor(double(random.nextSingle()) * CardEntry::DeckSize) + 1);
-}
-
-QList<qint16> CardDraw::drawCardNumbers(RandomSource &random, qint32 count)
-{
-    if (count < 0 || count > CardEntry::DeckSize)
-        throw Failure(QStringLiteral("Cannot draw %1 distinct cards from a deck of %2")
-                          .arg(count)
-                          .arg(CardEntry::DeckSize));
-    QList<qint16> drawn;
-    drawn.reserve(count);
-    while (drawn.size() < count) {
-        const qint16 card = candidate(random, Platform::current().secondsSinceMidnight());
-        if (!drawn.contains(card))
-            drawn.append(card);
-    }
-    return drawn;
 }
 
 bool CardDraw::IsCardListed(qint16 cardNumber) const
@@ -141,9 +121,9 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
                 const bool drawn = guard(108, [&] {
                     if (allCardsListed()) {
                         exhausted = true;
-                        throw Failure(QStringLiteral("No card left to draw: all 52 cards are listed"));
+                        throw Failure(Messages::noCardLeft());
                     }
-                    card = candidate(m_random, Platform::current().secondsSinceMidnight());
+                    card = DrawRule::candidate(m_random, Platform::current().secondsSinceMidnight());
                 });
                 if (!drawn && exhausted)
                     break;
@@ -168,9 +148,8 @@ CardDraw::Outcome CardDraw::drawOnce(Guard &guard, const std::shared_ptr<bool> &
     if (guard.test(116, [&] { return m_list->count() > 0; }))
         guard(118, [&] { m_list->setListIndex(0); });
     guard(120, [&] { m_progress->setValue(0); });
-    guard(122, [&] { m_progress->setFormat(QStringLiteral("Progress Bar")); });
+    guard(122, [&] { m_progress->setFormat(tr("Progress Bar")); });
     guard(124, [&] { m_pointer.setMousePointer(WindowPointer::Default); });
     return Outcome::Finished;
 }
 
-#include "moc_CardDraw.cpp"

@@ -36,17 +36,6 @@ public:
     // Whether some entry carries cardNumber as its second word.
     bool IsCardListed(qint16 cardNumber) const;
 
-    // The draw rule, written only here: the generator is reseeded with the
-    // time of day, then one single-precision value picks a card number from 1
-    // to 52. A draw takes candidates until one is not drawn yet. Nothing else
-    // goes in, so a known generator state and clock give a known card.
-    static qint16 candidate(RandomSource &random, float clock);
-    // The draw without a list: count distinct card numbers in draw order, each
-    // the first candidate (on the platform's clock) not drawn before, as the
-    // button's loop lists them. Throws Failure for a count outside 0..52,
-    // which could never end.
-    static QList<qint16> drawCardNumbers(RandomSource &random, qint32 count);
-
     // Ends the running draw at its next step (the window is closing).
     void abortAll();
     bool isRunning() const { return m_depth > 0; }

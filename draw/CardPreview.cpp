@@ -57,9 +57,9 @@ void CardPreview::describe(const QString &cardName)
 {
     if (!m_image)
         return;
-    m_image->setAccessibleName(QStringLiteral("Preview"));
-    m_image->setAccessibleDescription(cardName.isEmpty() ? QStringLiteral("No card is shown")
-                                                         : QStringLiteral("Shows the ") + cardName);
+    m_image->setAccessibleName(tr("Preview"));
+    m_image->setAccessibleDescription(cardName.isEmpty() ? tr("No card is shown")
+                                                         : tr("Shows the %1").arg(cardName));
     m_image->setToolTip(cardName);
 }
 
@@ -90,4 +90,3 @@ void CardPreview::List1_Click()
     describe(CardEntry::cardName(*card));
 }
 
-#include "moc_CardPreview.cpp"

@@ -1,5 +1,6 @@
 #include "draw/CountEntry.h"
 
+#include "core/Messages.h"
 #include "core/CardEntry.h"
 #include "core/NumberText.h"
 #include "core/Platform.h"
@@ -23,17 +24,6 @@ void CountEntry::Text1_Change()
     m_store.set(settingsKey(), m_field->text());
 }
 
-CountEntry::Verdict CountEntry::check(const QString &text)
-{
-    const auto v = NumberText::value(text);
-    if (!v)
-        return Verdict::NotNumeric;
-    // Any size counts: 1e30 and 1e400 (infinity) are simply above the limit.
-    if (NumberText::roundHalfEven(*v) > CardEntry::DeckSize)
-        return Verdict::AboveLimit;
-    return Verdict::Accepted;
-}
-
 bool CountEntry::settlePendingCheck()
 {
     if (!m_checkPending)
@@ -53,11 +43,10 @@ bool CountEntry::Text1_LostFocus()
     m_checking = true;
     const Verdict verdict = check(m_field->text());
     if (verdict == Verdict::NotNumeric) {
-        Platform::current().message(QStringLiteral("Must be numerical value."),
-                                    QStringLiteral("Numeric Value Required"),
+        Platform::current().message(Messages::mustBeNumerical(), Messages::numericValueRequired(),
                                     Platform::Icon::Warning);
     } else if (verdict == Verdict::AboveLimit) {
-        Platform::current().message(QStringLiteral("Up to 52 cards allowed"), applicationTitle(),
+        Platform::current().message(Messages::upToDeckSize(), applicationTitle(),
                                     Platform::Icon::Warning);
     }
     if (verdict != Verdict::Accepted && m_field) {
@@ -107,4 +96,3 @@ bool CountEntry::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-#include "moc_CountEntry.cpp"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DrawRule.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -27,8 +29,8 @@ public:
     bool settlePendingCheck();
 
     // Whether a count text would be accepted when the field loses the focus.
-    enum class Verdict { Accepted, NotNumeric, AboveLimit };
-    static Verdict check(const QString &text);
+    using Verdict = DrawRule::CountVerdict;
+    static Verdict check(const QString &text) { return DrawRule::checkCount(text); }
 
 signals:
     // Enter (or the keypad's Enter) in the field, with a count that passed the

@@ -1,10 +1,10 @@
 #include "draw/SharpFaces.h"
 
+#include "core/Background.h"
 #include "render/CardRenderer.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QThread>
 #include <cmath>
 
 namespace {
@@ -35,12 +35,12 @@ SharpFaces::~SharpFaces()
 
 void SharpFaces::stop()
 {
-    if (!m_thread)
+    // The job holds nothing of this object: it ends after the face it is
+    // drawing, and nothing it made after this point is delivered.
+    if (!m_drawing)
         return;
-    m_thread->requestInterruption();
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    m_drawing->cancel();
+    delete m_drawing;
 }
 
 void SharpFaces::prepare(qreal scale)
@@ -53,18 +53,15 @@ void SharpFaces::prepare(qreal scale)
         face = QPixmap();
     if (scale == 1.0)
         return;
-    // Faces come back to this object's thread as they are done; one that
-    // arrives after this object is gone is dropped with its event.
-    m_thread = QThread::create([this, scale] {
-        for (int index = 0; index < FaceCount; ++index) {
-            if (QThread::currentThread()->isInterruptionRequested())
-                return;
-            const QImage image = drawFace(index, scale);
-            QMetaObject::invokeMethod(this, [this, index, scale, image] { accept(index, scale, image); },
-                                      Qt::QueuedConnection);
-        }
-    });
-    m_thread->start(QThread::LowestPriority);
+    const QFuture<QImage> faces = Background::start<QImage>(
+        Background::Policy::Pool,
+        [scale](QPromise<QImage> &promise) {
+            for (int index = 0; index < FaceCount && !promise.isCanceled(); ++index)
+                promise.addResult(drawFace(index, scale), index);
+        },
+        QThread::LowestPriority);
+    m_drawing = Background::deliver(faces, this,
+                                    [this, scale](int index, const QImage &image) { accept(index, scale, image); });
 }
 
 void SharpFaces::accept(int index, qreal scale, const QImage &image)
@@ -82,4 +79,3 @@ QPixmap SharpFaces::face(int index, qreal scale) const
     return m_faces[index];
 }
 
-#include "moc_SharpFaces.cpp"

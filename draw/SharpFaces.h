@@ -2,15 +2,16 @@
 
 #include "core/CardEntry.h"
 
+#include <QFutureWatcher>
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
-
-class QThread;
+#include <QPointer>
 
 // The 52 faces drawn by the renderer for a screen whose scale is not 1, so the
 // preview shows every stroke on whole device pixels instead of a picture
 // enlarged unevenly (at 150 % every other pixel is doubled). They are drawn
-// once, card by card, on a thread of their own at low priority; selecting an
+// once, card by card, in the background at low priority; selecting an
 // entry then only hands out the pixmap ready for it, and until it is ready
 // the stored picture stands in.
 class SharpFaces : public QObject
@@ -40,7 +41,8 @@ private:
     void stop();
     void accept(int index, qreal scale, const QImage &image);
 
-    QThread *m_thread = nullptr;
+    // Delivers the faces of the drawing in flight; deleted with it.
+    QPointer<QFutureWatcher<QImage>> m_drawing;
     qreal m_scale = 1.0;
     QPixmap m_faces[FaceCount];
 };

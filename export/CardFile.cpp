@@ -2,7 +2,9 @@
 
 #include "core/CardEntry.h"
 #include "core/Failure.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "export/BitmapFile.h"
+#include "export/CardPaths.h"
 #include "export/FileReplacer.h"
 #include "render/SvgDevice.h"
 
@@ -14,32 +16,14 @@
 #include <QPixmap>
 #include <cmath>
 
-namespace {
+namespace CardFile {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch = nullptr)
+void write(const QString &path, const QByteArray &bytes, FileReplacer::Batch *batch)
 {
     const QString problem = batch ? batch->add(path, bytes) : FileReplacer::replace(path, bytes);
     if (!problem.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), problem));
+        throw CardPaths::writeFailure(path, problem);
 }
-
-QList<CardArt> faces(const QList<int> &indexes)
-{
-    QList<CardArt> arts;
-    arts.reserve(indexes.size());
-    for (int index : indexes)
-        arts.append(CardArt::face(index));
-    return arts;
-}
-
-} // namespace
-
-namespace CardFile {
 
 QString extension(Format format)
 {
@@ -67,11 +51,21 @@ int widthAtDpi(int dpi)
 
 QString path(const QString &folderText, const QString &entryText, Format format)
 {
-    return CardExport::cardFilePath(folderText, entryText, extension(format));
+    return CardPaths::cardFilePath(folderText, entryText, extension(format));
 }
 
 QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QPageSize &paper,
                const QString &title)
+{
+    PrintOptions options;
+    options.size = CardSize::Picture;
+    options.layout = layout;
+    options.paper = paper;
+    return pdf(CardArt::faces(faceIndexes), options, title);
+}
+
+QByteArray pdf(const QList<CardArt> &cards, const PrintOptions &options, const QString &title,
+               const Progress &progress)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -79,13 +73,16 @@ QByteArray pdf(const QList<int> &faceIndexes, CardSheet::Layout layout, const QP
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Velmora"));
     writer.setTitle(title);
-    writer.setPageSize(layout == CardSheet::Layout::CardPerPage ? CardSheet::cardPage() : paper);
+    writer.setPageSize(options.layout == CardSheet::Layout::CardPerPage ? CardSheet::cardPage(options.size, options.bleed)
+                                                                         : options.paper);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&writer))
         return QByteArray();
-    CardSheet::paint(painter, writer, faces(faceIndexes), layout);
+    CardSheet::paint(painter, writer, cards, options, progress);
     painter.end();
+    if (progress.cancelled())
+        return QByteArray();
     return bytes;
 }
 
@@ -94,52 +91,89 @@ void savePdf(const QList<int> &faceIndexes, const QString &path, CardSheet::Layo
 {
     const QByteArray bytes = pdf(faceIndexes, layout, paper, title);
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the document could not be made").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::documentNotMade());
     write(path, bytes);
 }
 
 QByteArray svg(int faceIndex, const QString &title)
 {
-    // The drawing in card units, declared 63 mm wide.
-    SvgDevice device(QSize(CardRenderer::PictureWidth, CardRenderer::PictureHeight), CardSheet::cardSizeMm());
+    return svg(CardArt::face(faceIndex), CardSize::Picture, title);
+}
+
+QByteArray svg(const CardArt &art, CardSize size, const QString &title)
+{
+    // The drawing in card units, declared at the card's real size.
+    const QSizeF units = CardSizes::units(size);
+    SvgDevice device(units.toSize(), CardSheet::cardSizeMm(size));
     device.setTitle(title);
     device.setDescription(QStringLiteral("A playing card drawn by Velmora"));
     QPainter painter;
     if (!painter.begin(&device))
         return QByteArray();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    CardRenderer::paint(painter, QRectF(0, 0, CardRenderer::PictureWidth, CardRenderer::PictureHeight),
-                        CardArt::face(faceIndex));
+    CardRenderer::paint(painter, QRectF(QPointF(0, 0), units), art, size);
     painter.end();
     return device.document();
 }
 
-void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,
-          const QString &title, FileReplacer::Batch *batch)
+int dotsPerMeter(int pngWidth, CardSize size)
+{
+    const double inches = CardSizes::trimMm(size).width() / 25.4;
+    const double dpi = pngWidth == PictureWidth && size == CardSize::Picture ? 96 : std::round(pngWidth / inches);
+    return int(std::lround(dpi / 0.0254));
+}
+
+bool usesStoredPicture(Format format, int pngWidth, CardSize size)
+{
+    return size == CardSize::Picture && (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth));
+}
+
+QByteArray encode(const CardArt &art, const QImage &stored, Format format, int pngWidth, CardSize size,
+                  const QString &title)
 {
     // The picture's own size is the stored picture, byte for byte what the
-    // save buttons have always written.
-    if (format == Format::Bmp || (format == Format::Png && pngWidth == PictureWidth)) {
-        CardExport::saveBitmap(storedFace, path,
-                               format == Format::Bmp ? CardExport::ImageFormat::Bmp : CardExport::ImageFormat::Png,
-                               batch);
+    // save buttons write.
+    if (usesStoredPicture(format, pngWidth, size))
+        return stored.isNull() ? QByteArray() : BitmapFile::encode(stored, format);
+    QByteArray bytes;
+    if (format == Format::Bmp) {
+        // A bitmap is the picture's width in the size's shape.
+        bytes = BitmapFile::encode(CardRenderer::image(art, PictureWidth, size), format);
+    } else if (format == Format::Png) {
+        QImage image = CardRenderer::image(art, pngWidth, size);
+        // A new image takes the screen's resolution, which the file must not.
+        image.setDotsPerMeterX(dotsPerMeter(pngWidth, size));
+        image.setDotsPerMeterY(dotsPerMeter(pngWidth, size));
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            bytes.clear();
+    } else if (format == Format::Svg) {
+        bytes = svg(art, size, title);
+    } else {
+        PrintOptions options;
+        options.size = size;
+        options.layout = CardSheet::Layout::CardPerPage;
+        bytes = pdf({art}, options, title);
+    }
+    return bytes;
+}
+
+void save(const QPixmap &storedFace, int faceIndex, const QString &path, Format format, int pngWidth,
+          FileReplacer::Batch *batch)
+{
+    if (usesStoredPicture(format, pngWidth, CardSize::Picture)) {
+        BitmapFile::save(storedFace, path, format, batch);
         return;
     }
     if (faceIndex < 0 || faceIndex >= CardEntry::DeckSize)
-        throw Failure(QStringLiteral("No card face to save as %1").arg(shown(path)));
-    QByteArray bytes;
-    if (format == Format::Png) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!CardRenderer::image(CardArt::face(faceIndex), pngWidth).save(&buffer, "PNG"))
-            bytes.clear();
-    } else if (format == Format::Svg) {
-        bytes = svg(faceIndex, title);
-    } else {
-        bytes = pdf({faceIndex}, CardSheet::Layout::CardPerPage, CardSheet::cardPage(), title);
-    }
+        throw Failure(Messages::noFaceToSave(QDir::toNativeSeparators(path)));
+    // Named inside by the card alone, in English, whichever way and in whatever
+    // language it is saved: the same card makes the same file.
+    const QByteArray bytes = encode(CardArt::face(faceIndex), QImage(), format, pngWidth, CardSize::Picture,
+                                    CardEntry::englishCardName(faceIndex + 1));
     if (bytes.isEmpty())
-        throw Failure(QStringLiteral("Cannot write %1: the picture could not be encoded").arg(shown(path)));
+        throw CardPaths::writeFailure(path, Messages::notEncoded());
     write(path, bytes, batch);
 }
 

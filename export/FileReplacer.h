@@ -7,10 +7,22 @@
 // Puts complete files at their paths, replacing only the directory entry of
 // each name: an existing link of that name is replaced by the new file (its
 // target stays untouched), never written through, and an earlier file
-// survives any failure. The bytes go to a hidden twin beside it
-// (".<name>.<random>") that takes the name in one step once it is on the disk.
-// Twins that a killed save left behind are removed by a later save of the same
-// name, once no running save can own them.
+// survives any failure. The bytes go to a new file in the same folder that
+// has no name at all while it is written and flushed (O_TMPFILE); it gets a
+// temporary name and at once takes the card's, so a killed save leaves
+// nothing but, in that instant, the named copy. Where the disk makes no
+// unnamed files (FAT, some network shares) the copy is made under the
+// temporary name from the start. The new file keeps the old one's owner,
+// group and permissions; a user who may not give it to that owner (only root
+// may give a file away) is refused, and the old file stays.
+//
+// A temporary name is ".velmora-tmp-<16 hex digits>-<name>", and a save holds
+// a lock on its copy from before the copy has that name until it has the
+// card's. Each save removes from the folders it writes the copies left over
+// by killed saves, of any format: a regular file of the user's under such a
+// name that no save holds locked (on a network share, where a save on another
+// machine holds a lock this one may not see, only once it is an hour old).
+// Nothing else is ever removed, whatever its name looks like.
 //
 // An existing file the user could not write is refused with the system's
 // reason, as any program writing it would be, even where the folder would let
@@ -25,7 +37,8 @@
 // atomic: a disk error or a crash mid-write may leave it part-written.
 //
 // On Windows, QSaveFile does the same, one file at a time, without the
-// in-place fallback and without removing twins left behind.
+// in-place fallback; its own temporary names never carry the marker above,
+// and nothing of ours removes files there.
 namespace FileReplacer {
 
 // One file as a batch of its own. Returns an empty text on success, else the
@@ -42,7 +55,7 @@ class Batch
 {
 public:
     Batch() = default;
-    ~Batch(); // what was never committed is dropped: its twins go
+    ~Batch(); // what was never committed is dropped: its copies go
     Batch(const Batch &) = delete;
     Batch &operator=(const Batch &) = delete;
 
@@ -60,17 +73,17 @@ public:
 
 private:
     struct Folder {
-        QByteArray path;
         int fd = -1;
         quint64 device = 0, inode = 0;
         bool flushedWhole = false; // one flush of its file system covers every file in it
     };
     struct File {
         QString path;
-        QByteArray name, twin; // no twin: written in place
-        int folder = 0;        // index into m_folders
-        int fd = -1;
+        QByteArray name, temporary; // no temporary name: unnamed yet, or written in place
+        int folder = 0;             // index into m_folders
+        int fd = -1;                // locked until the file has its name
         int error = 0;
+        bool inPlace = false;
     };
     int folderOf(const QByteArray &path);
     void drop();

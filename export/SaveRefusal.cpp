@@ -1,5 +1,7 @@
 #include "export/SaveRefusal.h"
 
+#include <QCoreApplication>
+
 #ifdef Q_OS_WIN
 #include <QDir>
 #include <QFileInfo>
@@ -30,30 +32,30 @@ QString forCode(DWORD code)
     switch (code) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-        return QStringLiteral("The file is open in another program.");
+        return QCoreApplication::translate("SaveRefusal", "The file is open in another program.");
     case ERROR_ACCESS_DENIED:
-        return QStringLiteral("Windows does not let you write in this folder.");
+        return QCoreApplication::translate("SaveRefusal", "Windows does not let you write in this folder.");
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return QStringLiteral("The folder does not exist.");
+        return QCoreApplication::translate("SaveRefusal", "The folder does not exist.");
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-        return QStringLiteral("The disk is full.");
+        return QCoreApplication::translate("SaveRefusal", "The disk is full.");
     case ERROR_WRITE_PROTECT:
-        return QStringLiteral("The disk is write-protected.");
+        return QCoreApplication::translate("SaveRefusal", "The disk is write-protected.");
     case ERROR_NOT_READY:
-        return QStringLiteral("The drive is not ready.");
+        return QCoreApplication::translate("SaveRefusal", "The drive is not ready.");
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
     case ERROR_DIRECTORY:
-        return QStringLiteral("Windows does not allow this name.");
+        return QCoreApplication::translate("SaveRefusal", "Windows does not allow this name.");
     case ERROR_FILENAME_EXCED_RANGE:
-        return QStringLiteral("The path is too long.");
+        return QCoreApplication::translate("SaveRefusal", "The path is too long.");
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
     case ERROR_NETNAME_DELETED:
     case ERROR_UNEXP_NET_ERR:
-        return QStringLiteral("The network folder cannot be reached.");
+        return QCoreApplication::translate("SaveRefusal", "The network folder cannot be reached.");
     default:
         return QString();
     }
@@ -69,9 +71,9 @@ QString inPlainWords(const QString &path, const QString &reported)
     const DWORD attributes = GetFileAttributesW(native.toStdWString().c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            return QStringLiteral("A folder of that name is in the way.");
+            return QCoreApplication::translate("SaveRefusal", "A folder of that name is in the way.");
         if (attributes & FILE_ATTRIBUTE_READONLY)
-            return QStringLiteral("The file is read-only.");
+            return QCoreApplication::translate("SaveRefusal", "The file is read-only.");
         // Any other program's open handle refuses a handle that shares nothing.
         const HANDLE probe = CreateFileW(native.toStdWString().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                          FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -86,12 +88,12 @@ QString inPlainWords(const QString &path, const QString &reported)
             && (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND))
             return forCode(ERROR_PATH_NOT_FOUND);
         if (folderAttributes != INVALID_FILE_ATTRIBUTES && !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            return QStringLiteral("The folder is a file.");
+            return QCoreApplication::translate("SaveRefusal", "The folder is a file.");
     }
     // Qt refuses a colon past the drive itself, before any system call, in
     // words of its own; the code is then an older call's and says nothing.
     if (reported != systemText(code))
-        return native.indexOf(u':', 2) >= 0 ? QStringLiteral("Windows does not allow a colon (:) in a name.")
+        return native.indexOf(u':', 2) >= 0 ? QCoreApplication::translate("SaveRefusal", "Windows does not allow a colon (:) in a name.")
                                              : reported;
     const QString plain = forCode(code);
     return plain.isEmpty() ? reported : plain;

@@ -5,6 +5,7 @@
 
 #include <QPainterPath>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -65,9 +66,9 @@ void leafWithBerries(QPainter &p, QPointF c, qreal angle, qreal size)
 // large, it reaches a little over the edge too: renderers smooth the clip's
 // edge and the frame's edge apart, and the pattern would show as a fringe
 // between them.
-void frame(QPainter &p, const QRectF &inner, const QColor &colour)
+void frame(QPainter &p, const QRectF &inner, const QColor &colour, PathOps::Detail detail)
 {
-    const bool large = PathOps::Fine::active();
+    const bool large = detail == PathOps::Detail::Smooth;
     const qreal over = large ? 0.3 : 0.0;
     p.setPen(large ? QPen(colour, 1 + over, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin) : QPen(colour, 1));
     p.setBrush(Qt::NoBrush);
@@ -77,15 +78,47 @@ void frame(QPainter &p, const QRectF &inner, const QColor &colour)
 
 } // namespace
 
-QRectF BackPatterns::whiteBorder(QPainter &p, qreal margin)
+QRectF BackPatterns::whiteBorder(QPainter &p, const CardExtent &extent, qreal margin)
 {
-    CardShape::paintBlank(p, Qt::white);
-    return QRectF(margin, margin, CardShape::Width - 2 * margin, CardShape::Height - 2 * margin);
+    p.fillRect(extent.paper(), Qt::white);
+    return extent.trim().adjusted(margin, margin, -margin, -margin);
 }
 
-void BackPatterns::lattice(QPainter &p)
+// A motif in rows, every other row shifted by half a step: on the picture's
+// own extent the rows and columns it has always drawn (0 to last), on any
+// other every one that reaches the paper, bleed and all (reach: how far a
+// motif spreads from its centre).
+struct Repeat {
+    QPointF first;
+    QSizeF step;
+    int lastRow, lastColumn;
+    qreal reach;
+};
+
+static void repeat(QPainter &p, const CardExtent &extent, const QColor &ground, const Repeat &r,
+                   const std::function<void(QPointF at, int row, int column)> &motif)
 {
-    const QRectF inner = whiteBorder(p, 4);
+    const QRectF paper = extent.paper();
+    p.fillRect(paper, ground);
+    const auto span = [&](qreal first, qreal step, int last, qreal from, qreal to, qreal reach) {
+        if (extent.isPicture())
+            return std::pair{0, last};
+        return std::pair{qMin(0, int(std::floor((from - reach - first) / step))),
+                         qMax(last, int(std::ceil((to + reach - first) / step)))};
+    };
+    const auto [rowLow, rowHigh] = span(r.first.y(), r.step.height(), r.lastRow, paper.top(), paper.bottom(), r.reach);
+    const auto [colLow, colHigh] = span(r.first.x(), r.step.width(), r.lastColumn, paper.left(), paper.right(),
+                                        r.reach + r.step.width() / 2);
+    for (int row = rowLow; row <= rowHigh; ++row)
+        for (int col = colLow; col <= colHigh; ++col)
+            motif(QPointF(r.first.x() + col * r.step.width() + (row & 1) * r.step.width() / 2,
+                          r.first.y() + row * r.step.height()),
+                  row, col);
+}
+
+void BackPatterns::lattice(QPainter &p, const CardExtent &extent, PathOps::Detail detail)
+{
+    const QRectF inner = whiteBorder(p, extent, 4);
     p.save();
     p.setClipRect(inner);
     p.fillRect(inner, QColor(20, 30, 110));
@@ -111,42 +144,42 @@ void BackPatterns::lattice(QPainter &p)
             if ((i + j) % 2 == 0)
                 strip(j * step - band / 2 - 0.6, i * step - band / 2, band + 1.2, band, red);
     p.restore();
-    frame(p, inner, QColor(20, 30, 110));
+    frame(p, inner, QColor(20, 30, 110), detail);
 }
 
-void BackPatterns::dots(QPainter &p)
+void BackPatterns::dots(QPainter &p, const CardExtent &extent)
 {
     // Nothing but a frame and dots: the table shows through everywhere else.
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(3.5, 3.5, CardShape::Width - 7, CardShape::Height - 7));
+    p.drawRect(QRectF(3.5, 3.5, extent.width() - 7, extent.height() - 7));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    for (int row = 0; row < 10; ++row)
+    // As many rows as the frame holds, their block centred as on the picture.
+    const qreal step = 8.7;
+    const int rows = int(std::floor((extent.height() - 9 - step) / step + 1e-9)) + 1;
+    const qreal top = 9 + (extent.height() - CardShape::Height - (rows - 10) * step) / 2;
+    for (int row = 0; row < rows; ++row)
         for (int col = 0; col < 7; ++col)
-            p.drawEllipse(QPointF(9.5 + col * 8.7 + (row % 2) * 0.0, 9 + row * 8.7), 1.3, 1.3);
+            p.drawEllipse(QPointF(9.5 + col * step, top + row * step), 1.3, 1.3);
 }
 
-void BackPatterns::roses(QPainter &p)
+void BackPatterns::roses(QPainter &p, const CardExtent &extent)
 {
-    p.fillRect(QRectF(0, 0, CardShape::Width, CardShape::Height), QColor(10, 70, 35));
-    for (int row = 0; row < 6; ++row)
-        for (int col = 0; col < 4; ++col) {
-            const qreal x = 8 + col * 19 + (row % 2) * 9.5;
-            const qreal y = 8 + row * 17;
-            rose(p, QPointF(x, y), 4.6);
-        }
+    repeat(p, extent, QColor(10, 70, 35), {{8, 8}, {19, 17}, 5, 3, 9.2},
+           [&](QPointF at, int, int) { rose(p, at, 4.6); });
 }
 
-void BackPatterns::basket(QPainter &p)
+void BackPatterns::basket(QPainter &p, const CardExtent &extent, PathOps::Detail detail)
 {
-    const QRectF inner = whiteBorder(p, 4);
+    const QRectF inner = whiteBorder(p, extent, 4);
     p.save();
     p.setClipRect(inner);
     const qreal cell = 9.0;
     const QColor colours[3] = {QColor(40, 80, 200), QColor(250, 210, 30), QColor(40, 160, 70)};
     const QColor edge(30, 40, 40);
-    for (int row = 0; row < 11; ++row)
+    const int rows = qMax(11, int(std::ceil((inner.height() + 1) / cell)));
+    for (int row = 0; row < rows; ++row)
         for (int col = 0; col < 8; ++col) {
             const QPointF o(inner.left() + col * cell - 1, inner.top() + row * cell - 1);
             const bool across = (row + col) % 2 == 0;
@@ -160,16 +193,11 @@ void BackPatterns::basket(QPainter &p)
             }
         }
     p.restore();
-    frame(p, inner, edge);
+    frame(p, inner, edge, detail);
 }
 
-void BackPatterns::berries(QPainter &p)
+void BackPatterns::berries(QPainter &p, const CardExtent &extent)
 {
-    p.fillRect(QRectF(0, 0, CardShape::Width, CardShape::Height), QColor(30, 60, 170));
-    for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 3; ++col) {
-            const qreal x = 12 + col * 24 + (row % 2) * 12;
-            const qreal y = 10 + row * 19;
-            leafWithBerries(p, QPointF(x, y), (row % 2 ? -35 : 35) + col * 10, 9);
-        }
+    repeat(p, extent, QColor(30, 60, 170), {{12, 10}, {24, 19}, 4, 2, 9},
+           [&](QPointF at, int row, int col) { leafWithBerries(p, at, ((row & 1) ? -35 : 35) + col * 10, 9); });
 }

@@ -198,7 +198,7 @@ void BackScenes::reef(QPainter &p)
     bubbles(p, {QPointF(23, 22), QPointF(21, 15), QPointF(24, 8)});
 }
 
-void BackScenes::sleeve(QPainter &p)
+void BackScenes::sleeve(QPainter &p, PathOps::Detail detail)
 {
     p.fillRect(Whole, QColor(255, 215, 0));
     // Rays behind the trick, so the yellow is not an empty field.
@@ -235,7 +235,7 @@ void BackScenes::sleeve(QPainter &p)
         p.setPen(QPen(Qt::black, 0.6));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(-7.5, 4, 15, 21), 1.5, 1.5);
-        p.fillPath(SuitPips::placed(suits[i], 0, 18, 8, true), SuitPips::ink(suits[i]));
+        p.fillPath(SuitPips::placed(suits[i], 0, 18, 8, true, detail), SuitPips::ink(suits[i]));
         p.restore();
     }
     p.setPen(QPen(Qt::black, 0.8));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PathOps.h"
+
 #include <QPainter>
 
 // The picture backs (designs 5 to 11): small scenes, each built from a few
@@ -10,7 +12,7 @@ public:
     static void clownfish(QPainter &p);   // 5
     static void robot(QPainter &p);       // 6
     static void reef(QPainter &p);        // 7
-    static void sleeve(QPainter &p);      // 8
+    static void sleeve(QPainter &p, PathOps::Detail detail); // 8
     static void shell(QPainter &p);       // 9
     static void beach(QPainter &p);       // 10
     static void castle(QPainter &p);      // 11

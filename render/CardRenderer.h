@@ -1,6 +1,11 @@
 #pragma once
 
+#include "render/CardShape.h"
+#include "render/CardSize.h"
+#include "render/PathOps.h"
+
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSize>
 
@@ -20,6 +25,15 @@ struct CardArt
     static CardArt ringMark() { return {Kind::Mark, 0}; }
     static CardArt crossMark() { return {Kind::Mark, 1}; }
     static CardArt back(int index) { return {Kind::Back, index}; }
+    // The faces of the given indexes, in their order.
+    static QList<CardArt> faces(const QList<int> &indexes)
+    {
+        QList<CardArt> arts;
+        arts.reserve(indexes.size());
+        for (int index : indexes)
+            arts.append(face(index));
+        return arts;
+    }
 
     // The marks are signs laid over a card, not cards: no paper, no outline.
     bool hasCardShape() const { return kind != Kind::Mark; }
@@ -36,8 +50,8 @@ struct CardArt
 class CardRenderer
 {
 public:
-    static constexpr int PictureWidth = 71;
-    static constexpr int PictureHeight = 96;
+    static constexpr int PictureWidth = CardShape::Width;
+    static constexpr int PictureHeight = CardShape::Height;
 
     // The height that keeps a card of the given width in the pictures'
     // proportion, rounded to whole pixels.
@@ -50,14 +64,19 @@ public:
 
     // Draws the card filling target as shapes: any painter, any size, any
     // device (image, PDF, printer, SVG). The painter's state is left as it was.
-    static void paint(QPainter &p, const QRectF &target, CardArt art);
+    // Target is the cut card in the size's proportion, laid out for that
+    // shape. With bleed the card's background runs on 1/8 in (at the size's
+    // real scale) past every edge of target, square-cornered and without
+    // the drawn edge, which the cut makes.
+    static void paint(QPainter &p, const QRectF &target, CardArt art, CardSize size = CardSize::Picture,
+                      bool bleed = false);
 
-    // The card as an image of the given width and the card's proportion:
-    // picture() at 71, drawn shapes at any other width. Transparent outside
-    // the outline, in ARGB32.
-    static QImage image(CardArt art, int width);
+    // The card as an image of the given width and the size's proportion:
+    // picture() at 71 in the picture size, drawn shapes otherwise.
+    // Transparent outside the outline, in ARGB32.
+    static QImage image(CardArt art, int width, CardSize size = CardSize::Picture);
 
 private:
-    // Everything but the edge, in card units.
-    static void paintArt(QPainter &p, CardArt art);
+    // Everything but the edge, in card units of the given extent.
+    static void paintArt(QPainter &p, CardArt art, const CardExtent &extent, PathOps::Detail detail);
 };

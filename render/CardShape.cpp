@@ -34,20 +34,20 @@ void CardShape::cutCorners(QImage &image)
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
 }
 
-QPainterPath CardShape::outline()
+QPainterPath CardShape::outline(const QSizeF &units)
 {
     QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, Width, Height), CornerRadius, CornerRadius);
+    path.addRoundedRect(QRectF(QPointF(0, 0), units), CornerRadius, CornerRadius);
     return path;
 }
 
-void CardShape::strokeEdge(QPainter &p, const QColor &ink)
+void CardShape::strokeEdge(QPainter &p, const QSizeF &units, const QColor &ink)
 {
     p.save();
     p.setPen(QPen(ink, EdgeWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     const qreal half = EdgeWidth / 2;
-    p.drawRoundedRect(QRectF(half, half, Width - EdgeWidth, Height - EdgeWidth), CornerRadius - half,
+    p.drawRoundedRect(QRectF(half, half, units.width() - EdgeWidth, units.height() - EdgeWidth), CornerRadius - half,
                       CornerRadius - half);
     p.restore();
 }

@@ -3,6 +3,22 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRectF>
+#include <QSizeF>
+
+// The card being drawn, in card units: the cut card at (0, 0) with its size's
+// extent (71 wide, as tall as its proportion) and the bleed round it, where
+// backgrounds run on. The stored pictures' card is 71 x 96 without bleed.
+struct CardExtent {
+    QSizeF units{71, 96};
+    qreal bleed = 0;
+
+    qreal width() const { return units.width(); }
+    qreal height() const { return units.height(); }
+    QRectF trim() const { return QRectF(QPointF(0, 0), units); }
+    QRectF paper() const { return trim().adjusted(-bleed, -bleed, bleed, bleed); }
+    bool isPicture() const { return units == QSizeF(71, 96) && bleed == 0; }
+};
 
 // The common outline of every card-sized picture. At the pictures' own 71 x 96
 // pixels: a one-pixel black edge, and corners rounded off by three transparent
@@ -32,6 +48,6 @@ public:
 
     // The card's rounded outline in card units, and its edge drawn along the
     // inside of it.
-    static QPainterPath outline();
-    static void strokeEdge(QPainter &p, const QColor &ink = Qt::black);
+    static QPainterPath outline(const QSizeF &units = QSizeF(Width, Height));
+    static void strokeEdge(QPainter &p, const QSizeF &units = QSizeF(Width, Height), const QColor &ink = Qt::black);
 };

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #ifdef Q_OS_WIN
-// Built as one unit with the other painters: no min and max macros for them.
+// No min and max macros: they would break std::min and std::max here.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -37,24 +37,39 @@ bool usesLetter(QLocale::Territory territory)
     }
 }
 
-void cutMarks(QPainter &p, const QRectF &grid, int columns, int rows, qreal cardW, qreal cardH,
+// The marks stand on every cut line, in the margin round the grid of cells:
+// outside the outer cards' bleed, where no card is printed.
+void cutMarks(QPainter &p, const QRectF &grid, int columns, int rows, qreal cardW, qreal cardH, qreal bleed,
               const QSizeF &area)
 {
     const qreal roomX = qMin(grid.left(), area.width() - grid.right()) - MarkGapMm;
     const qreal roomY = qMin(grid.top(), area.height() - grid.bottom()) - MarkGapMm;
+    // Each card's two cut lines sit within its cell, one bleed in from its
+    // sides; without bleed, neighbours share one.
+    QList<qreal> xs, ys;
+    const auto line = [](QList<qreal> &at, qreal position) {
+        if (at.isEmpty() || !qFuzzyCompare(at.last(), position))
+            at << position;
+    };
+    for (int c = 0; c < columns; ++c) {
+        line(xs, grid.left() + c * cardW + bleed);
+        line(xs, grid.left() + (c + 1) * cardW - bleed);
+    }
+    for (int r = 0; r < rows; ++r) {
+        line(ys, grid.top() + r * cardH + bleed);
+        line(ys, grid.top() + (r + 1) * cardH - bleed);
+    }
     p.save();
     p.setPen(QPen(Qt::black, MarkWidthMm, Qt::SolidLine, Qt::FlatCap));
     const qreal lengthY = qMin(MarkLengthMm, roomY);
     if (lengthY > 0.5)
-        for (int c = 0; c <= columns; ++c) {
-            const qreal x = grid.left() + c * cardW;
+        for (const qreal x : std::as_const(xs)) {
             p.drawLine(QPointF(x, grid.top() - MarkGapMm), QPointF(x, grid.top() - MarkGapMm - lengthY));
             p.drawLine(QPointF(x, grid.bottom() + MarkGapMm), QPointF(x, grid.bottom() + MarkGapMm + lengthY));
         }
     const qreal lengthX = qMin(MarkLengthMm, roomX);
     if (lengthX > 0.5)
-        for (int r = 0; r <= rows; ++r) {
-            const qreal y = grid.top() + r * cardH;
+        for (const qreal y : std::as_const(ys)) {
             p.drawLine(QPointF(grid.left() - MarkGapMm, y), QPointF(grid.left() - MarkGapMm - lengthX, y));
             p.drawLine(QPointF(grid.right() + MarkGapMm, y), QPointF(grid.right() + MarkGapMm + lengthX, y));
         }
@@ -63,14 +78,22 @@ void cutMarks(QPainter &p, const QRectF &grid, int columns, int rows, qreal card
 
 } // namespace
 
-QSizeF CardSheet::cardSizeMm()
+QSizeF CardSheet::cardSizeMm(CardSize size)
 {
-    return {CardWidthMm, CardWidthMm * CardRenderer::PictureHeight / CardRenderer::PictureWidth};
+    return CardSizes::trimMm(size);
 }
 
-QPageSize CardSheet::cardPage()
+QPageSize CardSheet::cardPage(CardSize size, bool bleed)
 {
-    return QPageSize(cardSizeMm(), QPageSize::Millimeter, QStringLiteral("Card"), QPageSize::ExactMatch);
+    // Inch sizes in points, so the page is exactly trim and bleed.
+    if (size != CardSize::Picture) {
+        const qreal extra = bleed ? 2 * CardSizes::BleedPt : 0;
+        return QPageSize(CardSizes::trimPt(size) + QSizeF(extra, extra), QPageSize::Point, QStringLiteral("Card"),
+                         QPageSize::ExactMatch);
+    }
+    const qreal extra = bleed ? 2 * CardSizes::BleedMm : 0;
+    return QPageSize(cardSizeMm(size) + QSizeF(extra, extra), QPageSize::Millimeter, QStringLiteral("Card"),
+                     QPageSize::ExactMatch);
 }
 
 QPageSize CardSheet::localePaper()
@@ -96,37 +119,75 @@ QPageSize CardSheet::localePaper()
     return QPageSize(usesLetter(locale.territory()) ? QPageSize::Letter : QPageSize::A4);
 }
 
-CardSheet::Grid CardSheet::grid(const QSizeF &areaMm)
+namespace {
+
+// One card's room on a sheet: the cut card and its bleed all round, so that
+// neighbours' bleeds never overlap a card.
+QSizeF cellMm(CardSize size, bool bleed)
 {
-    const QSizeF card = cardSizeMm();
+    const qreal extra = bleed ? 2 * CardSizes::BleedMm : 0;
+    return CardSizes::trimMm(size) + QSizeF(extra, extra);
+}
+
+} // namespace
+
+CardSheet::Grid CardSheet::grid(const QSizeF &areaMm, CardSize size, bool bleed)
+{
+    const QSizeF card = cellMm(size, bleed);
     Grid g;
     g.columns = qMax(1, int(std::floor((areaMm.width() - 2 * MinMarginMm) / card.width())));
     g.rows = qMax(1, int(std::floor((areaMm.height() - 2 * MinMarginMm) / card.height())));
     return g;
 }
 
+int CardSheet::pageCount(int cards, const QSizeF &areaMm, const PrintOptions &options)
+{
+    const int perPage = options.layout == Layout::Sheets ? grid(areaMm, options.size, options.bleed).perPage() : 1;
+    const int fronts = (cards + perPage - 1) / perPage;
+    return options.back >= 0 ? 2 * fronts : fronts;
+}
+
 int CardSheet::pageCount(int cards, const QSizeF &areaMm, Layout layout)
 {
-    const int perPage = layout == Layout::Sheets ? grid(areaMm).perPage() : 1;
-    return (cards + perPage - 1) / perPage;
+    PrintOptions options;
+    options.size = CardSize::Picture;
+    options.layout = layout;
+    return pageCount(cards, areaMm, options);
 }
 
 void CardSheet::paint(QPainter &p, QPagedPaintDevice &device, const QList<CardArt> &cards, Layout layout)
+{
+    PrintOptions options;
+    options.size = CardSize::Picture;
+    options.layout = layout;
+    paint(p, device, cards, options);
+}
+
+void CardSheet::paint(QPainter &p, QPagedPaintDevice &device, const QList<CardArt> &cards,
+                      const PrintOptions &options, const Progress &progress)
 {
     // The area as the device really has it: a PDF page is whole points, a
     // hair off the paper's millimetres.
     const qreal dotsX = device.logicalDpiX() / 25.4;
     const qreal dotsY = device.logicalDpiY() / 25.4;
     const QSizeF area(device.width() / dotsX, device.height() / dotsY);
-    const QSizeF card = cardSizeMm();
-    const Grid g = layout == Layout::Sheets ? grid(area) : Grid{};
+    const bool sheets = options.layout == Layout::Sheets;
+    const QSizeF cell = sheets ? cellMm(options.size, options.bleed) : area;
+    const Grid g = sheets ? grid(area, options.size, options.bleed) : Grid{};
     // A card larger than the page is shrunk to fit it, never enlarged; on a
     // page of its own it fills the page, whose size the PDF rounds to points.
-    const qreal shrink = qMin<qreal>(1.0, qMin(area.width() / card.width(), area.height() / card.height()));
-    const qreal cardW = layout == Layout::CardPerPage ? area.width() : card.width() * shrink;
-    const qreal cardH = layout == Layout::CardPerPage ? area.height() : card.height() * shrink;
-    const QRectF gridRect((area.width() - g.columns * cardW) / 2, (area.height() - g.rows * cardH) / 2,
-                          g.columns * cardW, g.rows * cardH);
+    const qreal shrink = sheets ? qMin<qreal>(1.0, qMin(area.width() / cell.width(), area.height() / cell.height()))
+                                : qMin(area.width() / cellMm(options.size, options.bleed).width(),
+                                       area.height() / cellMm(options.size, options.bleed).height());
+    const qreal cellW = sheets ? cell.width() * shrink : area.width();
+    const qreal cellH = sheets ? cell.height() * shrink : area.height();
+    const qreal bleed = options.bleed ? CardSizes::BleedMm * shrink : 0;
+    const QRectF gridRect((area.width() - g.columns * cellW) / 2, (area.height() - g.rows * cellH) / 2,
+                          g.columns * cellW, g.rows * cellH);
+    const int perPage = g.perPage();
+    const int fronts = (int(cards.size()) + perPage - 1) / perPage;
+    const bool backs = options.back >= 0;
+    const int total = backs ? 2 * fronts : fronts;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -136,25 +197,42 @@ void CardSheet::paint(QPainter &p, QPagedPaintDevice &device, const QList<CardAr
     // the others are left out, not drawn blank.
     const QPageRanges wanted = device.pageRanges();
     bool pageStarted = false;
-    for (int i = 0; i < cards.size(); ++i) {
-        const int slot = i % g.perPage();
-        if (!wanted.isEmpty() && !wanted.contains(i / g.perPage() + 1))
-            continue;
-        if (slot == 0) {
+    int page = 0;
+    for (int sheet = 0; sheet < fronts; ++sheet) {
+        const int first = sheet * perPage;
+        const int onPage = qMin(perPage, int(cards.size()) - first);
+        for (int side = 0; side < (backs ? 2 : 1); ++side) {
+            ++page;
+            if (!wanted.isEmpty() && !wanted.contains(page))
+                continue;
+            if (progress.cancelled()) {
+                p.restore();
+                return;
+            }
             if (pageStarted)
                 device.newPage();
             pageStarted = true;
-            if (layout == Layout::Sheets) {
-                // Marks only as far as this page's cards reach.
-                const int onPage = qMin(g.perPage(), int(cards.size()) - i);
+            // The backs page is the fronts page turned over the long edge:
+            // each column swaps with its mirror, so a back lands behind its card.
+            const bool turned = side == 1 && options.mirrored;
+            if (sheets && side == 0) {
+                // Marks only as far as this page's cards reach, on the cut
+                // lines and outside the bleed.
                 const int rowsUsed = (onPage + g.columns - 1) / g.columns;
                 const int columnsUsed = rowsUsed > 1 ? g.columns : onPage;
-                cutMarks(p, QRectF(gridRect.topLeft(), QSizeF(columnsUsed * cardW, rowsUsed * cardH)),
-                         columnsUsed, rowsUsed, cardW, cardH, area);
+                const QRectF used(gridRect.topLeft(), QSizeF(columnsUsed * cellW, rowsUsed * cellH));
+                cutMarks(p, used, columnsUsed, rowsUsed, cellW, cellH, bleed, area);
             }
+            for (int slot = 0; slot < onPage; ++slot) {
+                const int column = turned ? g.columns - 1 - slot % g.columns : slot % g.columns;
+                const QRectF cellRect(gridRect.left() + column * cellW, gridRect.top() + (slot / g.columns) * cellH,
+                                      cellW, cellH);
+                const CardArt art = side == 0 ? cards.at(first + slot) : CardArt::back(options.back);
+                CardRenderer::paint(p, cellRect.adjusted(bleed, bleed, -bleed, -bleed), art, options.size,
+                                    options.bleed);
+            }
+            progress.report(page, total);
         }
-        const QPointF at(gridRect.left() + (slot % g.columns) * cardW, gridRect.top() + (slot / g.columns) * cardH);
-        CardRenderer::paint(p, QRectF(at, QSizeF(cardW, cardH)), cards.at(i));
     }
     p.restore();
 }

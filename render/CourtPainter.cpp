@@ -54,9 +54,39 @@ QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
     return e;
 }
 
-QPainterPath thick(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap)
+// Whether an open centre line turns sharply anywhere: where one piece ends
+// in another direction than the next begins.
+bool hasCorner(const QPainterPath &centre)
 {
-    return PathOps::simplified(PathOps::stroke(centre, width, cap, Qt::RoundJoin));
+    QPointF last;     // the previous point on the line or its control
+    QPointF previous; // where the last piece ended
+    bool started = false;
+    for (int i = 0; i < centre.elementCount(); ++i) {
+        const QPainterPath::Element e = centre.elementAt(i);
+        if (e.isMoveTo()) {
+            previous = e;
+            started = false;
+            continue;
+        }
+        if (e.type == QPainterPath::CurveToDataElement)
+            continue;
+        const qreal turn = QLineF(last, previous).angleTo(QLineF(previous, e)); // degrees, 0 straight on
+        if (started && turn > 1 && turn < 359)
+            return true;
+        const bool curve = e.isCurveTo();
+        last = curve ? QPointF(centre.elementAt(i + 1)) : previous;
+        previous = centre.elementAt(curve ? i + 2 : i);
+        started = true;
+    }
+    return false;
+}
+
+QPainterPath thick(const QPainterPath &centre, qreal width, Qt::PenCapStyle cap, PathOps::Detail detail)
+{
+    const QPainterPath outline = PathOps::stroke(centre, width, cap, Qt::RoundJoin, detail);
+    // A corner folds the outline over itself, and the pen would draw the
+    // fold: merge it then. A smooth line without corners keeps its curves.
+    return detail == PathOps::Detail::Smooth && !hasCorner(centre) ? outline : PathOps::simplified(outline, detail);
 }
 
 QPainterPath segment(QPointF a, QPointF b)
@@ -149,21 +179,21 @@ void belt(QPainter &p, qreal top)
 // A sleeve from shoulder through elbow to wrist, with a band at the elbow and
 // a cuff; returns the point where the hand belongs.
 QPointF arm(QPainter &p, QPointF shoulder, QPointF elbow, QPointF wrist, const QColor &cloth,
-            const QColor &band, const QColor &cuff)
+            const QColor &band, const QColor &cuff, PathOps::Detail detail)
 {
     QPainterPath centre;
     centre.moveTo(shoulder);
     centre.lineTo(elbow);
     centre.lineTo(wrist);
-    const QPainterPath sleeve = thick(centre, 5.2, Qt::FlatCap);
+    const QPainterPath sleeve = thick(centre, 5.2, Qt::FlatCap, detail);
     shape(p, sleeve, cloth);
     p.save();
     p.setClipPath(sleeve, Qt::IntersectClip);
-    shape(p, thick(segment(along(shoulder, elbow, 0.55), along(shoulder, elbow, 0.75)), 7, Qt::FlatCap), band,
+    shape(p, thick(segment(along(shoulder, elbow, 0.55), along(shoulder, elbow, 0.75)), 7, Qt::FlatCap, detail), band,
           0.6);
     p.restore();
     const QPointF in = along(elbow, wrist, 0.72);
-    shape(p, thick(segment(in, wrist), 6, Qt::FlatCap), cuff, 0.7);
+    shape(p, thick(segment(in, wrist), 6, Qt::FlatCap, detail), cuff, 0.7);
     const QPointF dir = (wrist - elbow) / std::hypot(wrist.x() - elbow.x(), wrist.y() - elbow.y());
     return wrist + dir * 1.6;
 }
@@ -198,11 +228,11 @@ void neck(QPainter &p)
     shape(p, n, Skin, 0.6);
 }
 
-void king(QPainter &p, const QColor &a, const QColor &b)
+void king(QPainter &p, const QColor &a, const QColor &b, PathOps::Detail detail)
 {
     torso(p, a, b, Motif::Crosses);
-    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, Gold, Gold);
-    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), a, Gold, Gold);
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, Gold, Gold, detail);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), a, Gold, Gold, detail);
 
     // Ermine cape over the shoulders.
     QPainterPath cape;
@@ -242,7 +272,7 @@ void king(QPainter &p, const QColor &a, const QColor &b)
     for (int side = -1; side <= 1; side += 2)
         hair.addEllipse(QPointF(Mid + side * 6.8, 18.5), 2.2, 2.2);
     hair.setFillRule(Qt::WindingFill);
-    shape(p, PathOps::simplified(hair), Hair);
+    shape(p, PathOps::simplified(hair, detail), Hair);
     face(p, false, false);
     // Beard and moustache: the quickest tell of a king.
     QPainterPath beard;
@@ -283,7 +313,7 @@ void king(QPainter &p, const QColor &a, const QColor &b)
     dot(p, 25, 6, Blue, 2, 2);
 }
 
-void queen(QPainter &p, const QColor &a, const QColor &b)
+void queen(QPainter &p, const QColor &a, const QColor &b, PathOps::Detail detail)
 {
     // Long hair falling behind the shoulders.
     QPainterPath hair;
@@ -318,14 +348,14 @@ void queen(QPainter &p, const QColor &a, const QColor &b)
     trim.moveTo(16, 21.5);
     trim.quadTo(16.5, 27.5, Mid, 27.5);
     trim.quadTo(28.5, 27.5, 29, 21.5);
-    shape(p, thick(trim, 2, Qt::FlatCap), Gold, 0.6);
+    shape(p, thick(trim, 2, Qt::FlatCap, detail), Gold, 0.6);
     p.setPen(QPen(Gold.darker(130), 0.6));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(19, 19, 7, 5), 200 * 16, 140 * 16);
     dot(p, 22, 24, Red, 1, 1);
 
-    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), a, Gold, Gold);
-    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), b, Gold, Gold);
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), a, Gold, Gold, detail);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(39.5, 35), QPointF(34, 37.5), b, Gold, Gold, detail);
 
     // The flower she holds up beside her face.
     p.setPen(QPen(Leaf.darker(140), 1.0, Qt::SolidLine, Qt::RoundCap));
@@ -381,12 +411,12 @@ void queen(QPainter &p, const QColor &a, const QColor &b)
     dot(p, 24, 6, Red);
 }
 
-void jack(QPainter &p, const QColor &a, const QColor &b)
+void jack(QPainter &p, const QColor &a, const QColor &b, PathOps::Detail detail)
 {
     torso(p, a, b, Motif::Stripes);
     belt(p, 32);
-    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, a, Paper);
-    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(40.5, 31.5), QPointF(35, 35.5), a, b, Paper);
+    const QPointF holding = arm(p, QPointF(8.5, 25), QPointF(5.5, 35.5), QPointF(9.2, 31.5), b, a, Paper, detail);
+    const QPointF resting = arm(p, QPointF(36.5, 25), QPointF(40.5, 31.5), QPointF(35, 35.5), a, b, Paper, detail);
 
     // Halberd: a long pole and its axe head high beside him.
     QPainterPath pole;
@@ -422,7 +452,7 @@ void jack(QPainter &p, const QColor &a, const QColor &b)
         for (int i = 0; i < 3; ++i)
             hair.addEllipse(QPointF(Mid + side * 6, 12.5 + i * 2.6), 1.8, 1.6);
     hair.setFillRule(Qt::WindingFill);
-    shape(p, PathOps::simplified(hair), Hair, 0.7);
+    shape(p, PathOps::simplified(hair, detail), Hair, 0.7);
     face(p, false, true);
 
     // Flat cap with a gold band; the plume stands up and curls back over it,
@@ -454,7 +484,7 @@ void jack(QPainter &p, const QColor &a, const QColor &b)
 
 } // namespace
 
-void CourtPainter::paint(QPainter &p, int suit, int rank)
+void CourtPainter::paint(QPainter &p, int suit, int rank, PathOps::Detail detail)
 {
     // Diamonds and clubs face the other way, so the twelve courts are not
     // one figure in four colours.
@@ -477,14 +507,14 @@ void CourtPainter::paint(QPainter &p, int suit, int rank)
             p.scale(-1, 1);
         }
         switch (rank) {
-        case 11: jack(p, a, b); break;
-        case 12: queen(p, a, b); break;
-        default: king(p, a, b); break;
+        case 11: jack(p, a, b, detail); break;
+        case 12: queen(p, a, b, detail); break;
+        default: king(p, a, b, detail); break;
         }
         p.restore();
         // The suit sign on the side away from what the figure holds.
         const qreal pipX = mirrored ? 5 : W - 5;
-        p.fillPath(SuitPips::placed(suit, pipX, 5.5, 7), SuitPips::ink(suit));
+        p.fillPath(SuitPips::placed(suit, pipX, 5.5, 7, false, detail), SuitPips::ink(suit));
         // Each half ends in one row of ink; with its turned twin that makes
         // a two-pixel divider exactly on the card's middle.
         p.fillRect(QRectF(0, H - 1, W, 1), Ink);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PathOps.h"
+
 #include <QPainter>
 
 // Jack, queen and king: a framed, double-ended figure in the middle of the
@@ -9,5 +11,5 @@ class CourtPainter
 {
 public:
     // rank 11 jack, 12 queen, 13 king.
-    static void paint(QPainter &p, int suit, int rank);
+    static void paint(QPainter &p, int suit, int rank, PathOps::Detail detail);
 };

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 // A named namespace of their own: the plain colour names below would clash
-// with other drawings' when the library is built as one unit.
+// with other drawings' in a unity build (-DCMAKE_UNITY_BUILD=ON).
 namespace pixelart {
 
 // The classic sixteen colours by name, so the drawings below read as colours.

@@ -142,13 +142,13 @@ QPainterPath Glyphs::skeleton(QChar c)
     return p;
 }
 
-QPainterPath Glyphs::text(const QString &text, qreal height, qreal weight, qreal spacing)
+QPainterPath Glyphs::text(const QString &text, qreal height, qreal weight, qreal spacing, PathOps::Detail detail)
 {
     QPainterPath all;
     all.setFillRule(Qt::WindingFill);
     qreal x = 0;
     for (const QChar c : text) {
-        QPainterPath outline = PathOps::stroke(skeleton(c), weight, Qt::FlatCap, Qt::MiterJoin, 3.0);
+        QPainterPath outline = PathOps::stroke(skeleton(c), weight, Qt::FlatCap, Qt::MiterJoin, detail, 3.0);
         all.addPath(outline.translated(x, 0));
         x += advance(c) + spacing;
     }

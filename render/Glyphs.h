@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PathOps.h"
+
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -16,8 +18,9 @@ public:
     // An outline of the text (the characters listed below only) whose ink box
     // is scaled to the given height and placed with its top-left at origin.
     // Unknown characters leave a gap. weight is the stroke width in grid units.
-    static QPainterPath text(const QString &text, qreal height, qreal weight = 2.6,
-                             qreal spacing = 1.6);
+    // The outline crosses itself where strokes meet: fill it nonzero.
+    static QPainterPath text(const QString &text, qreal height, qreal weight = 2.6, qreal spacing = 1.6,
+                             PathOps::Detail detail = PathOps::Detail::Picture);
 
     // The ink width the same call would produce, for centring.
     static qreal width(const QString &text, qreal height, qreal weight = 2.6, qreal spacing = 1.6);

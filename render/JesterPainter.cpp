@@ -19,7 +19,7 @@ void fill(QPainter &p, const QPainterPath &path, const QColor &c, qreal pen = 0.
 
 } // namespace
 
-void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
+void JesterPainter::paint(QPainter &p, const QRectF &box, bool red, PathOps::Detail detail)
 {
     // The jester wears the joker's own ink, with gold as the second colour,
     // so the two jokers tell apart at a glance even without the word.
@@ -77,7 +77,7 @@ void JesterPainter::paint(QPainter &p, const QRectF &box, bool red)
     fill(p, arms, main);
     p.setPen(QPen(QColor(120, 70, 30), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(11, 38), QPointF(15, 18));
-    fill(p, PathOps::united(QPainterPath(), [] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }()),
+    fill(p, PathOps::united(QPainterPath(), [] { QPainterPath b; b.addEllipse(QPointF(15.5, 16), 2.6, 2.6); return b; }(), detail),
          second);
     p.setBrush(Flesh);
     p.setPen(QPen(Outline, 0.5));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PathOps.h"
+
 #include <QPainter>
 #include <QRectF>
 
@@ -7,5 +9,5 @@
 class JesterPainter
 {
 public:
-    static void paint(QPainter &p, const QRectF &box, bool red);
+    static void paint(QPainter &p, const QRectF &box, bool red, PathOps::Detail detail);
 };

@@ -31,7 +31,7 @@ QPainterPath stem()
     return p;
 }
 
-QPainterPath spade()
+QPainterPath spade(PathOps::Detail detail)
 {
     QPainterPath p;
     p.moveTo(0, -0.5);
@@ -42,7 +42,7 @@ QPainterPath spade()
     p.cubicTo(-0.34, 0.38, -0.46, 0.3, -0.46, 0.12);
     p.cubicTo(-0.46, -0.12, -0.12, -0.3, 0, -0.5);
     p.closeSubpath();
-    return PathOps::united(p, stem());
+    return PathOps::united(p, stem(), detail);
 }
 
 QPainterPath diamond()
@@ -57,7 +57,7 @@ QPainterPath diamond()
     return p;
 }
 
-QPainterPath club()
+QPainterPath club(PathOps::Detail detail)
 {
     QPainterPath p;
     p.addEllipse(QPointF(0, -0.27), 0.22, 0.22);
@@ -65,29 +65,32 @@ QPainterPath club()
     p.addEllipse(QPointF(0.26, 0.08), 0.22, 0.22);
     p.addEllipse(QPointF(0, 0.02), 0.14, 0.14);
     p.setFillRule(Qt::WindingFill);
-    return PathOps::united(PathOps::simplified(p), stem());
+    // The pictures were drawn with the leaves merged first; a smooth union
+    // takes overlapping pieces as they are.
+    const QPainterPath leaves = detail == PathOps::Detail::Picture ? PathOps::simplified(p, detail) : p;
+    return PathOps::united(leaves, stem(), detail);
 }
 
 } // namespace
 
-QPainterPath SuitPips::path(int suit)
+QPainterPath SuitPips::path(int suit, PathOps::Detail detail)
 {
     switch (suit) {
-    case Spades: return spade();
+    case Spades: return spade(detail);
     case Diamonds: return diamond();
-    case Clubs: return club();
+    case Clubs: return club(detail);
     default: return heart();
     }
 }
 
-QPainterPath SuitPips::placed(int suit, qreal cx, qreal cy, qreal height, bool upsideDown)
+QPainterPath SuitPips::placed(int suit, qreal cx, qreal cy, qreal height, bool upsideDown, PathOps::Detail detail)
 {
     QTransform t;
     t.translate(cx, cy);
     if (upsideDown)
         t.rotate(180);
     t.scale(height, height);
-    return t.map(path(suit));
+    return t.map(path(suit, detail));
 }
 
 QColor SuitPips::ink(int suit)

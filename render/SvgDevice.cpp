@@ -49,6 +49,7 @@ public:
         for (qsizetype i = 0; i < m_openClips.size(); ++i)
             m_body += "</g>\n";
         m_openClips.clear();
+        const QByteArray body = reuseRepeats(m_body);
         QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
         if (m_xlink)
             svg += " xmlns:xlink=\"http://www.w3.org/1999/xlink\"";
@@ -58,14 +59,17 @@ public:
             + SvgText::attribute("viewBox", "0 0 " + QByteArray::number(units.width()) + ' '
                                                 + QByteArray::number(units.height()))
             // Qt's defaults where they differ from SVG's, so that each shape
-            // says only how it differs from them.
-            + " fill=\"none\" fill-rule=\"evenodd\" clip-rule=\"evenodd\" stroke-linecap=\"square\""
+            // says only how it differs from them. Not the clip rule: readers
+            // that take an inherited clip rule for the clipped shape's own
+            // (LibreOffice) would punch holes into shapes filled nonzero, so
+            // each clip says its own.
+            + " fill=\"none\" fill-rule=\"evenodd\" stroke-linecap=\"square\""
               " stroke-linejoin=\"bevel\" stroke-miterlimit=\"2\">\n";
         svg += "<title>" + SvgText::xmlText(m_device->m_title) + "</title>\n";
         svg += "<desc>" + SvgText::xmlText(m_device->m_description) + "</desc>\n";
         if (!m_defs.isEmpty())
             svg += "<defs>\n" + m_defs + "</defs>\n";
-        m_device->m_document = svg + m_body + "</svg>\n";
+        m_device->m_document = svg + body + "</svg>\n";
         return true;
     }
 
@@ -180,6 +184,39 @@ public:
     }
 
 private:
+    // A card draws much twice: the corner index turned half a turn, the
+    // court figure's upper half turned into the lower. A shape written again
+    // with the same attributes (its place comes from the groups around it)
+    // becomes a reference to the first, which takes an id; about halves a
+    // court card's file.
+    QByteArray reuseRepeats(const QByteArray &body)
+    {
+        QList<QByteArray> lines = body.split('\n');
+        QHash<QByteArray, qsizetype> first;
+        QHash<qsizetype, QByteArray> ids;
+        const qsizetype worthIt = 64; // a reference is about 25 bytes
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QByteArray &line = lines.at(i);
+            if (line.size() < worthIt || line.startsWith("<g") || !line.endsWith("/>"))
+                continue;
+            const auto seen = first.constFind(line);
+            if (seen == first.cend()) {
+                first.insert(line, i);
+                continue;
+            }
+            QByteArray &id = ids[*seen];
+            if (id.isEmpty())
+                id = 'u' + QByteArray::number(ids.size());
+            lines[i] = "<use xlink:href=\"#" + id + "\"/>";
+            m_xlink = true;
+        }
+        for (auto it = ids.cbegin(); it != ids.cend(); ++it) {
+            QByteArray &line = lines[it.key()];
+            line.insert(line.indexOf(' '), " id=\"" + it.value() + '"');
+        }
+        return lines.join('\n');
+    }
+
     QByteArray at(const char *name, qreal value) const { return SvgText::attribute(name, value, m_decimals); }
 
     // One shape with the current brush and pen. A pen SVG strokes otherwise
@@ -316,8 +353,8 @@ private:
         if (!placed.isIdentity())
             shape += SvgText::attribute("transform", SvgText::transform(placed));
         shape += SvgText::attribute("d", SvgText::pathData(path, SvgText::decimalsFor(placed)));
-        if (path.fillRule() == Qt::WindingFill)
-            shape += " clip-rule=\"nonzero\"";
+        if (path.fillRule() == Qt::OddEvenFill)
+            shape += " clip-rule=\"evenodd\"";
         shape += "/>";
         if (operation == Qt::NoClip)
             m_clips.clear();

@@ -74,4 +74,3 @@ void ListBox::paintEvent(QPaintEvent *event)
     painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
 }
 
-#include "moc_ListBox.cpp"

@@ -18,4 +18,3 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.drawPixmap(QPointF(0, 0), picture);
 }
 
-#include "moc_PictureBox.cpp"

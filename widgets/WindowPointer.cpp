@@ -93,4 +93,3 @@ bool WindowPointer::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-#include "moc_WindowPointer.cpp"

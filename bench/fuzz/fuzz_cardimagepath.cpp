@@ -1,9 +1,9 @@
-// Any folder text and entry text: folderProblem and cardImagePath never crash
+// Any folder text and entry text: folderProblem and the card's file path never crash
 // and never throw anything but Failure; a folder without a problem always
 // gives a path that starts with the folder text and ends with the entry and
 // ".bmp", joined by exactly one separator.
 #include "export/AddFolder.h"
-#include "export/CardExport.h"
+#include "export/CardPaths.h"
 #include "core/Failure.h"
 
 #include <QDir>
@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString folder = QString::fromUtf8(cut < 0 ? bytes : bytes.left(cut));
     const QString entry = cut < 0 ? QStringLiteral("Card 17") : QString::fromUtf8(bytes.mid(cut + 1));
 
-    const QString problem = CardExport::folderProblem(folder);
+    const QString problem = CardPaths::folderProblem(folder);
     QString path;
     try {
-        path = CardExport::cardImagePath(folder, entry);
+        path = CardPaths::cardFilePath(folder, entry, QStringLiteral("bmp"));
     } catch (const Failure &) {
         if (problem.isEmpty())
             fail("a folder without a problem was refused", folder, entry, path);

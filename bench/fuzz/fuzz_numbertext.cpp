@@ -4,6 +4,7 @@
 // grammar that disagrees with its own value reader, a rounding that moves a
 // value by more than a half.
 #include "core/Failure.h"
+#include "core/Messages.h"
 #include "core/NumberText.h"
 
 #include <QRegularExpression>
@@ -44,10 +45,10 @@ void checkConversion(const QString &text, Int (*convert)(QStringView))
         check(double(result) == NumberText::roundHalfEven(*v), "conversion disagrees with rounding");
     } catch (const Failure &failure) {
         if (!v) {
-            check(failure.description() == QLatin1String("Type mismatch"), "no number but not a type mismatch");
+            check(failure.description() == Messages::typeMismatch(), "no number but not a type mismatch");
         } else {
             const double r = NumberText::roundHalfEven(*v);
-            check(failure.description() == QLatin1String("Overflow"), "a number failed other than by overflow");
+            check(failure.description() == Messages::overflow(), "a number failed other than by overflow");
             check(r < double(std::numeric_limits<Int>::min()) || r > double(std::numeric_limits<Int>::max()),
                   "overflow reported for a value in range");
         }

@@ -1,6 +1,6 @@
 // The card set's picture reader on arbitrary bytes: it never crashes, never
 // reads past its input, and whatever it accepts is a sane picture.
-#include "cardface/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

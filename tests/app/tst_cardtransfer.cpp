@@ -1,17 +1,27 @@
 // Copy, the context menu and the drag data of the list and the preview: what
 // another program receives, and what is refused with no card to give.
 #include "app/CardTransfer.h"
-#include "export/CardExport.h"
+#include "core/Messages.h"
+#include "save/PrintOptionsDialog.h"
+#include "save/CardExport.h"
 #include "render/CardRenderer.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/ImageCheck.h"
 #include "tests/support/TestSettings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QDir>
 #include <QImage>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -39,6 +49,9 @@ private slots:
     void saveCardAsWritesChosenFormat();
     void openOutputFolderAndDragFile();
     void exportAndPrintLayTheHandOut();
+    void optionsStepByKeyboard_data();
+    void optionsStepByKeyboard();
+    void cancelledExportKeepsTheOldFile();
     void dragFileOnlyWhereItCanBeWritten_data();
     void dragFileOnlyWhereItCanBeWritten();
 
@@ -49,6 +62,22 @@ private:
         for (int n : numbers)
             f.List1()->addItem(QStringLiteral("Card %1").arg(n));
         f.List1()->setCurrentRow(selected);
+    }
+    // The options step the last action opened, still open.
+    static PrintOptionsDialog *options(FormFixture &f)
+    {
+        for (auto *dialog : f.form().findChildren<PrintOptionsDialog *>())
+            if (dialog->isVisible())
+                return dialog;
+        return nullptr;
+    }
+    static void accept(FormFixture &f, CardSheet::Layout layout = CardSheet::Layout::Sheets)
+    {
+        PrintOptionsDialog *dialog = options(f);
+        QVERIFY(dialog);
+        auto *box = dialog->findChild<QComboBox *>(QStringLiteral("layout"));
+        box->setCurrentIndex(box->findData(int(layout)));
+        dialog->accept();
     }
 };
 
@@ -121,7 +150,8 @@ void TstCardTransfer::actionsNeedACard()
         for (const QAction *a : w->actions())
             menu << a->text();
         QCOMPARE(menu, QStringList({"Copy Card Image", "Copy Drawn Cards", "Save Card As\u2026",
-                                    "Export Drawn Cards as PDF\u2026", "Print Drawn Cards\u2026", "Open Output Folder"}));
+                                    "Export Drawn Cards as PDF\u2026", "Export Whole Deck as PDF\u2026",
+                                    "Print Drawn Cards\u2026", "Open Output Folder"}));
     }
     QCOMPARE(t->copyCardImageAction()->isEnabled(), oneCard);
     QCOMPARE(t->saveCardAsAction()->isEnabled(), oneCard);
@@ -257,20 +287,24 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
     list(f, ten, -1);
     QTemporaryDir dir;
     f.Text2()->setText(dir.path() + u'/');
-    // Nine 63 mm cards to an A4 sheet, or one to a page.
-    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("sheets")), "PDF, A4 sheets with cut marks (*.pdf)"});
-    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("pages.pdf")), "PDF, one card per page at card size (*.pdf)"});
+    // Nine poker cards to an A4 sheet, or one to a page, as the options step says.
+    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("sheets")), "PDF document (*.pdf)"});
+    f.platform.saveAnswers.append({dir.filePath(QStringLiteral("pages.pdf")), "PDF document (*.pdf)"});
     transfer(f)->exportPdfAction()->trigger();
+    accept(f);
     transfer(f)->exportPdfAction()->trigger();
+    accept(f, CardSheet::Layout::CardPerPage);
     QCOMPARE(f.platform.saveSuggestions.constFirst(), QDir::toNativeSeparators(dir.path() + QStringLiteral("/Cards.pdf")));
     QVERIFY(f.platform.messages.isEmpty());
     transfer(f)->printAction()->trigger();
+    accept(f);
     QCOMPARE(f.platform.printTitles, QStringList{QStringLiteral("Print Drawn Cards")});
     QCOMPARE(f.platform.printPdfPaths, QStringList{f.platform.saveSuggestions.constFirst()}); // as the export offers it
     QCOMPARE(f.platform.printedPages, 2);
     // A page range chosen in the print dialog prints those pages only.
     f.platform.printRanges.addPage(2);
     transfer(f)->printAction()->trigger();
+    accept(f);
     QCOMPARE(f.platform.printedPages, 1);
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
@@ -280,17 +314,107 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
                     .contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
 }
 
+void TstCardTransfer::optionsStepByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("asksForAName");
+    QTest::addRow("Enter takes the choices and goes on") << int(Qt::Key_Return) << true;
+    QTest::addRow("Escape leaves the step, nothing asked or kept") << int(Qt::Key_Escape) << false;
+}
+
+// Tab reaches every choice, each has a mnemonic of its own, the backs are
+// named for screen readers, and Enter or Escape ends the step.
+void TstCardTransfer::optionsStepByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(bool, asksForAName);
+    TestSettings::clearUserStore();
+    FormFixture f;
+    QVERIFY(f.showActive());
+    transfer(f)->exportDeckAction()->trigger();
+    PrintOptionsDialog *dialog = options(f);
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QStringList reached;
+    for (int i = 0; i < 12 && !reached.contains(QStringLiteral("button")); ++i) {
+        QWidget *focus = dialog->focusWidget();
+        reached << (qobject_cast<QAbstractButton *>(focus) && !qobject_cast<QCheckBox *>(focus)
+                        ? QStringLiteral("button") : focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // Duplex waits for a back on sheets; the rest are always there.
+    QCOMPARE(reached, QStringList({"cardSize", "bleed", "backs", "layout", "jokers", "button"}));
+    QStringList mnemonics;
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        if (label->buddy())
+            mnemonics << label->text();
+    for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        mnemonics << button->text();
+    QSet<QChar> keys;
+    for (const QString &text : std::as_const(mnemonics)) {
+        const qsizetype amp = text.indexOf(u'&');
+        if (amp < 0)
+            continue;
+        const QChar key = text.at(amp + 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(text));
+        keys.insert(key);
+    }
+    QVERIFY(keys.size() >= 7); // size, bleed, back, duplex, layout, jokers, export (and the platform's Cancel)
+    auto *backs = dialog->findChild<QListWidget *>(QStringLiteral("backs"));
+    for (int back = 0; back < 12; ++back)
+        QCOMPARE(backs->item(back + 1)->data(Qt::AccessibleTextRole).toString(), PrintOptionsDialog::backName(back));
+
+    backs->setFocus();
+    QTest::keyClick(backs, Qt::Key_Right); // back 1
+    QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(f.platform.saveSuggestions.size(), asksForAName ? 1 : 0);
+    QCOMPARE(f.store.get(PrintChoices::backKey(), QString()), asksForAName ? QStringLiteral("1") : QString());
+}
+
+// Cancel in the progress dialog stops the export; the file it would have
+// replaced keeps its old content whole, and the message says none was written.
+void TstCardTransfer::cancelledExportKeepsTheOldFile()
+{
+    FormFixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Deck.pdf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    f.platform.saveAnswers.append({path, "PDF document (*.pdf)"});
+    bool clicked = false;
+    // Runs at the export's first progress report, the dialog still hidden.
+    QTimer::singleShot(0, &f.form(), [&] {
+        if (auto *progress = f.form().findChild<QProgressDialog *>()) {
+            progress->findChild<QPushButton *>()->click();
+            clicked = true;
+        }
+    });
+    transfer(f)->exportDeckAction()->trigger();
+    accept(f, CardSheet::Layout::CardPerPage);
+    QVERIFY(clicked);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages.constFirst().text, Messages::exportCancelled(0, 1));
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Deck.pdf")});
+}
+
 // The file goes in a folder of ours that exists when the drag starts; where
 // it cannot be written the image and the text go alone, and the log says so.
 void TstCardTransfer::dragFileOnlyWhereItCanBeWritten_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("withFile");
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QTest::addRow("TMPDIR is the root: the file goes to the user's own folder, nothing new in the root") << "root" << true;
+#elif defined(Q_OS_UNIX)
     QTest::addRow("TMPDIR is missing: no file, and none in the root") << "missing" << false;
 #endif
     QTest::addRow("a temp cleaner removed the folder since the last drag: a new one") << "removed" << true;
-    QTest::addRow("the file cannot be written") << "blocked" << false;
+    QTest::addRow("the file cannot be written: the window says so") << "blocked" << false;
 }
 
 void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
@@ -301,7 +425,11 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
     list(f, {17}, 0);
     const QByteArray tmpdir = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmpdir); });
-    if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
+    const auto inRoot = [] { return QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden); };
+    const QStringList rootBefore = inRoot();
+    if (fault == QLatin1String("root")) {
+        qputenv("TMPDIR", "/");
+    } else if (fault == QLatin1String("missing")) { // Qt would make the folder in the root
         qputenv("TMPDIR", QFile::encodeName(QDir::tempPath() + QStringLiteral("/velmora-no-such-folder")));
     } else {
         const std::unique_ptr<QMimeData> first(transfer(f)->selectedCardData(true));
@@ -315,6 +443,17 @@ void TstCardTransfer::dragFileOnlyWhereItCanBeWritten()
     std::unique_ptr<QMimeData> data(transfer(f)->selectedCardData(true));
     QVERIFY(data && data->hasImage() && data->hasText());
     QCOMPARE(data->urls().size(), withFile ? 1 : 0);
+    QCOMPARE(inRoot(), rootBefore);
+
+    // A drag by the mouse: the window, not only the log, tells of a missing file.
+    if (!withFile)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dragged card goes without its file")));
+    QVERIFY(f.showActive());
+    const QPoint at = f.List1()->visualItemRect(f.List1()->item(0)).center();
+    QTest::mousePress(f.List1()->viewport(), Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, at + QPoint(40, 0), at, Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(f.List1()->viewport(), &move);
+    QTRY_COMPARE(f.platform.messages.size(), withFile ? 0 : 1);
 }
 
 QTEST_MAIN(TstCardTransfer)

@@ -1,11 +1,16 @@
 #include "draw/CardDraw.h"
+#include "core/Messages.h"
 #include "core/ErrorReport.h"
+#include "core/Guard.h"
+#include "save/CardExport.h"
 #include "app/Form1.h"
 #include "tests/support/FormFixture.h"
 #include "app/QtPlatform.h"
 #include "tests/support/TestSettings.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -14,7 +19,7 @@
 
 namespace {
 
-const QString emailLine = QStringLiteral("Please email screenshot of this message to ")
+const QString emailLine = Messages::emailScreenshot()
     + QString::fromUtf16(ErrorReport::supportAddress);
 
 struct SeenBox {
@@ -36,6 +41,8 @@ private slots:
     void reportLayoutByteForByte_data();
     void reportLayoutByteForByte();
     void realMessageBoxShowsTheReport();
+    void saveAllReportsTogetherOnlyWhenTicked_data();
+    void saveAllReportsTogetherOnlyWhenTicked();
 };
 
 void TestErrorReport::initTestCase()
@@ -64,7 +71,7 @@ void TestErrorReport::divisionByZeroDuringDrawIsReportedAtLine104()
     QCOMPARE(m.text,
              QStringLiteral("Division by zero\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 104\r\r")
                  + emailLine);
-    QCOMPARE(m.title, QStringLiteral("Application Error"));
+    QCOMPARE(m.title, Messages::applicationError());
     QCOMPARE(m.icon, Platform::Icon::Warning);
     QCOMPARE(f.List1()->count(), 2);
 }
@@ -77,7 +84,7 @@ void TestErrorReport::reportLayoutByteForByte_data()
 
     const QByteArray tail = "\r\r" + emailLine.toUtf8();
     QTest::addRow("type mismatch at the first line")
-        << QStringLiteral("Type mismatch") << 100
+        << Messages::typeMismatch() << 100
         << QByteArray("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 100") + tail;
     QTest::addRow("a description with the file system's reason and a path")
         << QStringLiteral("Permission denied: /tmp/Kärten/Card 1.bmp") << 124
@@ -130,10 +137,64 @@ void TestErrorReport::realMessageBoxShowsTheReport()
     QCOMPARE(seen[0].text,
              QStringLiteral("Type mismatch\r\nin Ostrelle5/20/2014.Form1.PushButton2_Click at line 102\r\r")
                  + emailLine);
-    QCOMPARE(seen[0].title, QStringLiteral("Application Error"));
+    QCOMPARE(seen[0].title, Messages::applicationError());
     QCOMPARE(seen[0].icon, QMessageBox::Warning);
     QCOMPARE(seen[0].buttons, 1);
     QCOMPARE(f.List1()->count(), 0);
+}
+
+void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked_data()
+{
+    QTest::addColumn<bool>("tick");
+    QTest::addRow("unticked, every card is reported and the summary points back") << false;
+    QTest::addRow("ticked, one report and the summary counts the rest with their reason") << true;
+}
+
+// Every card's write fails; the real boxes are read and closed by a timer,
+// which ticks the first report's check box or leaves it.
+void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked()
+{
+    QFETCH(bool, tick);
+    const int cards = 3;
+    FormFixture f;
+    QTemporaryDir folder;
+    f.Text2()->setText(folder.path());
+    f.Text1()->setText(QString::number(cards));
+    f.form().draw().PushButton2_Click();
+    Guard::setInjector([](const QString &location, int line) {
+        return line == 114 && location.contains(QLatin1String("PushButton1_Click"));
+    });
+    QtPlatform real;
+    Platform *fake = Platform::install(&real);
+    QStringList texts, offered;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible())
+                continue;
+            texts.append(box->text());
+            offered.append(box->checkBox() ? box->checkBox()->text() : QString());
+            if (box->checkBox())
+                box->checkBox()->setChecked(tick);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start();
+    f.form().exporter().PushButton1_Click();
+    closer.stop();
+    Platform::install(fake);
+    Guard::setInjector({});
+
+    // One report per card unless ticked, only the first offering the box.
+    const QString reason = QStringLiteral("Injected failure");
+    const int reports = tick ? 1 : cards;
+    QCOMPARE(texts.size(), reports + 1);
+    QCOMPARE(texts.filter(QRegularExpression(u'^' + reason)).size(), reports);
+    QCOMPARE(offered.first(), Messages::reportTogether());
+    QCOMPARE(offered.count(QString()), reports);
+    QCOMPARE(texts.last(), tick ? Messages::savedTogether(0, cards, reason) : Messages::savedSome(0, cards));
 }
 
 QTEST_MAIN(TestErrorReport)

@@ -1,8 +1,10 @@
 #include "export/AddFolder.h"
 #include "app/Form1.h"
+#include "app/QtPlatform.h"
 #include "tests/support/FormFixture.h"
 #include "app/MainModule.h"
 #include "core/IniFormat.h"
+#include "core/Messages.h"
 #include "core/SettingsStore.h"
 #include "tests/support/PosixFiles.h"
 #include "tests/support/TestFiles.h"
@@ -10,7 +12,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QProcess>
 #include <QScopeGuard>
+#include <QSysInfo>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +66,10 @@ private slots:
     void settingsFileNotSafeToUse();
     void linkToRegularFileIsFollowed();
     void lastCopyToWriteWins();
+    void lockNeverFreezesTheWindow_data();
+    void lockNeverFreezesTheWindow();
+    void warningTakesNoKeystroke();
+    void missingHomeIsNotMade();
 };
 
 void TestSettingsStore::initTestCase()
@@ -232,7 +242,7 @@ void TestSettingsStore::unwritableStoreWarnsOnceAndKeepsWorking()
         QCOMPARE(count->text(), QStringLiteral("19"));
         QCOMPARE(store.get(countKey, QString()), QStringLiteral("19"));
         QVERIFY(store.hasWriteFailed());
-        QCOMPARE(platform.messages.size(), 1);
+        QTRY_COMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages[0].title, QStringLiteral("Velmora"));
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
         QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(mountPoint)),
@@ -365,11 +375,9 @@ void TestSettingsStore::settingsFileNotSafeToUse()
     QCOMPARE(f.store.get(countKey, QString()), QStringLiteral("17"));
     f.form().close();
 
-    QCOMPARE(f.platform.messages.size(), 1);
+    QTRY_COMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].icon, Platform::Icon::Warning);
-    QVERIFY2(f.platform.messages[0].text.startsWith(QStringLiteral("Your settings could not be saved to ")
-                                                    + QDir::toNativeSeparators(file)),
-             qPrintable(f.platform.messages[0].text));
+    QCOMPARE(f.platform.messages[0].text, Messages::settingsNotSaved(QDir::toNativeSeparators(file)));
     const QFileInfo entry(made);
     QCOMPARE(entry.isSymLink(), kind == QLatin1String("device") || kind == QLatin1String("dangling"));
     QCOMPARE(entry.isDir(), kind == QLatin1String("folder"));
@@ -427,6 +435,93 @@ void TestSettingsStore::lastCopyToWriteWins()
     QCOMPARE(storedOnDisk(countKey), QStringLiteral("9"));
     QCOMPARE(storedOnDisk(QStringLiteral("Top")), QStringLiteral("300"));
     QVERIFY(!mine.hasWriteFailed());
+}
+
+// A lock QSettings waits on for ever (left by a program that ended, in a
+// folder that does not let it be removed) or for half a minute (held by
+// another running program): the key stays, one warning, and the next change
+// that can take the lock writes it.
+void TestSettingsStore::lockNeverFreezesTheWindow_data()
+{
+    QTest::addColumn<bool>("held");
+    QTest::addRow("a lock left behind in a folder that does not let it go") << false;
+    QTest::addRow("a lock another running program holds") << true;
+}
+
+void TestSettingsStore::lockNeverFreezesTheWindow()
+{
+    QFETCH(bool, held);
+    QTemporaryDir base;
+    const QString file = (held ? TestSettings::configHome() : base.filePath("ro")) + "/Quenlow.conf";
+    QProcess holder;
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(holder.waitForStarted());
+    const auto cleanUp = qScopeGuard([&] { holder.kill(); holder.waitForFinished(); QFile::remove(file + ".lock"); });
+    std::optional<TestFiles::SmallDisk> disk, bound;
+    if (!held && !disk.emplace(QFileInfo(file).path()).mounted())
+        QSKIP("cannot mount a tmpfs here (needs root and mount permission)");
+    QVERIFY(TestFiles::write(file, {}) && TestFiles::write(file + ".lock", QByteArray::number(holder.processId())
+                                + "\nsleep\n" + QSysInfo::machineHostName().toUtf8()));
+    if (!held) {
+        holder.kill(), holder.waitForFinished();
+        QVERIFY(disk->makeReadOnly() && TestFiles::write(base.filePath("rw"), {}));
+        QVERIFY(bound.emplace(file, QStringList{"--bind", base.filePath("rw")}).mounted());
+    }
+    FakePlatform platform;
+    SettingsStore store(file);
+    RandomSource random;
+    Form1 form(store, random);
+    form.Form_Load();
+    QLineEdit *count = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("7"));
+    QCOMPARE(count->text(), QStringLiteral("7"));
+    QTRY_COMPARE(platform.messages.size(), 1);
+    QVERIFY(!TestFiles::read(file).contains("Number Of Cards"));
+    if (held && QFile::remove(file + ".lock")) {
+        QTest::keyClicks(count, QStringLiteral("1"));
+        QCOMPARE(storedOnDisk(countKey), QStringLiteral("71"));
+        QCOMPARE(storedOnDisk(folderKey), AddFolder::DesktopFolder());
+    }
+    QCOMPARE(platform.messages.size(), 1);
+}
+
+// "12" typed at a human pace into whatever holds the keyboard, the store
+// failing from the first key: the warning must not take the "2".
+void TestSettingsStore::warningTakesNoKeystroke()
+{
+    writeUserStore({{countKey, QStringLiteral("52")}, {folderKey, AddFolder::DesktopFolder()}});
+    QVERIFY(PosixFiles::makeFifo(TestSettings::userSettingsFile() + ".lock"));
+    const auto removeLock = qScopeGuard([&] { QFile::remove(TestSettings::userSettingsFile() + ".lock"); });
+    FormFixture f;
+    QVERIFY(f.showActive());
+    QtPlatform real;
+    const auto restore = qScopeGuard([fake = Platform::install(&real)] { Platform::install(fake); });
+    f.Text1()->setFocus();
+    f.Text1()->selectAll();
+    int typed = 0;
+    QStringList seen;
+    std::function<void()> user = [&] {
+        if (seen.isEmpty())
+            QTimer::singleShot(50, user);
+        if (typed < 2)
+            QTest::keyClicks(QApplication::focusWidget(), QString::number(++typed));
+        else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && seen.isEmpty())
+            seen << box->text(), box->accept();
+    };
+    user();
+    QTRY_COMPARE(seen.size(), 1);
+    QCOMPARE(f.Text1()->text(), QStringLiteral("12"));
+}
+
+// HOME=/nonexistent is how system users are kept from having one.
+void TestSettingsStore::missingHomeIsNotMade()
+{
+    QTemporaryDir base;
+    FakePlatform platform;
+    SettingsStore store(base.filePath("nonexistent/.config/Quenlow.conf"));
+    QVERIFY(!store.set(countKey, QStringLiteral("5")));
+    QVERIFY(!QFileInfo::exists(base.filePath("nonexistent")));
 }
 
 QTEST_MAIN(TestSettingsStore)

@@ -3,7 +3,7 @@
 #include "tests/support/FakePlatform.h"
 #include "app/IconFile.h"
 #include "app/MainModule.h"
-#include "cardface/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 #include "core/RandomSource.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 
 namespace PictureFiles {
 
-QString pictureDir() { return QStringLiteral(VELMORA_SOURCE_DIR "/cardface/pictures"); }
+QString pictureDir() { return QStringLiteral(VELMORA_SOURCE_DIR "/pictures/stored"); }
 QString iconDir() { return QStringLiteral(VELMORA_SOURCE_DIR "/app/icons"); }
 
 QStringList cardSized()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cardface/PictureNames.h"
+#include "pictures/PictureNames.h"
 #include "core/LittleEndian.h"
 #include "tests/support/TestFiles.h"
 
@@ -17,7 +17,7 @@ using LittleEndian::i32At;
 using LittleEndian::u16At;
 using LittleEndian::u32At;
 
-QString pictureDir();  // cardface/pictures in the source tree
+QString pictureDir();  // pictures/stored in the source tree
 QString iconDir();     // app/icons in the source tree
 
 // All 76 picture files in the control's order, and the icon files.

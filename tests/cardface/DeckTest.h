@@ -1,6 +1,7 @@
 #pragma once
 
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
+#include "core/Messages.h"
 #include "tests/support/FakePlatform.h"
 
 #include <QImage>
@@ -12,9 +13,9 @@
 // decoded afresh, and the names the control announced.
 namespace DeckTest {
 
-inline const QString CardMessage = QStringLiteral("ChangeCard property must be from 0 to 53!");
-inline const QString BackMessage = QStringLiteral("ChangeBack property must be from 0 to 11!");
-inline const QString PictureMessage = QStringLiteral("You cannot change this property.");
+inline const QString CardMessage = Messages::changeCardRange();
+inline const QString BackMessage = Messages::changeBackRange();
+inline const QString PictureMessage = Messages::cannotChangeProperty();
 
 inline QPixmap stored(const QString &name)
 {

@@ -1,4 +1,5 @@
 #include "core/Failure.h"
+#include "core/Messages.h"
 #include "core/NumberText.h"
 
 #include <QProcess>
@@ -128,8 +129,8 @@ void TestNumberText::wholeNumber_data()
     QTest::addColumn<QString>("failure");
 
     const QString ok;
-    const QString overflow = QStringLiteral("Overflow");
-    const QString mismatch = QStringLiteral("Type mismatch");
+    const QString overflow = Messages::overflow();
+    const QString mismatch = Messages::typeMismatch();
     QTest::addRow("16: largest value") << "32767" << 16 << qint64(32767) << ok;
     QTest::addRow("16: 32766.5 rounds to even 32766") << "32766.5" << 16 << qint64(32766) << ok;
     QTest::addRow("16: 32767.5 rounds to 32768 and overflows") << "32767.5" << 16 << qint64(0) << overflow;
@@ -168,10 +169,10 @@ void TestNumberText::wholeNumber()
 void TestNumberText::doubleConversionRejectsNaN()
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    QCOMPARE(failureOf([&] { NumberText::toInt16(nan); }), QStringLiteral("Type mismatch"));
-    QCOMPARE(failureOf([&] { NumberText::toInt32(nan); }), QStringLiteral("Type mismatch"));
+    QCOMPARE(failureOf([&] { NumberText::toInt16(nan); }), Messages::typeMismatch());
+    QCOMPARE(failureOf([&] { NumberText::toInt32(nan); }), Messages::typeMismatch());
     QCOMPARE(failureOf([&] { NumberText::toInt32(std::numeric_limits<double>::infinity()); }),
-             QStringLiteral("Overflow"));
+             Messages::overflow());
 }
 
 // The program runs in the user's locale (Qt sets it from the environment at

@@ -1,4 +1,5 @@
 #include "draw/CardDraw.h"
+#include "core/Messages.h"
 #include "core/ErrorReport.h"
 #include "tests/support/FormFixture.h"
 #include "core/Guard.h"
@@ -183,10 +184,10 @@ void TestCardDraw::countWithoutLoopBoundListsNothing_data()
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("description");
 
-    QTest::addRow("letters are a type mismatch") << "abc" << "Type mismatch";
-    QTest::addRow("empty count is a type mismatch") << "" << "Type mismatch";
-    QTest::addRow("3e9 overflows 32 bits") << "3e9" << "Overflow";
-    QTest::addRow("2147483647.5 rounds beyond 32 bits") << "2147483647.5" << "Overflow";
+    QTest::addRow("letters are a type mismatch") << "abc" << Messages::typeMismatch();
+    QTest::addRow("empty count is a type mismatch") << "" << Messages::typeMismatch();
+    QTest::addRow("3e9 overflows 32 bits") << "3e9" << Messages::overflow();
+    QTest::addRow("2147483647.5 rounds beyond 32 bits") << "2147483647.5" << Messages::overflow();
 }
 
 void TestCardDraw::countWithoutLoopBoundListsNothing()
@@ -352,9 +353,9 @@ void TestCardDraw::editingCountDuringDraw_data()
     QTest::addColumn<QList<int>>("progress");
 
     QTest::addRow("emptied: type mismatch for each later card")
-        << "" << "Type mismatch" << QList<int>{25, 25, 25, 25};
+        << "" << Messages::typeMismatch() << QList<int>{25, 25, 25, 25};
     QTest::addRow("zeroed: division by zero for each later card")
-        << "0" << "Division by zero" << QList<int>{25, 25, 25, 25};
+        << "0" << Messages::divisionByZero() << QList<int>{25, 25, 25, 25};
     QTest::addRow("raised to 8: later progress uses 8, still 4 cards")
         << "8" << "" << QList<int>{25, 25, 38, 50};
 }

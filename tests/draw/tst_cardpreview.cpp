@@ -1,6 +1,6 @@
 // The preview: whatever selects an entry, the preview shows that entry's face.
 #include "draw/CardDraw.h"
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "draw/CardPreview.h"
 #include "cardface/Deck.h"
 #include "tests/support/FormFixture.h"

@@ -1,4 +1,5 @@
 #include "tests/support/FormFixture.h"
+#include "core/Messages.h"
 #include "app/QtPlatform.h"
 #include "tests/support/TestSettings.h"
 
@@ -10,9 +11,9 @@
 
 namespace {
 
-const QString notNumeric = QStringLiteral("Must be numerical value.");
-const QString notNumericTitle = QStringLiteral("Numeric Value Required");
-const QString aboveLimit = QStringLiteral("Up to 52 cards allowed");
+const QString notNumeric = Messages::mustBeNumerical();
+const QString notNumericTitle = Messages::numericValueRequired();
+const QString aboveLimit = Messages::upToDeckSize();
 const QString appTitle = QStringLiteral("Velmora");
 
 // Lets the check that runs once the focus has settled have its turn.

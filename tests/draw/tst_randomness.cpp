@@ -1,4 +1,5 @@
 #include "draw/CardDraw.h"
+#include "core/DrawRule.h"
 #include "tests/support/FormFixture.h"
 #include "core/RandomSource.h"
 #include "tests/support/FakePlatform.h"
@@ -115,7 +116,7 @@ void TestRandomness::knownStateGivesKnownDraw()
     QCOMPARE(listed, expected);
 
     RandomSource again({1, 2, 3, 4});
-    QCOMPARE(CardDraw::drawCardNumbers(again, deck), expected);
+    QCOMPARE(DrawRule::drawCardNumbers(again, deck), expected);
 }
 
 // The statistic itself must be able to fail: draws that repeat, leave out a
@@ -211,7 +212,7 @@ void TestRandomness::everyPositionOfAFullDrawIsUniform()
     timer.start();
     std::vector<int> atPosition(deck * deck, 0);
     for (int s = 0; s < shuffles; ++s) {
-        const QList<qint16> order = CardDraw::drawCardNumbers(random, deck);
+        const QList<qint16> order = DrawRule::drawCardNumbers(random, deck);
         for (int position = 0; position < deck; ++position) {
             const int card = order.at(position) - 1;
             QVERIFY(card >= 0 && card < deck);

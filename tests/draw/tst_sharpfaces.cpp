@@ -1,6 +1,6 @@
 // The preview on a screen scaled to 150 %: the face the renderer drew for that
 // scale, handed out ready-made, instead of the stored picture enlarged.
-#include "cardface/CardImageSet.h"
+#include "pictures/CardImageSet.h"
 #include "tests/support/FormFixture.h"
 #include "tests/support/TestSettings.h"
 

@@ -55,7 +55,12 @@ expected="./usr/bin/velmora
 ./usr/share/icons/hicolor/48x48/apps/velmora.png
 ./usr/share/man/man1/velmora.1.gz
 ./usr/share/metainfo/app.velmora.Velmora.metainfo.xml
-./usr/share/velmora/HAND-M.CUR"
+./usr/share/velmora/HAND-M.CUR
+./usr/share/velmora/translations/velmora_de.qm
+./usr/share/velmora/translations/velmora_es.qm
+./usr/share/velmora/translations/velmora_fr.qm
+./usr/share/velmora/translations/velmora_ja.qm
+./usr/share/velmora/translations/velmora_pt_BR.qm"
 dpkg-deb -c "$deb" >"$scratch/listing"
 actual=$(awk '$1 !~ /^d/ { print $6 }' "$scratch/listing" | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then

@@ -24,6 +24,12 @@ public:
     ~FakePlatform() override;
 
     void message(const QString &text, const QString &title, Icon icon) override;
+    // Never ticked: the ticked path is tested through the real box.
+    bool messageWithOption(const QString &text, const QString &title, Icon icon, const QString &) override
+    {
+        message(text, title, icon);
+        return false;
+    }
     bool question(const QString &text, const QString &) override
     {
         questions.append(text);

@@ -1,6 +1,6 @@
 #include "tools/cardart/PictureSet.h"
 
-#include "cardface/PictureNames.h"
+#include "pictures/PictureNames.h"
 #include "tools/cardart/AppIconPainter.h"
 #include "tools/cardart/BmpWriter.h"
 #include "render/CardRenderer.h"

@@ -1,0 +1,770 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CardDraw</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>CardEntry</name>
+    <message>
+        <source>ace of spades</source>
+        <translation>Pik Ass</translation>
+    </message>
+    <message>
+        <source>two of spades</source>
+        <translation>Pik Zwei</translation>
+    </message>
+    <message>
+        <source>three of spades</source>
+        <translation>Pik Drei</translation>
+    </message>
+    <message>
+        <source>four of spades</source>
+        <translation>Pik Vier</translation>
+    </message>
+    <message>
+        <source>five of spades</source>
+        <translation>Pik Fünf</translation>
+    </message>
+    <message>
+        <source>six of spades</source>
+        <translation>Pik Sechs</translation>
+    </message>
+    <message>
+        <source>seven of spades</source>
+        <translation>Pik Sieben</translation>
+    </message>
+    <message>
+        <source>eight of spades</source>
+        <translation>Pik Acht</translation>
+    </message>
+    <message>
+        <source>nine of spades</source>
+        <translation>Pik Neun</translation>
+    </message>
+    <message>
+        <source>ten of spades</source>
+        <translation>Pik Zehn</translation>
+    </message>
+    <message>
+        <source>jack of spades</source>
+        <translation>Pik Bube</translation>
+    </message>
+    <message>
+        <source>queen of spades</source>
+        <translation>Pik Dame</translation>
+    </message>
+    <message>
+        <source>king of spades</source>
+        <translation>Pik König</translation>
+    </message>
+    <message>
+        <source>ace of diamonds</source>
+        <translation>Karo Ass</translation>
+    </message>
+    <message>
+        <source>two of diamonds</source>
+        <translation>Karo Zwei</translation>
+    </message>
+    <message>
+        <source>three of diamonds</source>
+        <translation>Karo Drei</translation>
+    </message>
+    <message>
+        <source>four of diamonds</source>
+        <translation>Karo Vier</translation>
+    </message>
+    <message>
+        <source>five of diamonds</source>
+        <translation>Karo Fünf</translation>
+    </message>
+    <message>
+        <source>six of diamonds</source>
+        <translation>Karo Sechs</translation>
+    </message>
+    <message>
+        <source>seven of diamonds</source>
+        <translation>Karo Sieben</translation>
+    </message>
+    <message>
+        <source>eight of diamonds</source>
+        <translation>Karo Acht</translation>
+    </message>
+    <message>
+        <source>nine of diamonds</source>
+        <translation>Karo Neun</translation>
+    </message>
+    <message>
+        <source>ten of diamonds</source>
+        <translation>Karo Zehn</translation>
+    </message>
+    <message>
+        <source>jack of diamonds</source>
+        <translation>Karo Bube</translation>
+    </message>
+    <message>
+        <source>queen of diamonds</source>
+        <translation>Karo Dame</translation>
+    </message>
+    <message>
+        <source>king of diamonds</source>
+        <translation>Karo König</translation>
+    </message>
+    <message>
+        <source>ace of clubs</source>
+        <translation>Kreuz Ass</translation>
+    </message>
+    <message>
+        <source>two of clubs</source>
+        <translation>Kreuz Zwei</translation>
+    </message>
+    <message>
+        <source>three of clubs</source>
+        <translation>Kreuz Drei</translation>
+    </message>
+    <message>
+        <source>four of clubs</source>
+        <translation>Kreuz Vier</translation>
+    </message>
+    <message>
+        <source>five of clubs</source>
+        <translation>Kreuz Fünf</translation>
+    </message>
+    <message>
+        <source>six of clubs</source>
+        <translation>Kreuz Sechs</translation>
+    </message>
+    <message>
+        <source>seven of clubs</source>
+        <translation>Kreuz Sieben</translation>
+    </message>
+    <message>
+        <source>eight of clubs</source>
+        <translation>Kreuz Acht</translation>
+    </message>
+    <message>
+        <source>nine of clubs</source>
+        <translation>Kreuz Neun</translation>
+    </message>
+    <message>
+        <source>ten of clubs</source>
+        <translation>Kreuz Zehn</translation>
+    </message>
+    <message>
+        <source>jack of clubs</source>
+        <translation>Kreuz Bube</translation>
+    </message>
+    <message>
+        <source>queen of clubs</source>
+        <translation>Kreuz Dame</translation>
+    </message>
+    <message>
+        <source>king of clubs</source>
+        <translation>Kreuz König</translation>
+    </message>
+    <message>
+        <source>ace of hearts</source>
+        <translation>Herz Ass</translation>
+    </message>
+    <message>
+        <source>two of hearts</source>
+        <translation>Herz Zwei</translation>
+    </message>
+    <message>
+        <source>three of hearts</source>
+        <translation>Herz Drei</translation>
+    </message>
+    <message>
+        <source>four of hearts</source>
+        <translation>Herz Vier</translation>
+    </message>
+    <message>
+        <source>five of hearts</source>
+        <translation>Herz Fünf</translation>
+    </message>
+    <message>
+        <source>six of hearts</source>
+        <translation>Herz Sechs</translation>
+    </message>
+    <message>
+        <source>seven of hearts</source>
+        <translation>Herz Sieben</translation>
+    </message>
+    <message>
+        <source>eight of hearts</source>
+        <translation>Herz Acht</translation>
+    </message>
+    <message>
+        <source>nine of hearts</source>
+        <translation>Herz Neun</translation>
+    </message>
+    <message>
+        <source>ten of hearts</source>
+        <translation>Herz Zehn</translation>
+    </message>
+    <message>
+        <source>jack of hearts</source>
+        <translation>Herz Bube</translation>
+    </message>
+    <message>
+        <source>queen of hearts</source>
+        <translation>Herz Dame</translation>
+    </message>
+    <message>
+        <source>king of hearts</source>
+        <translation>Herz König</translation>
+    </message>
+</context>
+<context>
+    <name>CardPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>No card is shown</source>
+        <translation>Keine Karte wird angezeigt</translation>
+    </message>
+    <message>
+        <source>Shows the %1</source>
+        <translation>Zeigt %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardTransfer</name>
+    <message>
+        <source>Copy Card Image</source>
+        <translation>Kartenbild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Drawn Cards</source>
+        <translation>Gezogene Karten kopieren</translation>
+    </message>
+    <message>
+        <source>Save Card As…</source>
+        <translation>Karte speichern unter…</translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF…</source>
+        <translation>Gezogene Karten als PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>Print Drawn Cards…</source>
+        <translation>Gezogene Karten drucken…</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Zielordner öffnen</translation>
+    </message>
+    <message>
+        <source>the temporary folder does not exist</source>
+        <translation>der temporäre Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>no folder can be made in %1: %2</source>
+        <translation>in %1 kann kein Ordner angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Print Drawn Cards</source>
+        <translation>Gezogene Karten drucken</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: velmora [options]
+Draws random playing cards.
+Without options it opens its window. With --draw it prints the drawn cards, one per
+line, optionally writes their faces, and ends. On a terminal a line reads
+&quot;Card 17 (four of diamonds)&quot;; into a pipe or file it is &quot;Card 17&lt;TAB&gt;four of diamonds&quot;.
+  velmora --draw 5 --save-to DIR --format png --size 744   PNGs for print at 300 dpi
+  velmora --draw 9 --save-to DIR --format pdf              DIR/Cards.pdf, ready to cut
+
+Exit status: 0 success, 2 bad arguments, 3 a file could not be written,
+4 the window cannot open (no display).
+
+Options:
+  -h, -?, --help           Displays this help.
+  -v, --version            Displays version information.
+  --draw &lt;count&gt;           Draw &lt;count&gt; distinct cards (1 to 52) and print them.
+  --save-to &lt;folder&gt;       Also write the cards into &lt;folder&gt;: Card N.bmp for each
+                           (.png, .svg), or one Cards.pdf; an existing file is
+                           replaced. A card that cannot be written is named on
+                           standard error and the others are still written.
+  --format &lt;bmp|png|svg|pdf&gt;  With --save-to, the files&apos; format: bmp (white
+                           corners, default), png (transparent corners), svg (a
+                           drawing of any size) or pdf (one file, Cards.pdf, with
+                           every card at its real size, 63 mm wide, on A4 or Letter
+                           sheets with cut marks).
+  --size &lt;width&gt;           With --format png: each card &lt;width&gt; pixels wide (%1 to
+                           %2), drawn sharp at that size; the height follows the
+                           card&apos;s proportion. Default: the picture&apos;s own 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  With --format pdf: sheets (as many cards as fit a
+                           page, default) or card (one card per page of the card&apos;s
+                           own size, as printing services take them).
+
+Qt&apos;s own options (-platform, -style, -geometry, ...) are for the window.
+</source>
+        <translation>Aufruf: velmora [Optionen]
+Zieht zufällige Spielkarten.
+Ohne Optionen öffnet es sein Fenster. Mit --draw gibt es die gezogenen Karten aus, eine
+pro Zeile, schreibt auf Wunsch ihre Bilder und endet. Im Terminal lautet eine Zeile
+„Card 17 (Karo Vier)“; in eine Pipe oder Datei „Card 17&lt;TAB&gt;four of diamonds“.
+  velmora --draw 5 --save-to ORDNER --format png --size 744   PNGs für den Druck mit 300 dpi
+  velmora --draw 9 --save-to ORDNER --format pdf              ORDNER/Cards.pdf, fertig zum Schneiden
+
+Rückgabewert: 0 Erfolg, 2 falsche Argumente, 3 eine Datei konnte nicht geschrieben werden,
+4 das Fenster kann nicht geöffnet werden (kein Bildschirm).
+
+Optionen:
+  -h, -?, --help           Zeigt diese Hilfe.
+  -v, --version            Zeigt die Versionsinformation.
+  --draw &lt;Anzahl&gt;          Zieht &lt;Anzahl&gt; verschiedene Karten (1 bis 52) und gibt sie aus.
+  --save-to &lt;Ordner&gt;       Schreibt die Karten auch in &lt;Ordner&gt;: Card N.bmp für jede
+                           (.png, .svg) oder eine Cards.pdf; eine vorhandene Datei wird
+                           ersetzt. Eine Karte, die nicht geschrieben werden kann, wird
+                           auf der Standardfehlerausgabe genannt; die übrigen werden
+                           trotzdem geschrieben.
+  --format &lt;bmp|png|svg|pdf&gt;  Mit --save-to das Format der Dateien: bmp (weiße Ecken,
+                           Vorgabe), png (durchsichtige Ecken), svg (eine Zeichnung
+                           jeder Größe) oder pdf (eine Datei, Cards.pdf, mit jeder
+                           Karte in ihrer wirklichen Größe, 63 mm breit, auf A4- oder
+                           Letter-Bögen mit Schnittmarken).
+  --size &lt;Breite&gt;          Mit --format png: jede Karte &lt;Breite&gt; Pixel breit (%1 bis
+                           %2), scharf in dieser Größe gezeichnet; die Höhe folgt dem
+                           Seitenverhältnis der Karte. Vorgabe: die eigene Größe des
+                           Bildes, 71 x 96.
+  --pdf-layout &lt;sheets|card&gt;  Mit --format pdf: sheets (so viele Karten, wie auf eine
+                           Seite passen, Vorgabe) oder card (eine Karte pro Seite in
+                           der Größe der Karte, wie Druckdienste sie annehmen).
+
+Qts eigene Optionen (-platform, -style, -geometry, ...) gelten für das Fenster.
+</translation>
+    </message>
+</context>
+<context>
+    <name>FolderMark</name>
+    <message>
+        <source>This folder does not exist</source>
+        <translation>Dieser Ordner existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Start Generate Random Playing Cards</source>
+        <translation>Zufällige Spielkarten ziehen</translation>
+    </message>
+    <message>
+        <source>Number To Generate</source>
+        <translation>Anzahl der Karten</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Card(s) Generated</source>
+        <translation>Gezogene Karte(n)</translation>
+    </message>
+    <message>
+        <source>Save All Cards To Image</source>
+        <translation>Alle Karten als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save Selected Card As Image</source>
+        <translation>Gewählte Karte als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Number of cards to draw, 1 to 52</source>
+        <translation>Anzahl der zu ziehenden Karten, 1 bis 52</translation>
+    </message>
+    <message>
+        <source>Drawn cards</source>
+        <translation>Gezogene Karten</translation>
+    </message>
+    <message>
+        <source>Select a card to preview it</source>
+        <translation>Wählen Sie eine Karte, um sie in der Vorschau zu sehen</translation>
+    </message>
+    <message>
+        <source>The folder the card images are saved into</source>
+        <translation>Der Ordner, in dem die Kartenbilder gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Choose output folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Draw progress</source>
+        <translation>Fortschritt des Ziehens</translation>
+    </message>
+    <message>
+        <source>How far the current draw has come</source>
+        <translation>Wie weit das laufende Ziehen ist</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>No card selected.</source>
+        <translation>Keine Karte ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Up to %1 cards allowed</source>
+        <translation>Höchstens %1 Karten erlaubt</translation>
+    </message>
+    <message>
+        <source>Must be numerical value.</source>
+        <translation>Muss ein Zahlenwert sein.</translation>
+    </message>
+    <message>
+        <source>Numeric Value Required</source>
+        <translation>Zahlenwert erforderlich</translation>
+    </message>
+    <message>
+        <source>No card left to draw: all %1 cards are listed</source>
+        <translation>Keine Karte mehr zu ziehen: alle %1 Karten sind in der Liste</translation>
+    </message>
+    <message>
+        <source>Cannot draw %1 distinct cards from a deck of %2</source>
+        <translation>Aus einem Spiel mit %2 Karten lassen sich keine %1 verschiedenen Karten ziehen</translation>
+    </message>
+    <message>
+        <source>ChangeCard property must be from 0 to 53!</source>
+        <translation>Die Eigenschaft ChangeCard muss zwischen 0 und 53 liegen!</translation>
+    </message>
+    <message>
+        <source>ChangeBack property must be from 0 to 11!</source>
+        <translation>Die Eigenschaft ChangeBack muss zwischen 0 und 11 liegen!</translation>
+    </message>
+    <message>
+        <source>You cannot change this property.</source>
+        <translation>Diese Eigenschaft kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>at line </source>
+        <translation>in Zeile </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an </translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+    <message>
+        <source>Save Results To This Folder</source>
+        <translation>Ergebnisse in diesem Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Bitte Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>No output folder is set. Type a folder into &quot;%1&quot; or choose one with the ... button.</source>
+        <translation>Es ist kein Zielordner festgelegt. Geben Sie einen Ordner unter „%1“ ein oder wählen Sie einen mit der Schaltfläche ... aus.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Type the whole path of the folder, or choose one with the ... button.</source>
+        <translation>Der Zielordner „%1“ ist kein vollständiger Pfad. Geben Sie den ganzen Pfad des Ordners ein oder wählen Sie einen mit der Schaltfläche ... aus.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; does not exist. Type an existing folder into &quot;%2&quot; or choose one with the ... button.</source>
+        <translation>Der Zielordner „%1“ existiert nicht. Geben Sie unter „%2“ einen vorhandenen Ordner ein oder wählen Sie einen mit der Schaltfläche ... aus.</translation>
+    </message>
+    <message>
+        <source>Velmora could not open the folder &quot;%1&quot;: no file manager is set up to show it.</source>
+        <translation>Velmora konnte den Ordner „%1“ nicht öffnen: Es ist keine Dateiverwaltung eingerichtet, die ihn anzeigt.</translation>
+    </message>
+    <message>
+        <source>Saved %1 of %2 cards. The others could not be written; the messages before this one say why.</source>
+        <translation>%1 von %2 Karten gespeichert. Die übrigen konnten nicht geschrieben werden; die vorigen Meldungen nennen den Grund.</translation>
+    </message>
+    <message>
+        <source>Report the other cards of this save together at the end</source>
+        <translation>Die übrigen Karten dieses Speicherns gesammelt am Ende melden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %1 of %n card.</source>
+        <translation>
+            <numerusform>%1 von %n Karte gespeichert.</numerusform>
+            <numerusform>%1 von %n Karten gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %1 of %n cards.</source>
+        <translation>
+            <numerusform>%1 von %n Karte gespeichert.</numerusform>
+            <numerusform>%1 von %n Karten gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be written: %1.</source>
+        <comment>the cards not written, and why</comment>
+        <translation>
+            <numerusform>%n konnte nicht geschrieben werden: %1.</numerusform>
+            <numerusform>%n konnten nicht geschrieben werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>the document could not be made</source>
+        <translation>das Dokument konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>No card face to save as %1</source>
+        <translation>Kein Kartenbild zum Speichern als %1</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.<byte value="xd"/>
+Velmora keeps working, but this change will be lost when it closes.</source>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden.<byte value="xd"/>
+Velmora arbeitet weiter, aber diese Änderung geht beim Beenden verloren.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; see velmora --help</source>
+        <translation>unerwartetes Argument „%1“; siehe velmora --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1; see velmora --help</source>
+        <translation>unbekannte Option %1; siehe velmora --help</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see velmora --help</source>
+        <translation>%1 braucht einen Wert; siehe velmora --help</translation>
+    </message>
+    <message>
+        <source>--draw needs a number of cards from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--draw braucht eine Kartenzahl von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--draw needs a number of cards from 1 to %1; &quot;%2&quot; is out of range</source>
+        <translation>--draw braucht eine Kartenzahl von 1 bis %1; „%2“ liegt außerhalb</translation>
+    </message>
+    <message>
+        <source>--size needs a width in pixels, a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--size braucht eine Breite in Pixeln, eine ganze Zahl von %1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--%1 is for the files of --save-to, which is not given</source>
+        <translation>--%1 gilt für die Dateien von --save-to, das nicht angegeben ist</translation>
+    </message>
+    <message>
+        <source>--save-to needs a folder</source>
+        <translation>--save-to braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>--format is bmp, png, svg or pdf, not &quot;%1&quot;</source>
+        <translation>--format ist bmp, png, svg oder pdf, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--size is for --format png only (SVG and PDF are drawings of any size; a bitmap is the picture&apos;s own)</source>
+        <translation>--size gilt nur für --format png (SVG und PDF sind Zeichnungen jeder Größe; eine Bitmap hat die Größe des Bildes)</translation>
+    </message>
+    <message>
+        <source>--pdf-layout is for --format pdf only</source>
+        <translation>--pdf-layout gilt nur für --format pdf</translation>
+    </message>
+    <message>
+        <source>--pdf-layout is sheets or card, not &quot;%1&quot;</source>
+        <translation>--pdf-layout ist sheets oder card, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--%1 needs --draw</source>
+        <translation>--%1 braucht --draw</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder name %1 is longer than the system allows</source>
+        <translation>der Ordnername %1 ist länger, als das System erlaubt</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name is not UTF-8 text, so it cannot be found (it reads as %1)</source>
+        <translation>der Name des Ordners ist kein UTF-8-Text und lässt sich daher nicht finden (er lautet %1)</translation>
+    </message>
+    <message>
+        <source>cannot reach the folder %1: %2</source>
+        <translation>der Ordner %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>there is no display to open the window on; --draw works without one (see velmora --help)</source>
+        <translation>es gibt keinen Bildschirm für das Fenster; --draw geht auch ohne (siehe velmora --help)</translation>
+    </message>
+    <message>
+        <source>the window cannot open: %1; --draw works without it</source>
+        <translation>das Fenster kann nicht geöffnet werden: %1; --draw geht auch ohne</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>die Standardausgabe ist nicht beschreibbar: %1</translation>
+    </message>
+    <message>
+        <source>standard output is closed; nothing was done</source>
+        <translation>die Standardausgabe ist geschlossen; nichts wurde getan</translation>
+    </message>
+    <message>
+        <source>nothing to do; see velmora --help</source>
+        <translation>nichts zu tun; siehe velmora --help</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAs</name>
+    <message>
+        <source>PNG image, %1%2 x %3 (*.png)</source>
+        <translation>PNG-Bild, %1%2 x %3 (*.png)</translation>
+    </message>
+    <message>
+        <source>twice the size, </source>
+        <translation>doppelte Größe, </translation>
+    </message>
+    <message>
+        <source>four times the size, </source>
+        <translation>vierfache Größe, </translation>
+    </message>
+    <message>
+        <source>for print at %1 dpi, 63 mm wide, </source>
+        <translation>für den Druck mit %1 dpi, 63 mm breit, </translation>
+    </message>
+    <message>
+        <source>SVG drawing, any size (*.svg)</source>
+        <translation>SVG-Zeichnung, jede Größe (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document, the card at 63 mm (*.pdf)</source>
+        <translation>PDF-Dokument, die Karte mit 63 mm (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Windows bitmap (*.bmp)</source>
+        <translation>Windows-Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>PDF, %1 sheets with cut marks (*.pdf)</source>
+        <translation>PDF, %1-Bögen mit Schnittmarken (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, one card per page at card size (*.pdf)</source>
+        <translation>PDF, eine Karte pro Seite in Kartengröße (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Card As</source>
+        <translation>Karte speichern unter</translation>
+    </message>
+    <message>
+        <source>Export Drawn Cards as PDF</source>
+        <translation>Gezogene Karten als PDF exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>SaveRefusal</name>
+    <message>
+        <source>The file is open in another program.</source>
+        <translation>Die Datei ist in einem anderen Programm geöffnet.</translation>
+    </message>
+    <message>
+        <source>Windows does not let you write in this folder.</source>
+        <translation>Windows erlaubt in diesem Ordner kein Schreiben.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The disk is write-protected.</source>
+        <translation>Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The drive is not ready.</source>
+        <translation>Das Laufwerk ist nicht bereit.</translation>
+    </message>
+    <message>
+        <source>Windows does not allow this name.</source>
+        <translation>Windows erlaubt diesen Namen nicht.</translation>
+    </message>
+    <message>
+        <source>The path is too long.</source>
+        <translation>Der Pfad ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The network folder cannot be reached.</source>
+        <translation>Der Netzwerkordner ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ein Ordner dieses Namens ist im Weg.</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The folder is a file.</source>
+        <translation>Der Ordner ist eine Datei.</translation>
+    </message>
+    <message>
+        <source>Windows does not allow a colon (:) in a name.</source>
+        <translation>Windows erlaubt keinen Doppelpunkt (:) in einem Namen.</translation>
+    </message>
+</context>
+</TS>
