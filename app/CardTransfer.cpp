@@ -307,7 +307,9 @@ void CardTransfer::printDrawnCards()
     withOptions(int(PrintOptionsDialog::Purpose::Print), [this, arts](const PrintChoices &chosen) {
         QWidget *window = m_list->window();
         bool cancelled = false;
-        const bool printed = Platform::current().print(window, tr("Print Drawn Cards"),
+        // With no printer the pages go to a file, offered as the export offers it.
+        const QString pdfPath = SaveAs::pdfPath(m_folder ? m_folder->text() : QString(), QStringLiteral("Cards"));
+        const bool printed = Platform::current().print(window, tr("Print Drawn Cards"), pdfPath,
                                                        [&](QPagedPaintDevice &device) {
             // The preview draws the pages too, and may be cancelled alone.
             ProgressWindow progress(window, tr("Printing the cards\u2026"));

@@ -16,6 +16,7 @@
 #include "core/SettingsStore.h"
 #include "widgets/WindowPointer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -26,7 +27,15 @@ namespace {
 
 QFont arialBold(double points)
 {
-    QFont font(QStringLiteral("Arial"));
+    // Where Arial is missing (a Windows without it, a fresh Wine prefix) Qt
+    // for Windows would take the first face of the alphabet, a bold serif
+    // one there, and the window looks broken at first sight. After Arial
+    // come the face made to its metrics, so the fixed layout still fits, and
+    // the face the desktop writes its messages in (Segoe UI on Windows 10).
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QApplication::font("QMessageBox").family()});
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(QFont::Bold);
     return font;

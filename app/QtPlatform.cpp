@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -78,14 +79,20 @@ QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const Q
     return QFileDialog::getSaveFileName(owner, caption, suggestedPath, filters, selectedFilter);
 }
 
-bool QtPlatform::print(QWidget *owner, const QString &title,
+bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfPath,
                        const std::function<void(QPagedPaintDevice &device)> &paint)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
+    printer.setCreator(applicationTitle()); // as every PDF we write names us
     // Without a printer of its own choice the paper is the locale's.
     if (printer.printerName().isEmpty())
         printer.setPageSize(CardSheet::localePaper());
+    // No printer at all: the pages go to a PDF, offered under the name the
+    // export offers. (A name would turn a real printer into a file.)
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !pdfPath.isEmpty();
+    if (toFile)
+        printer.setOutputFileName(pdfPath);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -101,6 +108,25 @@ bool QtPlatform::print(QWidget *owner, const QString &title,
             action->setShortcut(QKeySequence::Print);
             action->setToolTip(QStringLiteral("%1 (%2)").arg(printText,
                 QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+            // Here the preview exports to a file itself, and writes the name
+            // it was given even when its file dialog is cancelled: a Cards.pdf
+            // already there would be lost. Ask here, and write only on a choice.
+            if (toFile) {
+                action->disconnect(&dialog);
+                QObject::connect(action, &QAction::triggered, &dialog, [&] {
+                    const QString chosen = saveFileName(
+                        &dialog, QCoreApplication::translate(previewContext, "Export to PDF"),
+                        printer.outputFileName(), QStringLiteral("*.pdf"), nullptr);
+                    if (chosen.isEmpty())
+                        return;
+                    printer.setOutputFileName(QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".pdf")
+                                                                                   : chosen);
+                    paint(printer);
+                    dialog.accept();
+                });
+            }
+#endif
         }
     }
     return dialog.exec() == QDialog::Accepted;

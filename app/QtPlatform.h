@@ -14,7 +14,7 @@ public:
     bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
-    bool print(QWidget *owner, const QString &title,
+    bool print(QWidget *owner, const QString &title, const QString &pdfPath,
                const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;

@@ -37,8 +37,9 @@ public:
                                  const QString &filters, QString *selectedFilter) = 0;
     // The print dialog with its preview of the pages: paint draws them onto
     // the device (the preview's or the printer's), beginning its own painter;
-    // it may run several times. Returns whether the pages went to a printer.
-    virtual bool print(QWidget *owner, const QString &title,
+    // it may run several times. Printing to a file (where there is no printer)
+    // offers pdfPath as the file's name. Returns whether the pages went to a printer.
+    virtual bool print(QWidget *owner, const QString &title, const QString &pdfPath,
                        const std::function<void(QPagedPaintDevice &device)> &paint) = 0;
     // Seconds since midnight, keeping the fraction of a second.
     virtual float secondsSinceMidnight() = 0;

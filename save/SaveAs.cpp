@@ -159,7 +159,7 @@ void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &captio
 {
     options.paper = CardSheet::localePaper();
     QString filter = pdfFilter();
-    const QString path = askFileName(owner, caption, suggestedPath(folderText, name, CardFile::Format::Pdf),
+    const QString path = askFileName(owner, caption, pdfPath(folderText, name),
                                      {pdfFilter()}, &filter, [](const QString &typed) {
         return QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
             ? typed
@@ -182,6 +182,11 @@ void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &captio
             throw CardPaths::writeFailure(path, Messages::documentNotMade());
         CardFile::write(path, bytes);
     });
+}
+
+QString pdfPath(const QString &folderText, const QString &name)
+{
+    return suggestedPath(folderText, name, CardFile::Format::Pdf);
 }
 
 void openOutputFolder(const QString &folderText)

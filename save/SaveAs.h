@@ -27,6 +27,10 @@ void card(QWidget *owner, const QString &folderText, const QString &entry, const
 void cardsAsPdf(QWidget *owner, const QString &folderText, const QString &caption, const QString &name,
                 const QList<CardArt> &cards, PrintOptions options, const QString &title);
 
+// The path a PDF of the cards is offered under, printed or exported: name.pdf
+// in the output folder where that is usable, else bare.
+QString pdfPath(const QString &folderText, const QString &name);
+
 // "Open Output Folder": the folder field's folder in the file manager, or a
 // warning saying why not.
 void openOutputFolder(const QString &folderText);

@@ -1,13 +1,15 @@
 ; The Windows installer: per user or for all users, a Start-menu entry, and an
 ; uninstaller that removes exactly what was installed (and, if asked, the
-; settings). makensis gets VERSION, STAGE (the unpacked zip folder), ICON, LISTS
-; (files.nsh and unfiles.nsh, made from the folder, and licence.txt) and OUTFILE.
+; settings). makensis gets VERSION, STAGE (the unpacked zip folder), ICON,
+; WELCOME (the 164x314 picture of the welcome and finish pages, drawn by
+; tools/cardart), LISTS (files.nsh and unfiles.nsh, made from the folder, and
+; licence.txt) and OUTFILE.
 ; A 64-bit installer for a 64-bit program (and Wine without 32-bit support runs it).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
-!ifndef VERSION | STAGE | OUTFILE | ICON | LISTS
-  !error "makensis -DVERSION=x.y.z -DSTAGE=<folder> -DICON=<.ico> -DLISTS=<folder> -DOUTFILE=<setup.exe> velmora.nsi"
+!ifndef VERSION | STAGE | OUTFILE | ICON | WELCOME | LISTS
+  !error "makensis -DVERSION=x.y.z -DSTAGE=<folder> -DICON=<.ico> -DWELCOME=<.bmp> -DLISTS=<folder> -DOUTFILE=<setup.exe> velmora.nsi"
 !endif
 
 !define APP "Velmora"
@@ -27,6 +29,7 @@ SetCompressor /SOLID lzma
 !include x64.nsh
 !include FileFunc.nsh
 !insertmacro un.GetOptions
+!insertmacro GetSize
 
 Name "${APP}"
 OutFile "${OUTFILE}"
@@ -41,8 +44,10 @@ VIAddVersionKey "LegalCopyright" "MIT (code), CC0-1.0 (pictures)"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
 
+!insertmacro MUI_PAGE_WELCOME
 ; LICENSE.txt with each paragraph on one line, for the page to wrap.
 !insertmacro MUI_PAGE_LICENSE "${LISTS}/licence.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
@@ -126,6 +131,9 @@ Section "Velmora"
   WriteRegStr SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoRepair" 1
+  ; What Apps & Features shows as the size: the folder as installed, in KiB.
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD SHCTX "${UNINSTKEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"

@@ -299,6 +299,7 @@ void TstCardTransfer::exportAndPrintLayTheHandOut()
     transfer(f)->printAction()->trigger();
     accept(f);
     QCOMPARE(f.platform.printTitles, QStringList{QStringLiteral("Print Drawn Cards")});
+    QCOMPARE(f.platform.printPdfPaths, QStringList{f.platform.saveSuggestions.constFirst()}); // as the export offers it
     QCOMPARE(f.platform.printedPages, 2);
     // A page range chosen in the print dialog prints those pages only.
     f.platform.printRanges.addPage(2);

@@ -55,6 +55,7 @@ private slots:
             QCOMPARE(f.control<QGroupBox>(frame)->palette().color(QPalette::Window), QColor(Qt::white));
 
         QCOMPARE(f.Text1()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(f.Text1()->font().styleHint(), QFont::SansSerif); // where Arial is missing
         QVERIFY(f.Text1()->font().bold());
         QCOMPARE(f.Text1()->font().pointSizeF(), 9.0);
         for (const char *button : {"PushButton1", "PushButton2", "PushButton3", "PushButton9"}) {

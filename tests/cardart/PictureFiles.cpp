@@ -17,7 +17,8 @@ QStringList cardSized()
 QStringList icons()
 {
     return {QStringLiteral("velmora.ico"),     QStringLiteral("velmora-32.png"),  QStringLiteral("velmora-48.png"),
-            QStringLiteral("velmora-128.png"), QStringLiteral("velmora-256.png"), QStringLiteral("HAND-M.CUR")};
+            QStringLiteral("velmora-128.png"), QStringLiteral("velmora-256.png"), QStringLiteral("HAND-M.CUR"),
+            QStringLiteral("installer-welcome.bmp")};
 }
 
 bool hasTransparentGround(const QString &file)

@@ -58,9 +58,11 @@ public:
 
 } // namespace
 
-bool FakePlatform::print(QWidget *, const QString &title, const std::function<void(QPagedPaintDevice &device)> &paint)
+bool FakePlatform::print(QWidget *, const QString &title, const QString &pdfPath,
+                         const std::function<void(QPagedPaintDevice &device)> &paint)
 {
     printTitles.append(title);
+    printPdfPaths.append(pdfPath);
     if (!printAnswer)
         return false;
     printed.clear();

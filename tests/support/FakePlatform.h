@@ -39,7 +39,7 @@ public:
     bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
-    bool print(QWidget *owner, const QString &title,
+    bool print(QWidget *owner, const QString &title, const QString &pdfPath,
                const std::function<void(QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
@@ -63,6 +63,7 @@ public:
     // pages (those of printRanges, if any are chosen) go to a PDF on A4
     // (printed) of printedPages pages.
     QStringList printTitles;
+    QStringList printPdfPaths;
     bool printAnswer = true;
     QPageRanges printRanges;
     QByteArray printed;

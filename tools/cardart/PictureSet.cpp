@@ -7,6 +7,7 @@
 #include "render/DetailPainter.h"
 #include "tools/cardart/GifWriter.h"
 #include "tools/cardart/IconWriter.h"
+#include "tools/cardart/InstallerPainter.h"
 #include "tools/cardart/Quantizer.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ QStringList PictureSet::iconFiles()
     QStringList files{QStringLiteral("velmora.ico")};
     for (int size : IconSizes)
         files << QStringLiteral("velmora-%1.png").arg(size);
-    files << QStringLiteral("HAND-M.CUR");
+    files << QStringLiteral("HAND-M.CUR") << QStringLiteral("installer-welcome.bmp");
     return files;
 }
 
@@ -96,5 +97,7 @@ bool PictureSet::writeIcons(const QString &dir, QString *error)
     }
     return BmpWriter::save(IconWriter::icon(entries), QDir(dir).filePath(QStringLiteral("velmora.ico")), error)
         && BmpWriter::save(IconWriter::cursor(AppIconPainter::hand(), AppIconPainter::handHotspot()),
-                           QDir(dir).filePath(QStringLiteral("HAND-M.CUR")), error);
+                           QDir(dir).filePath(QStringLiteral("HAND-M.CUR")), error)
+        && BmpWriter::save(BmpWriter::info24(InstallerPainter::welcome()),
+                           QDir(dir).filePath(QStringLiteral("installer-welcome.bmp")), error);
 }

@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the card pictures."),
                                  QStringLiteral("dir"));
-    const QCommandLineOption icons(QStringLiteral("icons"), QStringLiteral("Folder for the program icon and cursor."),
+    const QCommandLineOption icons(QStringLiteral("icons"), QStringLiteral("Folder for the program icon, the cursor and the installer's picture."),
                                    QStringLiteral("dir"));
     const QCommandLineOption sheet(QStringLiteral("sheet"),
                                    QStringLiteral("Contact sheet PNG of the pictures (needs --out)."),
