@@ -6,6 +6,7 @@
 #include "export/CardPaths.h"
 #include "export/FileReplacer.h"
 
+#include <QImageWriter>
 #include <QThread>
 #include <QThreadPool>
 
@@ -105,6 +106,10 @@ Result run(const Request &request, const Progress &progress)
 
     Result result;
     const int count = int(request.cards.size());
+    // Qt finds its image format plugins on first use, loading libraries: on
+    // this thread, not a pool thread. Under Wine a library first loaded by a
+    // pool thread held the program's exit for good.
+    (void)QImageWriter::supportedImageFormats();
     const int threads = request.threads > 0 ? request.threads : qMax(1, QThread::idealThreadCount());
     QThreadPool pool;
     pool.setMaxThreadCount(threads);

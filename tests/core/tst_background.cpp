@@ -24,8 +24,9 @@ private slots:
         auto receiver = std::make_unique<QObject>();
         int got = 0;
         const QFuture<int> future = Background::run(Background::Policy::Pool, [&go] { go.acquire(); return 7; });
-        Background::deliver(future, receiver.get(),
-                            [&got](int, int value) { got = QThread::currentThread() == qApp->thread() ? value : -1; });
+        Background::deliver(future, receiver.get(), [&got](int, int value) {
+            got = QThread::currentThread() == QCoreApplication::instance()->thread() ? value : -1;
+        });
         if (receiverGone)
             receiver.reset();
         go.release();
