@@ -24,6 +24,10 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_COMMANDLINE
 !define MULTIUSER_INSTALLMODE_INSTDIR "${APP}"
 !define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "$(AllUsersNotPossible)"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_TOP "$(InstallModeTop)"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_ALLUSERS "$(InstallModeAllUsers)"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_CURRENTUSER "$(InstallModeJustMe)"
 !include MultiUser.nsh
 !include MUI2.nsh
 !include x64.nsh
@@ -46,6 +50,14 @@ VIAddVersionKey "LegalCopyright" "MIT (code), CC0-1.0 (pictures)"
 !define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
+; The language is offered in a list with the user's display language chosen
+; (a silent run takes that one), and kept in the Apps entry, so the
+; uninstaller speaks it too and goes when the entry goes.
+!define MUI_LANGDLL_WINDOWTITLE "$(LangDialogTitle)"
+!define MUI_LANGDLL_INFO "$(LangDialogInfo)"
+!define MUI_LANGDLL_REGISTRY_ROOT SHCTX
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTKEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "Installer Language"
 
 !insertmacro MUI_PAGE_WELCOME
 ; LICENSE.txt with each paragraph on one line, for the page to wrap.
@@ -57,14 +69,24 @@ VIAddVersionKey "LegalCopyright" "MIT (code), CC0-1.0 (pictures)"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+!include /CHARSET=UTF8 "languages.nsh"
 
 Function .onInit
   ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${APP} needs 64-bit Windows." /SD IDOK
+    MessageBox MB_ICONSTOP "$(Needs64Bit)" /SD IDOK
     Abort
   ${EndIf}
   SetRegView 64
   !insertmacro MULTIUSER_INIT
+  ; After the install mode, so that a language kept by an earlier install is
+  ; read from that install's Apps entry.
+  !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
@@ -81,6 +103,7 @@ Function un.onInit
   ${ElseIf} $1 == $INSTDIR
     Call un.MultiUser.InstallMode.AllUsers
   ${EndIf}
+  !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 
 ; A running Velmora holds its program files: replacing or removing them then
@@ -101,7 +124,7 @@ Function ${un}RefuseWhileRunning
       ClearErrors
       FileOpen $0 $2 a
       ${If} ${Errors}
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${APP} is running. Close every ${APP} window (and any velmora command still running), then press Retry." /SD IDCANCEL IDRETRY retry
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(StillRunning)" /SD IDCANCEL IDRETRY retry
         SetErrorLevel ${EXIT_RUNNING}
         Quit
       ${EndIf}
@@ -152,7 +175,7 @@ Section "Uninstall"
   ${IfNot} ${Errors}
     Goto removeSettings
   ${EndIf}
-  MessageBox MB_YESNO|MB_ICONQUESTION "Also remove your ${APP} settings (card count, output folder and window placement)?" /SD IDNO IDNO done
+  MessageBox MB_YESNO|MB_ICONQUESTION "$(RemoveSettings)" /SD IDNO IDNO done
 removeSettings:
   DeleteRegKey HKCU "${SETTINGSROOT}\Velmora"
   DeleteRegKey /ifempty HKCU "${SETTINGSROOT}"
