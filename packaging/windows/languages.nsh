@@ -2,8 +2,8 @@
 ; catalogues use (translations/velmora_<language>.ts). Read as UTF-8.
 
 LangString LangDialogTitle ${LANG_ENGLISH} "Installer Language"
-LangString LangDialogTitle ${LANG_GERMAN} "Sprache des Installationsprogramms"
-LangString LangDialogTitle ${LANG_FRENCH} "Langue du programme d’installation"
+LangString LangDialogTitle ${LANG_GERMAN} "Installationssprache"
+LangString LangDialogTitle ${LANG_FRENCH} "Langue d’installation"
 LangString LangDialogTitle ${LANG_SPANISH} "Idioma del instalador"
 LangString LangDialogTitle ${LANG_PORTUGUESEBR} "Idioma do instalador"
 LangString LangDialogTitle ${LANG_JAPANESE} "インストーラーの言語"
