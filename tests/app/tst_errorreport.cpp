@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 const QString emailLine = Messages::emailScreenshot()
@@ -28,6 +30,29 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
 };
+
+// Runs the handler with the real message boxes; each box that opens is read
+// by `seen`, then closed with OK by a timer, as a user would.
+void withRealBoxes(const std::function<void()> &handler, const std::function<void(QMessageBox *)> &seen)
+{
+    QtPlatform real;
+    Platform *fake = Platform::install(&real);
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible())
+                continue;
+            seen(box);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start();
+    handler();
+    closer.stop();
+    Platform::install(fake);
+}
 
 } // namespace
 
@@ -113,25 +138,10 @@ void TestErrorReport::realMessageBoxShowsTheReport()
     QVERIFY(f.showActive());
     f.Text1()->setText(QStringLiteral("abc"));
 
-    QtPlatform real;
-    Platform *fake = Platform::install(&real);
-
     QList<SeenBox> seen;
-    QTimer closer;
-    closer.setInterval(10);
-    connect(&closer, &QTimer::timeout, this, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box || !box->isVisible())
-                continue;
-            seen.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
-            box->button(QMessageBox::Ok)->click();
-        }
+    withRealBoxes([&] { f.form().draw().PushButton2_Click(); }, [&](QMessageBox *box) {
+        seen.append({box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())});
     });
-    closer.start();
-    f.form().draw().PushButton2_Click();
-    closer.stop();
-    Platform::install(fake);
 
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen[0].text,
@@ -164,27 +174,13 @@ void TestErrorReport::saveAllReportsTogetherOnlyWhenTicked()
     Guard::setInjector([](const QString &location, int line) {
         return line == 114 && location.contains(QLatin1String("PushButton1_Click"));
     });
-    QtPlatform real;
-    Platform *fake = Platform::install(&real);
     QStringList texts, offered;
-    QTimer closer;
-    closer.setInterval(10);
-    connect(&closer, &QTimer::timeout, this, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box || !box->isVisible())
-                continue;
-            texts.append(box->text());
-            offered.append(box->checkBox() ? box->checkBox()->text() : QString());
-            if (box->checkBox())
-                box->checkBox()->setChecked(tick);
-            box->button(QMessageBox::Ok)->click();
-        }
+    withRealBoxes([&] { f.form().exporter().PushButton1_Click(); }, [&](QMessageBox *box) {
+        texts.append(box->text());
+        offered.append(box->checkBox() ? box->checkBox()->text() : QString());
+        if (box->checkBox())
+            box->checkBox()->setChecked(tick);
     });
-    closer.start();
-    f.form().exporter().PushButton1_Click();
-    closer.stop();
-    Platform::install(fake);
     Guard::setInjector({});
 
     // One report per card unless ticked, only the first offering the box.
