@@ -20,9 +20,13 @@ program() {
     (cd "$top" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/tree")
     seconds make -C "$work/tree" --no-print-directory program
 }
+# The floor is compiled by the compiler the program's build chose (the first
+# round builds the program first, and its build folder stays until the next).
 floor() {
     rm -rf "$work/floor"
-    seconds sh -c "cmake -S '$top/bench/build-floor' -B '$work/floor' -DCMAKE_BUILD_TYPE=Release &&
+    local cxx
+    cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$work/tree/build/CMakeCache.txt")
+    seconds sh -c "cmake -S '$top/bench/build-floor' -B '$work/floor' -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER='$cxx' &&
                    cmake --build '$work/floor' -j $(nproc)"
 }
 for ((i = 0; i < rounds; ++i)); do

@@ -1,9 +1,7 @@
 #include "render/Canvas.h"
 
 Canvas::Canvas(int width, int height)
-    : m_width(width)
-    , m_height(height)
-    , m_large(width * Scale, height * Scale, QImage::Format_ARGB32_Premultiplied)
+    : m_large(width * Scale, height * Scale, QImage::Format_ARGB32_Premultiplied)
 {
     m_large.fill(Qt::transparent);
     m_painter = std::make_unique<QPainter>(&m_large);

@@ -31,8 +31,6 @@ public:
     static QImage reduce(const QImage &large, int factor);
 
 private:
-    int m_width;
-    int m_height;
     QImage m_large;
     std::unique_ptr<QPainter> m_painter;
 };

@@ -66,7 +66,8 @@ IndexedPicture Quantizer::toGifPalette(const QImage &source)
             c.g += qint64(qGreen(colour)) * count;
             c.b += qint64(qBlue(colour)) * count;
         }
-        for (const auto &[key, c] : cells) {
+        for (const auto &entry : cells) {
+            const Cell &c = entry.second;
             const auto mean = [&](qint64 sum) { return int((sum + c.count / 2) / c.count); };
             chosen.emplace_back(c.count, qRgb(mean(c.r), mean(c.g), mean(c.b)));
         }
