@@ -51,6 +51,10 @@ QFont arialBold(double points)
 Form1::Form1(SettingsStore &store, RandomSource &random, QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::Form1>()), m_store(store), m_random(random)
 {
+    // The window's face before its controls exist: each control starts with
+    // it instead of every one of them being told of a change and laid out
+    // again (a tenth of a millisecond or more of start-up).
+    setFont(arialBold(9));
     ui->setupUi(this);
     // The folder field's caption is named in messages too: one text for both.
     ui->Frame4->setTitle(Messages::folderLabel());
@@ -107,7 +111,6 @@ void Form1::applyLook()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(arialBold(9));
     for (QPushButton *button : {ui->PushButton1, ui->PushButton2, ui->PushButton3, ui->PushButton9})
         button->setFont(arialBold(11.25));
 
