@@ -33,7 +33,7 @@ configure: deps
 # The program and the hand cursor the build puts beside it.
 program:
 	@if [ ! -x $(BUILD)/velmora ]; then \
-		echo "First run: installing what is missing, then building Velmora (about 20 seconds on 2 idle cores)..."; \
+		echo "First run: installing what is missing, then building Velmora (about 15 seconds on 2 idle cores)..."; \
 	fi
 	@$(MAKE) --no-print-directory configure
 	@cmake --build $(BUILD) -j $(JOBS) --target velmora
