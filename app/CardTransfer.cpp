@@ -30,7 +30,6 @@
 #include <QMouseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -310,16 +309,12 @@ void CardTransfer::printDrawnCards()
         // With no printer the pages go to a file, offered as the export offers it.
         const QString pdfPath = SaveAs::pdfPath(m_folder ? m_folder->text() : QString(), QStringLiteral("Cards"));
         const bool printed = Platform::current().print(window, tr("Print Drawn Cards"), pdfPath,
-                                                       [&](QPagedPaintDevice &device) {
+                                                       [&](QPainter &painter, QPagedPaintDevice &device) {
             // The preview draws the pages too, and may be cancelled alone.
             ProgressWindow progress(window, tr("Printing the cards\u2026"));
-            QPainter painter;
-            if (painter.begin(&device))
-                CardSheet::paint(painter, device, arts, chosen.print, progress.progress());
+            CardSheet::paint(painter, device, arts, chosen.print, progress.progress());
             cancelled = progress.cancelled();
-            // Pages half sent are taken back where the printer allows it.
-            if (auto *printer = dynamic_cast<QPrinter *>(&device); printer && cancelled)
-                printer->abort();
+            return !cancelled;
         });
         if (printed && cancelled)
             Platform::current().message(Messages::printCancelled(), applicationTitle(), Platform::Icon::None);

@@ -1,6 +1,8 @@
 #include "app/QtPlatform.h"
 
 #include "app/TitleFit.h"
+#include "core/Messages.h"
+#include "print/PrintPreview.h"
 #include "render/CardSheet.h"
 
 #include <QAction>
@@ -12,12 +14,33 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QPluginLoader>
 #include <QTime>
 #include <QUrl>
 
 namespace {
+
+// Loaded on the first print and kept for the session (the loader leaves the
+// module loaded). Looked for in Qt's library paths, which begin with the
+// program's own folder (the build tree, Windows), then where an installed
+// program's modules are.
+PrintPreview *printPreview(QString *why)
+{
+    static PrintPreview *loaded = nullptr;
+    if (loaded)
+        return loaded;
+    const QString name = QStringLiteral("velmora_print");
+    const QStringList candidates{
+        name, QCoreApplication::applicationDirPath() + QStringLiteral("/" VELMORA_MODULES_FROM_PROGRAM "/") + name};
+    for (const QString &candidate : candidates) {
+        QPluginLoader loader(candidate);
+        loaded = qobject_cast<PrintPreview *>(loader.instance());
+        if (loaded)
+            return loaded;
+        *why = loader.errorString();
+    }
+    return nullptr;
+}
 
 QMessageBox::Icon boxIcon(Platform::Icon icon)
 {
@@ -80,56 +103,24 @@ QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const Q
 }
 
 bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfPath,
-                       const std::function<void(QPagedPaintDevice &device)> &paint)
+                       const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    printer.setCreator(applicationTitle()); // as every PDF we write names us
-    // Without a printer of its own choice the paper is the locale's.
-    if (printer.printerName().isEmpty())
-        printer.setPageSize(CardSheet::localePaper());
-    // No printer at all: the pages go to a PDF, offered under the name the
-    // export offers. (A name would turn a real printer into a file.)
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !pdfPath.isEmpty();
-    if (toFile)
-        printer.setOutputFileName(pdfPath);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setWindowTitle(title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter *target) { paint(*target); });
-    // The preview's toolbar buttons take no focus and its Print has no key, so
-    // a keyboard user could not print from it: give it the platform's Print key.
-    // Qt's own word, from Qt's catalogue: the context is named apart so that
-    // our catalogues do not take it over.
-    static const char previewContext[] = "QPrintPreviewDialog";
-    const QString printText = QCoreApplication::translate(previewContext, "Print");
-    for (QAction *action : dialog.findChildren<QAction *>()) {
-        if (action->text() == printText && action->shortcut().isEmpty()) {
-            action->setShortcut(QKeySequence::Print);
-            action->setToolTip(QStringLiteral("%1 (%2)").arg(printText,
-                QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText)));
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-            // Here the preview exports to a file itself, and writes the name
-            // it was given even when its file dialog is cancelled: a Cards.pdf
-            // already there would be lost. Ask here, and write only on a choice.
-            if (toFile) {
-                action->disconnect(&dialog);
-                QObject::connect(action, &QAction::triggered, &dialog, [&] {
-                    const QString chosen = saveFileName(
-                        &dialog, QCoreApplication::translate(previewContext, "Export to PDF"),
-                        printer.outputFileName(), QStringLiteral("*.pdf"), nullptr);
-                    if (chosen.isEmpty())
-                        return;
-                    printer.setOutputFileName(QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".pdf")
-                                                                                   : chosen);
-                    paint(printer);
-                    dialog.accept();
-                });
-            }
-#endif
-        }
+    QString why;
+    PrintPreview *preview = printPreview(&why);
+    if (!preview) {
+        message(Messages::printingUnavailable(why), applicationTitle(), Icon::Critical);
+        return false;
     }
-    return dialog.exec() == QDialog::Accepted;
+    PrintPreview::Job job;
+    job.title = title;
+    job.creator = applicationTitle();
+    job.pdfPath = pdfPath;
+    // Without a printer of its own choice the paper is the locale's.
+    job.paper = CardSheet::localePaper();
+    job.askPdfPath = [this](QWidget *dialogOwner, const QString &caption, const QString &suggested) {
+        return saveFileName(dialogOwner, caption, suggested, QStringLiteral("*.pdf"), nullptr);
+    };
+    return preview->run(owner, job, paint);
 }
 
 float QtPlatform::secondsSinceMidnight()

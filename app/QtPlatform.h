@@ -2,8 +2,8 @@
 
 #include "core/Platform.h"
 
-// The real desktop: QMessageBox, QFileDialog, QPrintPreviewDialog,
-// QDesktopServices, QTime and the application's event loop.
+// The real desktop: QMessageBox, QFileDialog, the print module's preview
+// (print/), QDesktopServices, QTime and the application's event loop.
 class QtPlatform final : public Platform
 {
 public:
@@ -15,7 +15,7 @@ public:
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
     bool print(QWidget *owner, const QString &title, const QString &pdfPath,
-               const std::function<void(QPagedPaintDevice &device)> &paint) override;
+               const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 };

@@ -175,6 +175,10 @@ QString Messages::exportCancelled()
     return tr("The export was cancelled: no file was written, and an earlier file of that name is as it was.");
 }
 QString Messages::printCancelled() { return tr("Printing was cancelled."); }
+QString Messages::printingUnavailable(const QString &reason)
+{
+    return tr("Cannot print: the print module did not load. Reinstalling Velmora puts it back.\n\n%1").arg(reason);
+}
 
 QString Messages::dragFileMissing(const QString &problem)
 {

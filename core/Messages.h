@@ -89,6 +89,8 @@ public:
     // The window's PDF exports and printing, stopped from their progress dialog.
     static QString exportCancelled();
     static QString printCancelled();
+    // The print module would not load: the loader's reason.
+    static QString printingUnavailable(const QString &reason);
     // A dragged card whose file could not be written: why.
     static QString dragFileMissing(const QString &problem);
 };

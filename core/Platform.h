@@ -4,6 +4,7 @@
 #include <functional>
 
 class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 class QUrl;
 
@@ -35,12 +36,14 @@ public:
     // as QFileDialog takes them, selectedFilter in and out.
     virtual QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                                  const QString &filters, QString *selectedFilter) = 0;
-    // The print dialog with its preview of the pages: paint draws them onto
-    // the device (the preview's or the printer's), beginning its own painter;
-    // it may run several times. Printing to a file (where there is no printer)
-    // offers pdfPath as the file's name. Returns whether the pages went to a printer.
+    // The print dialog with its preview of the pages: paint draws them with
+    // a painter begun on the device (the preview's or the printer's); it may
+    // run several times, and returns false when the user cancelled it (the
+    // printer then takes back what it can). Printing to a file (where
+    // there is no printer) offers pdfPath as the file's name. Returns whether
+    // the pages went to a printer.
     virtual bool print(QWidget *owner, const QString &title, const QString &pdfPath,
-                       const std::function<void(QPagedPaintDevice &device)> &paint) = 0;
+                       const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint) = 0;
     // Seconds since midnight, keeping the fraction of a second.
     virtual float secondsSinceMidnight() = 0;
     // Lets pending events (repaints, input, other handlers) run once.

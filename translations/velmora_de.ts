@@ -756,6 +756,14 @@ Velmora arbeitet weiter, aber diese Änderung geht beim Beenden verloren.</trans
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
         <translation>Die Karte wurde ohne ihre Datei gezogen und abgelegt, daher hat die Dateiverwaltung nichts erhalten: %1.</translation>
     </message>
+    <message>
+        <source>Cannot print: the print module did not load. Reinstalling Velmora puts it back.
+
+%1</source>
+        <translation>Drucken nicht möglich: Das Druckmodul wurde nicht geladen. Eine Neuinstallation von Velmora stellt es wieder her.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>

@@ -759,6 +759,14 @@ Velmora sigue funcionando, pero este cambio se perderá al cerrarlo.</translatio
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
         <translation>La carta arrastrada salió sin su archivo, así que el gestor de archivos no recibió nada: %1.</translation>
     </message>
+    <message>
+        <source>Cannot print: the print module did not load. Reinstalling Velmora puts it back.
+
+%1</source>
+        <translation>No se puede imprimir: el módulo de impresión no se cargó. Reinstalar Velmora lo restablece.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>

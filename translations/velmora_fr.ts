@@ -760,6 +760,14 @@ Velmora continue de fonctionner, mais cette modification sera perdue à sa ferme
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
         <translation>La carte glissée est partie sans son fichier, le gestionnaire de fichiers n’a donc rien reçu&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>Cannot print: the print module did not load. Reinstalling Velmora puts it back.
+
+%1</source>
+        <translation>Impossible d’imprimer&#xa0;: le module d’impression ne s’est pas chargé. Réinstaller Velmora le rétablit.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>

@@ -753,6 +753,14 @@ Velmoraはこのまま動作しますが、この変更は終了時に失われ�
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
         <translation>ドラッグしたカードにファイルが付いていなかったため、ファイルマネージャーは何も受け取りませんでした：%1</translation>
     </message>
+    <message>
+        <source>Cannot print: the print module did not load. Reinstalling Velmora puts it back.
+
+%1</source>
+        <translation>印刷できません：印刷モジュールを読み込めませんでした。Velmora を再インストールすると元に戻ります。
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>

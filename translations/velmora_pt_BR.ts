@@ -759,6 +759,14 @@ O Velmora continua funcionando, mas esta alteração será perdida quando ele fo
         <source>The dragged card went without its file, so a file manager received nothing: %1.</source>
         <translation>A carta arrastada foi sem o seu arquivo, então o gerenciador de arquivos não recebeu nada: %1.</translation>
     </message>
+    <message>
+        <source>Cannot print: the print module did not load. Reinstalling Velmora puts it back.
+
+%1</source>
+        <translation>Não é possível imprimir: o módulo de impressão não foi carregado. Reinstalar o Velmora o restaura.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PrintOptionsDialog</name>

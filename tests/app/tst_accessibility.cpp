@@ -307,6 +307,31 @@ private slots:
         QTRY_VERIFY(marked());
     }
 
+    // The print dialog is a module loaded on the first print: one that will
+    // not load is said, and nothing is printed. (Before the module is found
+    // below: once loaded it stays.)
+    void printWithoutItsModuleSaysWhy()
+    {
+        QtPlatform real;
+        Platform *previous = Platform::install(&real);
+        QString shownText;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shownText = box->text();
+                box->close();
+            }
+        });
+        bool painted = false;
+        const bool printed = real.print(nullptr, QStringLiteral("Print Drawn Cards"), QString(),
+                                        [&](QPainter &, QPagedPaintDevice &) { return painted = true; });
+        Platform::install(previous);
+        QVERIFY(!printed);
+        QVERIFY(!painted);
+        const QString said = Messages::printingUnavailable(QStringLiteral("\x01"));
+        QVERIFY2(shownText.startsWith(said.section(u'\x01', 0, 0)) && shownText.endsWith(said.section(u'\x01', 1)),
+                 qPrintable(shownText));
+    }
+
     // The preview's toolbar buttons take no focus: its Print has a key.
     // Without a printer the pages go to a PDF, under the offered name, made
     // by us, and only once a name is chosen: the dialog cancelled writes nothing.
@@ -317,6 +342,7 @@ private slots:
         if (hasPrinter)
             QSKIP("the print dialog there is the system's own, which a test cannot close");
 #endif
+        QCoreApplication::addLibraryPath(QStringLiteral(VELMORA_MODULE_DIR));
         QTemporaryDir dir;
         const QString offered = dir.filePath(QStringLiteral("Cards.pdf"));
         QtPlatform real;
@@ -346,9 +372,10 @@ private slots:
         });
         poll.start(50);
         QString fileName, creator;
-        real.print(nullptr, QStringLiteral("Print Drawn Cards"), offered, [&](QPagedPaintDevice &device) {
+        real.print(nullptr, QStringLiteral("Print Drawn Cards"), offered, [&](QPainter &, QPagedPaintDevice &device) {
             fileName = static_cast<QPrinter &>(device).outputFileName();
             creator = static_cast<QPrinter &>(device).creator();
+            return true;
         });
         Platform::install(previous);
         QVERIFY2(seen.size() == 2, "the Print key opened nothing");

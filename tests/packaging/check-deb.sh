@@ -29,8 +29,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
-# Without the Qt libraries in Depends the program installs but cannot start.
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+# Without the Qt libraries in Depends the program installs but cannot start,
+# or cannot print (the print module's).
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libqt6printsupport6; do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: '$depends'"
 done
 # The layout is measured in an Arial-metric face.
@@ -46,6 +47,7 @@ metainfo_release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
 
 # Exactly these files, nothing more: anything else leaked in from the build.
 expected="./usr/bin/velmora
+./usr/lib/velmora/velmora_print.so
 ./usr/share/applications/velmora.desktop
 ./usr/share/doc/velmora/changelog.gz
 ./usr/share/doc/velmora/copyright

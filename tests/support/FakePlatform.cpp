@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QPdfWriter>
 
 FakePlatform::FakePlatform()
@@ -59,7 +60,7 @@ public:
 } // namespace
 
 bool FakePlatform::print(QWidget *, const QString &title, const QString &pdfPath,
-                         const std::function<void(QPagedPaintDevice &device)> &paint)
+                         const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint)
 {
     printTitles.append(title);
     printPdfPaths.append(pdfPath);
@@ -71,7 +72,10 @@ bool FakePlatform::print(QWidget *, const QString &title, const QString &pdfPath
     CountingPdfWriter printer(&buffer);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageRanges(printRanges);
-    paint(printer);
+    {
+        QPainter painter(&printer);
+        paint(painter, printer);
+    }
     printedPages = printer.pages;
     return true;
 }

@@ -40,7 +40,7 @@ public:
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
     bool print(QWidget *owner, const QString &title, const QString &pdfPath,
-               const std::function<void(QPagedPaintDevice &device)> &paint) override;
+               const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 
