@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <array>
+#include <cstring>
 #include <cstdint>
 
 namespace PictureDecoder {
@@ -51,12 +52,12 @@ bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
     if (minCodeSize < 2 || minCodeSize > 8)
         return false;
     constexpr int maxCodes = 4096;
-    // Each code's string is its prefix code's string plus one suffix byte;
-    // knowing its length and first byte lets it be written straight into
-    // place, back to front, without a stack.
-    std::array<quint16, maxCodes> prefix{};
-    std::array<quint8, maxCodes> suffix{};
-    std::array<quint8, maxCodes> head{};
+    // Every string in the table is already in the output: an entry is the
+    // string written before it and the first byte written after, which sit
+    // side by side there. So an entry is where its string starts and how long
+    // it is, and a code copies its bytes from that place; a picture's flat
+    // areas make long strings, copied whole instead of walked byte by byte.
+    std::array<qsizetype, maxCodes> position{};
     std::array<quint16, maxCodes> length{};
 
     const int clear = 1 << minCodeSize;
@@ -64,18 +65,13 @@ bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
     int codeSize = minCodeSize + 1;
     int next = clear + 2;
     int previous = -1;
+    qsizetype previousAt = 0; // where the previous code's string starts in the output
     qsizetype out = 0;
     const qsizetype wanted = indices.size();
     auto *const target = reinterpret_cast<quint8 *>(indices.data());
     quint32 bits = 0;
     int bitCount = 0;
     bool ended = false;
-
-    for (int i = 0; i < clear; ++i) {
-        suffix[i] = quint8(i);
-        head[i] = quint8(i);
-        length[i] = 1;
-    }
 
     for (;;) {
         quint8 blockSize = 0;
@@ -104,44 +100,38 @@ bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
                     ended = true;
                     break;
                 }
-                if (previous < 0) {
-                    if (code >= clear || out >= wanted)
-                        return false;
-                    target[out++] = quint8(code);
-                    previous = code;
-                    continue;
-                }
-                if (code > next || code >= maxCodes)
+                if (previous >= 0 && code > next)
                     return false;
+                if (previous < 0 && code >= clear)
+                    return false;
+                if (code >= maxCodes)
+                    return false;
+                const int previousLength = previous < 0 ? 0 : previous < clear ? 1 : length[previous];
                 // The one code that may name the entry being built: the
                 // previous string followed by its own first byte.
-                const bool building = code == next;
-                const int len = building ? length[previous] + 1 : length[code];
-                const quint8 first = building ? head[previous] : head[code];
+                const bool building = previous >= 0 && code == next;
+                const qsizetype len = code < clear ? 1 : building ? previousLength + 1 : length[code];
                 if (out + len > wanted)
                     return false;
-                quint8 *at = target + out + len - 1;
-                int walk = code;
-                if (building) {
-                    *at-- = first;
-                    walk = previous;
+                if (code < clear) {
+                    target[out] = quint8(code);
+                } else if (building) {
+                    // The previous string ends where this one begins.
+                    std::memcpy(target + out, target + previousAt, size_t(previousLength));
+                    target[out + previousLength] = target[previousAt];
+                } else {
+                    std::memcpy(target + out, target + position[code], size_t(len));
                 }
-                while (walk >= clear) {
-                    *at-- = suffix[walk];
-                    walk = prefix[walk];
-                }
-                *at = quint8(walk);
-                out += len;
-                if (next < maxCodes) {
-                    prefix[next] = quint16(previous);
-                    suffix[next] = first;
-                    head[next] = head[previous];
-                    length[next] = quint16(length[previous] + 1);
+                if (previous >= 0 && next < maxCodes) {
+                    position[next] = previousAt;
+                    length[next] = quint16(previousLength + 1);
                     ++next;
                     if (next == (1 << codeSize) && codeSize < 12)
                         ++codeSize;
                 }
                 previous = code;
+                previousAt = out;
+                out += len;
             }
         }
         if (ended)

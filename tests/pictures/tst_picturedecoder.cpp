@@ -6,9 +6,14 @@
 #include "pictures/PictureDecoder.h"
 #include "tests/support/TestFiles.h"
 
+#ifdef VELMORA_HAVE_GIFLIB
+#include "tools/cardart/GifWriter.h"
+#endif
+
 #include <QFile>
 #include <QImageReader>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TstPictureDecoder : public QObject
@@ -98,6 +103,27 @@ private slots:
             const QImage image = decode(damaged);
             QVERIFY(image.isNull() || (image.width() <= 4096 && image.height() <= 4096));
         }
+    }
+
+    // Noise outgrows the 4096 codes of a GIF's table, and the writer then
+    // starts the table again: paths that none of the set's pictures take.
+    void aPictureThatFillsTheCodeTableReadsAsQtReadsIt()
+    {
+#ifdef VELMORA_HAVE_GIFLIB
+        IndexedPicture noise{160, 120, QList<QRgb>(256), {}, 0};
+        QRandomGenerator random(31);
+        for (QRgb &colour : noise.palette)
+            colour = random.generate() | 0xff000000;
+        while (noise.pixels.size() < size_t(noise.width * noise.height))
+            noise.pixels.push_back(uint8_t(random.bounded(256)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("noise.gif"));
+        QString error;
+        QVERIFY2(GifWriter::write(noise, path, &error), qPrintable(error));
+        expectSamePixels(PictureDecoder::decodeGif(TestFiles::read(path)), QImage(path));
+#else
+        QSKIP("the picture generator's GIF writer needs giflib");
+#endif
     }
 
     void otherBytesAreNoPicture_data()
