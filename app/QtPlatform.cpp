@@ -5,14 +5,11 @@
 #include "print/PrintPreview.h"
 #include "render/CardSheet.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QPluginLoader>
 #include <QTime>
@@ -102,8 +99,7 @@ QString QtPlatform::saveFileName(QWidget *owner, const QString &caption, const Q
     return QFileDialog::getSaveFileName(owner, caption, suggestedPath, filters, selectedFilter);
 }
 
-bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfPath,
-                       const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint)
+bool QtPlatform::print(QWidget *owner, const QString &title, const QString &pdfPath, const PrintPaint &paint)
 {
     QString why;
     PrintPreview *preview = printPreview(&why);

@@ -14,8 +14,7 @@ public:
     bool openUrl(const QUrl &url) override;
     QString saveFileName(QWidget *owner, const QString &caption, const QString &suggestedPath,
                          const QString &filters, QString *selectedFilter) override;
-    bool print(QWidget *owner, const QString &title, const QString &pdfPath,
-               const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint) override;
+    bool print(QWidget *owner, const QString &title, const QString &pdfPath, const PrintPaint &paint) override;
     float secondsSinceMidnight() override;
     void yield() override;
 };

@@ -69,7 +69,7 @@ public:
     {
         return {};
     }
-    bool print(QWidget *, const QString &, const QString &, const std::function<bool(QPainter &, QPagedPaintDevice &)> &) override { return false; }
+    bool print(QWidget *, const QString &, const QString &, const PrintPaint &) override { return false; }
     float secondsSinceMidnight() override
     {
         return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;

@@ -58,7 +58,7 @@ public:
     QString browseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     bool openUrl(const QUrl &) override { return false; }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return {}; }
-    bool print(QWidget *, const QString &, const QString &, const std::function<bool(QPainter &, QPagedPaintDevice &)> &) override { return false; }
+    bool print(QWidget *, const QString &, const QString &, const PrintPaint &) override { return false; }
     float secondsSinceMidnight() override { return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f; }
     void yield() override {}
 };

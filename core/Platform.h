@@ -42,8 +42,8 @@ public:
     // printer then takes back what it can). Printing to a file (where
     // there is no printer) offers pdfPath as the file's name. Returns whether
     // the pages went to a printer.
-    virtual bool print(QWidget *owner, const QString &title, const QString &pdfPath,
-                       const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint) = 0;
+    using PrintPaint = std::function<bool(QPainter &painter, QPagedPaintDevice &device)>;
+    virtual bool print(QWidget *owner, const QString &title, const QString &pdfPath, const PrintPaint &paint) = 0;
     // Seconds since midnight, keeping the fraction of a second.
     virtual float secondsSinceMidnight() = 0;
     // Lets pending events (repaints, input, other handlers) run once.

@@ -28,8 +28,8 @@ QImage decode(const QString &name)
     const QString path = CardImageSet::resourcePath(name);
     const QResource resource(path);
     const QByteArray data = resource.uncompressedData();
-    const bool bitmap = PictureNames::isBitmap(name);
-    QImage image = bitmap ? PictureDecoder::decodeBmp(data) : PictureDecoder::decodeGif(data);
+    const QImage image =
+        PictureNames::isBitmap(name) ? PictureDecoder::decodeBmp(data) : PictureDecoder::decodeGif(data);
     if (image.isNull()) {
         // Compiled-in data that does not decode means a broken build: say so,
         // loudly, at start.
@@ -38,13 +38,8 @@ QImage decode(const QString &name)
     }
     // Pixmaps keep premultiplied pixels; converting here (on the preloading
     // thread, where there is one) lets the pixmap adopt the image as it is.
-    // A GIF's pixels are opaque or wholly transparent black, the same bytes
-    // either way: it needs no second image.
-    if (!image.hasAlphaChannel())
-        return image;
-    if (!bitmap && image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied))
-        return image;
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // (The GIF reader's pictures are premultiplied already.)
+    return image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
 }
 
 QList<QImage> decodeAll()

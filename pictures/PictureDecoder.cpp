@@ -72,6 +72,8 @@ bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
     quint32 bits = 0;
     int bitCount = 0;
     bool ended = false;
+    for (int i = 0; i < clear; ++i)
+        length[i] = 1;
 
     for (;;) {
         quint8 blockSize = 0;
@@ -100,17 +102,15 @@ bool decodeLzw(Reader &in, int minCodeSize, QByteArray &indices)
                     ended = true;
                     break;
                 }
-                if (previous >= 0 && code > next)
+                // After a clear only a single byte may come; then any code
+                // in the table, or the one being built.
+                if (code >= maxCodes || code > (previous < 0 ? clear - 1 : next))
                     return false;
-                if (previous < 0 && code >= clear)
-                    return false;
-                if (code >= maxCodes)
-                    return false;
-                const int previousLength = previous < 0 ? 0 : previous < clear ? 1 : length[previous];
+                const int previousLength = previous < 0 ? 0 : length[previous];
                 // The one code that may name the entry being built: the
                 // previous string followed by its own first byte.
                 const bool building = previous >= 0 && code == next;
-                const qsizetype len = code < clear ? 1 : building ? previousLength + 1 : length[code];
+                const qsizetype len = building ? previousLength + 1 : length[code];
                 if (out + len > wanted)
                     return false;
                 if (code < clear) {
@@ -201,7 +201,10 @@ QImage decodeGif(QByteArrayView data)
         if (!decodeLzw(in, minCodeSize, indices))
             return {};
 
-        QImage image(screenWidth, screenHeight, QImage::Format_ARGB32);
+        // Every pixel is opaque or wholly transparent black, the same bytes
+        // premultiplied or not: premultiplied, as pixmaps keep them, a
+        // picture needs no second image to be shown.
+        QImage image(screenWidth, screenHeight, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         // One lookup per pixel: the transparent index and indices past the
         // table both come out as fully transparent.

@@ -59,8 +59,7 @@ public:
 
 } // namespace
 
-bool FakePlatform::print(QWidget *, const QString &title, const QString &pdfPath,
-                         const std::function<bool(QPainter &painter, QPagedPaintDevice &device)> &paint)
+bool FakePlatform::print(QWidget *, const QString &title, const QString &pdfPath, const PrintPaint &paint)
 {
     printTitles.append(title);
     printPdfPaths.append(pdfPath);
